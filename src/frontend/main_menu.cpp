@@ -1,0 +1,224 @@
+#include "frontend/main_menu.h"
+
+#include "content/logo_sheet.h"
+#include "content/title_sheet.h"
+#include "frontend/menu_input.h"
+#include "frontend/title_scene.h"
+#include "options/options_file.h"
+#include "platform/bitmap_loader.h"
+#include "platform/blit.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "platform/present.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "platform/tiled_background.h"
+#include "platform/wipe.h"
+
+int8_t gameMode = 0;
+MainMenuState mainMenuState;
+Scene modeEntryScene[8] = {};
+
+const char* const menuDescription[9] = {
+    "ゲームオーバーになるまでプレイするモードです。\n高得点を狙え！！",
+    "２人で対戦するモードです。",
+    "問題を解いていくモードです。",
+    "ここで練習して、自分の腕を磨け。",
+    "パズルの問題を自分で作成します。",
+    "ひとりであそぶのランキングがあります。\nあなたの実力はいかに…",
+    "アイテムの説明を見たり、取得条件を見るモードです。",
+    "設定を変更できます。",
+    "前の画面に戻ります。",
+};
+
+namespace {
+
+CursorAnimation menuCursor;
+
+void MovedCursor() {
+    RestartCursorCycle(menuCursor);
+    RestartSound(seBuffer1, false);
+}
+
+void VerticalKeys() {
+    int8_t& counter = mainMenuState.verticalRepeat;
+    const bool up = UpHeld();
+    const bool down = DownHeld();
+    if (up && wipeState == 0 && RepeatStep(counter)) {
+        if (gameMode < 0) gameMode = static_cast<int8_t>(gameMode + 9);
+        else if (gameMode % 2 == 0) gameMode = static_cast<int8_t>(gameMode - 8);
+        else gameMode = static_cast<int8_t>(gameMode - 1);
+        MovedCursor();
+    }
+    if (down && wipeState == 0 && RepeatStep(counter)) {
+        if (gameMode < 0) gameMode = static_cast<int8_t>(gameMode + 8);
+        else if (gameMode % 2 == 1) gameMode = static_cast<int8_t>(gameMode - 9);
+        else gameMode = static_cast<int8_t>(gameMode + 1);
+        MovedCursor();
+    }
+    SettleRepeat(counter, up || down);
+}
+
+void HorizontalKeys() {
+    int8_t& counter = mainMenuState.horizontalRepeat;
+    const bool left = LeftHeld();
+    const bool right = RightHeld();
+    if (gameMode >= 0 && wipeState == 0) {
+        if (left && RepeatStep(counter)) {
+            gameMode = static_cast<int8_t>(gameMode / 2 == 0 ? gameMode + 6 : gameMode - 2);
+            MovedCursor();
+        }
+        if (right && RepeatStep(counter)) {
+            gameMode = static_cast<int8_t>(gameMode / 2 == 3 ? gameMode - 6 : gameMode + 2);
+            MovedCursor();
+        }
+    }
+    SettleRepeat(counter, left || right);
+}
+
+void DecideAndCancel() {
+    if (confirmHeld == 0 && KeyHeld('X') && wipeState == 0) {
+        confirmHeld = 1;
+        if (gameMode < 0) {
+            wipeState = 1;
+        } else {
+            mainMenuState.menuDecided = 1;
+            sceneClock.now = TimeGetTime();
+            sceneClock.mark = sceneClock.now;
+        }
+        RestartSound(seBuffer2, false);
+    }
+    if (!KeyHeld('X')) confirmHeld = 0;
+    if ((KeyHeld('Z') || KeyHeld(vkEscape)) && wipeState == 0) {
+        RestartSound(seBuffer2, false);
+        gameMode = -1;
+        wipeState = 1;
+    }
+}
+
+void DrawDescriptionPanel() {
+    BeginText();
+    SelectPen(whitePen);
+    SelectFont(smallFont);
+    SelectBrush(blueBrush);
+    SetBkMode(bkTransparent);
+    const int g = boxGrowth;
+    RoundRect(319 - 30 * g, 439 - 3 * g, 319 + 30 * g, 439 + 3 * g, 10, 10);
+    if (g < 10) {
+        ++boxGrowth;
+    } else {
+        SetTextColor(MakeRgb(255, 255, 255));
+        const int index = gameMode < 0 ? 8 : gameMode;
+        DrawTextInRect(menuDescription[index], textLeft, 30, 415, 610, 465);
+    }
+    EndText();
+}
+
+void DrawTiles() {
+    const SheetRect& back = titleSheet::backTile;
+    BlitClipped(&backBuffer, 43, 150, mainSheet, keyedCopy, back.left, back.top, back.right, back.bottom);
+    bool hideChosen = false;
+    if (mainMenuState.menuDecided == 1) {
+        sceneClock.now = TimeGetTime();
+        const uint32_t elapsed = sceneClock.now - sceneClock.mark;
+        if (elapsed > 1000) {
+            wipeState = 1;
+            return;
+        }
+        hideChosen = elapsed < 1000 && elapsed % 200 < 100;
+    }
+    for (int k = 0; k < 8; ++k) {
+        if (hideChosen && k == gameMode) continue;
+        const SheetRect tile = titleSheet::ModeTile(k);
+        BlitClipped(&backBuffer, 8 + 158 * (k / 2), 210 + 100 * (k % 2), mainSheet, keyedCopy, tile.left, tile.top,
+                    tile.right, tile.bottom);
+    }
+}
+
+void DrawBackTileFrame(int f) {
+    const SheetRect box = titleSheet::CursorFrame(f);
+    const int l = box.left;
+    const int t = box.top;
+    // Upper half from the box's rows 0..23, lower half from rows 17..40.
+    for (int half = 0; half < 2; ++half) {
+        const int sy = t + 17 * half;
+        const int dy = 147 + 23 * half;
+        BlitClipped(&backBuffer, 40, dy, mainSheet, keyedCopy, l, sy, l + 8, sy + 23);
+        BlitStretched(&backBuffer, mainSheet, keyedStretch, 48, dy, 116, dy + 23, l + 8, sy, l + 16, sy + 23);
+        BlitClipped(&backBuffer, 116, dy, mainSheet, keyedCopy, l + 32, sy, l + 40, sy + 23);
+    }
+}
+
+void DrawCursor() {
+    const int f = CursorPhase(menuCursor);
+    if (gameMode < 0) {
+        DrawBackTileFrame(f);
+    } else if (mainMenuState.menuDecided != 1) {
+        DrawCursorFrame(158 * (gameMode / 2), 202 + 100 * (gameMode % 2), 166, 96, f);
+    }
+}
+
+// Returns false when the frame must end without presenting.
+bool Dispatch() {
+    mainMenuState.menuDecided = 0;
+    if (gameMode < 0) {
+        StopSound(bgmBuffer);
+        CreateSheet(logoSheet, logoSheetLayout::width, logoSheetLayout::height);
+        LoadBitmapToSurface(logoSheet, "Back\\Logo.bmp");
+        gameMode = 0;
+        sceneClock.now = TimeGetTime();
+        sceneClock.mark = sceneClock.now;
+        currentScene = TitleScene;
+        return false;
+    }
+    Scene next = modeEntryScene[gameMode];
+    if (next == nullptr) {
+        // Not built yet: open the menu again where it was.
+        currentScene = MainMenuScene;
+    } else {
+        currentScene = next;
+    }
+    boxGrowth = 0;
+    return true;
+}
+
+}  // namespace
+
+void MainMenuScene() {
+    ScrollTiledBackground();
+    const SheetRect& logo = titleSheet::titleLogo;
+    BlitClipped(&backBuffer, 128, 30, mainSheet, keyedCopy, logo.left, logo.top, logo.right, logo.bottom);
+    VerticalKeys();
+    HorizontalKeys();
+    DecideAndCancel();
+    if (wipeState == 0) DrawDescriptionPanel();
+    DrawTiles();
+    if (wipeState == 0) DrawCursor();
+    if (wipeState == 2) {
+        StripeWipe(1);
+    } else if (wipeState == 1) {
+        if (StripeWipe(0) && !Dispatch()) return;
+    }
+    Present();
+}
+
+void ReloadTitleSheet() {
+    CreateSheet(mainSheet, 390, 500);
+    LoadBitmapToSurface(mainSheet, "Back\\Title.bmp");
+    BuildTiledBackground();
+}
+
+void ReturnToMainMenu() {
+    ReloadTitleSheet();
+    StopSound(bgmBuffer);
+    EmptySoundSlot(bgmBuffer);
+    EmptySoundSlot(seBuffer1);
+    EmptySoundSlot(seBuffer2);
+    LoadSoundBuffer(bgmBuffer, "Sound\\Opening.wav");
+    LoadSoundBuffer(seBuffer1, "Sound\\Select.wav");
+    LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
+    // The sound option holds here too: with sound off the menu stays quiet.
+    if (options.soundOff == 0) RestartSound(bgmBuffer, true);
+    currentScene = MainMenuScene;
+}

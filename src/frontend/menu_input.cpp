@@ -1,0 +1,55 @@
+#include "frontend/menu_input.h"
+
+#include "content/title_sheet.h"
+#include "platform/blit.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "platform/surface.h"
+
+int8_t confirmHeld = 0;
+int8_t cancelHeld = 0;
+int8_t escapeHeld = 0;
+int8_t boxGrowth = 0;
+
+bool UpHeld() { return KeyHeld(vkUp) || KeyHeld('Y'); }
+bool DownHeld() { return KeyHeld(vkDown) || KeyHeld('B'); }
+bool LeftHeld() { return KeyHeld(vkLeft) || KeyHeld('G'); }
+bool RightHeld() { return KeyHeld(vkRight) || KeyHeld('H'); }
+
+bool RepeatStep(int8_t& counter) {
+    const bool move = counter == 0 || (counter >= 30 && counter % 10 == 0);
+    ++counter;
+    return move;
+}
+
+void SettleRepeat(int8_t& counter, bool anyHeld) {
+    if (!anyHeld) {
+        counter = 0;
+    } else if (counter >= 100) {
+        counter = static_cast<int8_t>(counter - 70);
+    }
+}
+
+int CursorPhase(CursorAnimation& animation) {
+    animation.now = TimeGetTime();
+    if (animation.now - animation.cycleStart >= 200) animation.cycleStart = animation.now;
+    return static_cast<int>((animation.now - animation.cycleStart) / 100);
+}
+
+void RestartCursorCycle(CursorAnimation& animation) { animation.cycleStart = animation.now; }
+
+void DrawCursorFrame(int x, int y, int w, int h, int f) {
+    const SheetRect box = titleSheet::CursorFrame(f);
+    const int b = titleSheet::frameBorder;
+    const int l = box.left, t = box.top, r = box.right - b, bt = box.bottom - b;
+    // Corners at their own size.
+    BlitStretched(&backBuffer, mainSheet, keyedStretch, x, y, x + b, y + b, l, t, l + b, t + b);
+    BlitStretched(&backBuffer, mainSheet, keyedStretch, x + w - b, y, x + w, y + b, r, t, r + b, t + b);
+    BlitStretched(&backBuffer, mainSheet, keyedStretch, x, y + h - b, x + b, y + h, l, bt, l + b, bt + b);
+    BlitStretched(&backBuffer, mainSheet, keyedStretch, x + w - b, y + h - b, x + w, y + h, r, bt, r + b, bt + b);
+    // Edges stretched between them.
+    BlitStretched(&backBuffer, mainSheet, keyedStretch, x + b, y, x + w - b, y + b, l + b, t, l + 2 * b, t + b);
+    BlitStretched(&backBuffer, mainSheet, keyedStretch, x + b, y + h - b, x + w - b, y + h, l + b, bt, l + 2 * b, bt + b);
+    BlitStretched(&backBuffer, mainSheet, keyedStretch, x, y + b, x + b, y + h - b, l, t + b, l + b, t + 2 * b);
+    BlitStretched(&backBuffer, mainSheet, keyedStretch, x + w - b, y + b, x + w, y + h - b, r, t + b, r + b, t + 2 * b);
+}

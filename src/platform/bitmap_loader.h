@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/surface.h"
+
+// Loads an 8-bit BMP (game path such as "Back\\Title.bmp") into the surface at
+// (0,0), cutting what falls outside, and makes its palette the display palette.
+// A missing, unreadable or malformed file leaves surface and palette unchanged.
+void LoadBitmapToSurface(Surface* surface, const char* gamePath);
+
+// The same from bytes in memory; returns false when they are not a usable BMP.
+bool LoadBitmapFromMemory(Surface* surface, const uint8_t* data, long size);

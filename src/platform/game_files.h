@@ -1,0 +1,24 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+// Game paths are written "Data\\OD.dat": backslash separated, relative to the
+// working directory, letter case ignored when looking files up.
+
+// Path on disk for a game path: existing components are found regardless of
+// case; missing ones keep the spelling given. Empty for a path that is absolute
+// or climbs out of the working directory ("..").
+std::string ResolveGamePath(const char* gamePath);
+
+// Reads up to capacity bytes; returns the count read, or -1 when the file
+// cannot be opened.
+long ReadGameFile(const char* gamePath, void* buffer, size_t capacity);
+
+// Reads the whole file; false when it cannot be opened or holds more than
+// maxBytes (out is then empty).
+bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes);
+
+// Writes the bytes to a temporary file beside the target, flushes it and
+// renames it over the target, so an interrupted write never leaves a damaged
+// file. Creates the folder when it is missing. False on any failure.
+bool WriteGameFileAtomic(const char* gamePath, const void* data, size_t size);

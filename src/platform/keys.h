@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+
+// The game's key codes (the classic virtual-key numbers).
+constexpr int vkReturn = 0x0D;
+constexpr int vkEscape = 0x1B;
+constexpr int vkLeft = 0x25;
+constexpr int vkUp = 0x26;
+constexpr int vkRight = 0x27;
+constexpr int vkDown = 0x28;
+constexpr int vkDigit8 = 0x38;
+constexpr int vkDigit9 = 0x39;
+// Letters use their upper-case ASCII code: 'X' is 0x58.
+constexpr int VkLetter(char c) { return c; }
+
+// True while the key is down, as the backend last saw it.
+bool KeyHeld(int vk);
+
+// Written by the backends only.
+extern bool keyDown[256];

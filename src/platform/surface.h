@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+
+// An 8-bit picture: one palette index per pixel, rows packed without padding.
+struct Surface {
+    int width = 0;
+    int height = 0;
+    uint8_t* pixels = nullptr;
+};
+
+constexpr int screenWidth = 640;
+constexpr int screenHeight = 480;
+
+// Palette index that keyed copies leave out.
+extern uint8_t colorKey;
+
+// The picture every scene draws into; Present shows it.
+extern Surface backBuffer;
+
+// Process-wide sheet slots. A slot is empty (nullptr) or owns one surface.
+extern Surface* mainSheet;
+extern Surface* itemSheet;
+extern Surface* backdropSurface;
+extern Surface* tileSurface;
+extern Surface* logoSheet;
+extern Surface* spareSurface;
+
+// Replaces whatever the slot held with a new w x h sheet of black pixels.
+// Sizes are clamped to 1..4096 so a bad value can never ask for absurd memory.
+void CreateSheet(Surface*& slot, int width, int height);
+
+// Frees the slot's surface (if any) and leaves the slot empty.
+void EmptySlot(Surface*& slot);
+
+// Number of sheets alive, for tests that check revisits do not pile up.
+int LiveSheetCount();

@@ -1,0 +1,104 @@
+#include "platform/virtual/virtual_backend.h"
+
+#include <cstring>
+
+#include "platform/backend.h"
+#include "platform/keys.h"
+
+namespace virtualBackend {
+
+State state;
+
+void Reset() {
+    state = State{};
+    std::memset(keyDown, 0, sizeof keyDown);
+}
+
+void ApplyKeyScript() {
+    while (state.nextKeyChange < state.keyScript.size() &&
+           state.keyScript[state.nextKeyChange].frame <= state.framesPresented) {
+        const KeyChange& change = state.keyScript[state.nextKeyChange];
+        keyDown[change.vk & 0xFF] = change.down;
+        ++state.nextKeyChange;
+    }
+}
+
+namespace {
+// Refresh k happens at floor(k * 1000 / 60) ms.
+uint32_t RefreshTime(uint64_t k) { return static_cast<uint32_t>(k * 1000 / 60); }
+
+void Record(SoundCall call, int slot, const SoundPcm* pcm, bool loop) {
+    SoundEvent e;
+    e.call = call;
+    e.slot = slot;
+    if (pcm != nullptr && pcm->name != nullptr) e.file = pcm->name;
+    e.loop = loop;
+    e.time = state.nowMs;
+    e.frame = state.framesPresented;
+    state.soundLog.push_back(e);
+}
+}  // namespace
+
+}  // namespace virtualBackend
+
+namespace backend {
+
+using virtualBackend::state;
+
+bool Start(const char*& failure) {
+    if (state.failStart) {
+        failure = "cannot open a window: no display";
+        return false;
+    }
+    return true;
+}
+
+void Shutdown() {}
+
+int64_t CalendarSeconds() { return state.calendarSeconds; }
+
+void PresentFrame(const uint8_t* pixels, const Rgb (&palette)[256], uint32_t) {
+    if (state.recordFrames) {
+        std::memcpy(state.lastFrame.data(), pixels, 640 * 480);
+        for (int i = 0; i < 256; ++i) state.lastPalette[i] = palette[i];
+    }
+    ++state.framesPresented;
+    // Wait for the next refresh after now.
+    while (virtualBackend::RefreshTime(state.refreshIndex) <= state.nowMs) ++state.refreshIndex;
+    state.nowMs = virtualBackend::RefreshTime(state.refreshIndex);
+    // Modal loops read keys between their own presents.
+    virtualBackend::ApplyKeyScript();
+}
+
+uint32_t Milliseconds() { return state.nowMs; }
+
+void IdlePass() { state.nowMs += 1; }
+
+bool PumpEvents() {
+    virtualBackend::ApplyKeyScript();
+    if (state.windowCloseRequested) {
+        state.windowCloseRequested = false;
+        return true;
+    }
+    return false;
+}
+
+void PlayVoice(int slot, SoundPcm& pcm, bool loop) {
+    virtualBackend::Record(virtualBackend::SoundCall::play, slot, &pcm, loop);
+    if (slot >= 0 && slot < 5) state.voicePlaying[slot] = 1;
+}
+
+void StopVoice(int slot) {
+    virtualBackend::Record(virtualBackend::SoundCall::stop, slot, nullptr, false);
+    if (slot >= 0 && slot < 5) state.voicePlaying[slot] = 0;
+}
+
+void SlotChanged(int slot, const SoundPcm* pcm) {
+    virtualBackend::Record(pcm != nullptr ? virtualBackend::SoundCall::load : virtualBackend::SoundCall::empty, slot, pcm,
+                           false);
+    if (slot >= 0 && slot < 5) state.voicePlaying[slot] = 0;
+}
+
+void ForgetSound(SoundPcm&) {}
+
+}  // namespace backend

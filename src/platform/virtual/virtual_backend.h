@@ -1,0 +1,55 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/palette.h"
+
+// The deterministic backend: a clock that moves only when the game presents
+// (to the next 1/60 s refresh) or idles (1 ms), keys played from a script
+// keyed by presented frame, the last frame kept as palette indices, and
+// every sound call recorded.
+namespace virtualBackend {
+
+enum class SoundCall { load, empty, play, stop };
+
+struct SoundEvent {
+    SoundCall call = SoundCall::load;
+    int slot = 0;
+    std::string file;   // resolved path of the sound, empty for none
+    bool loop = false;
+    uint32_t time = 0;  // virtual milliseconds
+    uint32_t frame = 0; // presented frames so far
+};
+
+struct KeyChange {
+    uint32_t frame = 0;  // applied when this many frames have been presented
+    int vk = 0;
+    bool down = false;
+};
+
+struct State {
+    uint32_t nowMs = 0;
+    uint64_t refreshIndex = 0;     // refreshes passed since start
+    uint32_t framesPresented = 0;
+    std::vector<uint8_t> lastFrame = std::vector<uint8_t>(640 * 480, 0);
+    Rgb lastPalette[256];
+    std::vector<SoundEvent> soundLog;
+    std::vector<KeyChange> keyScript;  // applied in order
+    size_t nextKeyChange = 0;
+    bool windowCloseRequested = false;
+    bool failStart = false;
+    int64_t calendarSeconds = 1'800'000'000;
+    bool recordFrames = true;      // benchmarks switch the frame copy off
+    int voicePlaying[5] = {};      // 1 while a slot's voice sounds (looping or once)
+};
+
+extern State state;
+
+// Back to the start: clock 0, no keys, empty logs.
+void Reset();
+
+// Applies the key changes due at the current frame count.
+void ApplyKeyScript();
+
+}  // namespace virtualBackend

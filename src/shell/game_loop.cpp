@@ -1,0 +1,39 @@
+#include "shell/game_loop.h"
+
+#include "frontend/boot_scene.h"
+#include "platform/backend.h"
+#include "platform/present.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "shell/farewell.h"
+#include "shell/scene.h"
+
+void StartGame() {
+    EmptySlot(mainSheet);
+    EmptySlot(itemSheet);
+    EmptySlot(backdropSurface);
+    EmptySlot(tileSurface);
+    quitPosted = false;
+    InitSound();
+    CreateSharedTextObjects();
+    currentScene = BootScene;
+}
+
+bool RunLoopPass() {
+    if (quitPosted) return false;
+    if (backend::PumpEvents()) WindowClosed();
+    const uint32_t before = presentCount;
+    currentScene();
+    // A pass that showed nothing (a paced scene waiting for its next step)
+    // hands the processor back instead of spinning.
+    if (presentCount == before && !quitPosted) backend::IdlePass();
+    return !quitPosted;
+}
+
+int RunGame() {
+    StartGame();
+    while (RunLoopPass()) {
+    }
+    return 0;
+}

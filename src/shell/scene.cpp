@@ -1,0 +1,5 @@
+#include "shell/scene.h"
+
+#include "frontend/boot_scene.h"
+
+Scene currentScene = BootScene;
