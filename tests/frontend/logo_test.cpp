@@ -83,7 +83,9 @@ TEST(Logo, HoldsTwoAndAHalfSecondsThenWipesIntoTheTitle) {
     harness::RunUntil([] { return logoState.spinCount == 7; });
     EXPECT_GT(sceneClock.mark - holdStart, 2500u);
     EXPECT_LE(sceneClock.mark - holdStart, 2517u);
-    const uint32_t closeStart = harness::Frames();
+    // The close began in the frame that ended the hold.
+    EXPECT_EQ(wipeState, 1);
+    const uint32_t closeStart = harness::Frames() - 1;
     const int toggleBefore = tileToggle;
     harness::RunUntil([] { return At(TitleScene); });
     EXPECT_EQ(harness::Frames() - closeStart, 41u);

@@ -1,0 +1,157 @@
+#include "platform/bitmap_loader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/game_files.h"
+#include "platform/palette.h"
+
+namespace {
+
+// The game's largest picture is 640x480; anything near these limits is junk.
+constexpr long maxBitmapFileBytes = 8L << 20;
+constexpr int64_t maxDimension = 16384;
+
+constexpr uint32_t biRgb = 0;
+constexpr uint32_t biRle8 = 1;
+
+uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+uint32_t U32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+
+struct BitmapInfo {
+    int64_t width = 0;
+    int64_t height = 0;  // always positive here
+    bool topDown = false;
+    uint32_t compression = 0;
+    int64_t pixelOffset = 0;
+    Rgb palette[256];
+};
+
+bool ParseHeaders(const uint8_t* data, int64_t size, BitmapInfo& info) {
+    if (size < 14 + 40 || data[0] != 'B' || data[1] != 'M') return false;
+    info.pixelOffset = U32(data + 10);
+    const int64_t infoSize = U32(data + 14);
+    // BITMAPINFOHEADER or one of its larger successors (V2..V5).
+    if (infoSize < 40 || 14 + infoSize > size) return false;
+    const uint8_t* h = data + 14;
+    info.width = static_cast<int32_t>(U32(h + 4));
+    const int64_t rawHeight = static_cast<int32_t>(U32(h + 8));
+    const uint16_t planes = U16(h + 12);
+    const uint16_t bitCount = U16(h + 14);
+    info.compression = U32(h + 16);
+    const uint32_t colorsUsed = U32(h + 32);
+    if (planes != 1 || bitCount != 8) return false;
+    if (info.compression != biRgb && info.compression != biRle8) return false;
+    info.topDown = rawHeight < 0;
+    info.height = info.topDown ? -rawHeight : rawHeight;
+    if (info.width <= 0 || info.width > maxDimension) return false;
+    if (info.height <= 0 || info.height > maxDimension) return false;
+    // Compressed bitmaps are bottom-up by definition.
+    if (info.compression == biRle8 && info.topDown) return false;
+
+    const int64_t colors = colorsUsed == 0 ? 256 : colorsUsed;
+    if (colors > 256) return false;
+    const int64_t tableOffset = 14 + infoSize;
+    if (tableOffset + 4 * colors > size) return false;
+    for (int64_t i = 0; i < 256; ++i) {
+        if (i < colors) {
+            const uint8_t* e = data + tableOffset + 4 * i;  // blue, green, red, reserved
+            info.palette[i] = MakeRgb(e[2], e[1], e[0]);
+        } else {
+            info.palette[i] = Rgb{};
+        }
+    }
+    return info.pixelOffset >= 14 + 40 && info.pixelOffset < size;
+}
+
+// Uncompressed rows are checked as a whole first, so a short file changes
+// nothing; then the part that fits is copied straight into the surface.
+bool CopyRgbPixels(const uint8_t* data, int64_t size, const BitmapInfo& info, Surface& surface,
+                   int64_t copyWidth, int64_t copyHeight) {
+    const int64_t stride = (info.width + 3) / 4 * 4;
+    if (info.pixelOffset + stride * info.height > size) return false;
+    for (int64_t y = 0; y < copyHeight; ++y) {
+        const int64_t sourceRow = info.topDown ? y : info.height - 1 - y;
+        std::memcpy(surface.pixels + y * surface.width, data + info.pixelOffset + sourceRow * stride,
+                    static_cast<size_t>(copyWidth));
+    }
+    return true;
+}
+
+// Decodes RLE8 into the visible part only; pixels the stream skips stay 0.
+// A stream that ends before its end-of-bitmap mark is refused.
+bool DecodeRle8(const uint8_t* data, int64_t size, const BitmapInfo& info, int64_t copyWidth,
+                int64_t copyHeight, std::vector<uint8_t>& out) {
+    out.assign(static_cast<size_t>(copyWidth * copyHeight), 0);
+    auto put = [&](int64_t x, int64_t row, uint8_t value) {
+        const int64_t y = info.height - 1 - row;  // rows run bottom-up
+        if (x >= 0 && x < copyWidth && y >= 0 && y < copyHeight) out[y * copyWidth + x] = value;
+    };
+    int64_t pos = info.pixelOffset;
+    int64_t x = 0;
+    int64_t row = 0;
+    while (pos + 2 <= size) {
+        const uint8_t count = data[pos];
+        const uint8_t value = data[pos + 1];
+        pos += 2;
+        if (count > 0) {
+            for (int i = 0; i < count; ++i) put(x + i, row, value);
+            x += count;
+        } else if (value == 0) {
+            x = 0;
+            ++row;
+        } else if (value == 1) {
+            return true;
+        } else if (value == 2) {
+            if (pos + 2 > size) return false;
+            x += data[pos];
+            row += data[pos + 1];
+            pos += 2;
+        } else {
+            if (pos + value > size) return false;
+            for (int i = 0; i < value; ++i) put(x + i, row, data[pos + i]);
+            x += value;
+            pos += value + (value & 1);  // literal runs are padded to a word
+        }
+        // Past the top row nothing more can be drawn.
+        if (row >= info.height) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool LoadBitmapFromMemory(Surface* surface, const uint8_t* data, long size) {
+    if (surface == nullptr || data == nullptr || size <= 0) return false;
+    BitmapInfo info;
+    if (!ParseHeaders(data, size, info)) return false;
+
+    const bool hasPixels = surface->pixels != nullptr && surface->width > 0 && surface->height > 0;
+    const int64_t copyWidth = hasPixels ? std::min<int64_t>(info.width, surface->width) : 0;
+    const int64_t copyHeight = hasPixels ? std::min<int64_t>(info.height, surface->height) : 0;
+    if (info.compression == biRgb) {
+        if (!CopyRgbPixels(data, size, info, *surface, copyWidth, copyHeight)) return false;
+    } else {
+        std::vector<uint8_t> decoded;
+        if (!DecodeRle8(data, size, info, copyWidth, copyHeight, decoded)) return false;
+        for (int64_t y = 0; y < copyHeight; ++y) {
+            std::memcpy(surface->pixels + y * surface->width, decoded.data() + y * copyWidth,
+                        static_cast<size_t>(copyWidth));
+        }
+    }
+    SetDisplayPalette(info.palette);
+    return true;
+}
+
+void LoadBitmapToSurface(Surface* surface, const char* gamePath) {
+    if (surface == nullptr) return;
+    std::string bytes;
+    if (!ReadWholeGameFile(gamePath, bytes, maxBitmapFileBytes)) return;
+    LoadBitmapFromMemory(surface, reinterpret_cast<const uint8_t*>(bytes.data()),
+                         static_cast<long>(bytes.size()));
+}

@@ -1,0 +1,200 @@
+#include "platform/game_files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool Exists(const std::string& path) {
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
+
+// The entry of folder whose name equals name ignoring case; an exact match
+// wins, otherwise the smallest candidate, so the choice never depends on the
+// order the folder happens to list its entries in.
+bool FindEntryIgnoringCase(const std::string& folder, const std::string& name, std::string& found) {
+    const std::string probe = folder.empty() ? name : folder + "/" + name;
+    if (Exists(probe)) {
+        found = name;
+        return true;
+    }
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) return false;
+    bool any = false;
+    while (const dirent* entry = readdir(dir)) {
+        if (strcasecmp(entry->d_name, name.c_str()) != 0) continue;
+        if (!any || std::strcmp(entry->d_name, found.c_str()) < 0) found = entry->d_name;
+        any = true;
+    }
+    closedir(dir);
+    return any;
+}
+
+// Splits a game path into components. Absolute paths, drive letters and ".."
+// are refused so that a path can never leave the working directory.
+bool SplitGamePath(const char* gamePath, std::string (&parts)[16], int& count) {
+    count = 0;
+    if (gamePath == nullptr || gamePath[0] == '\0') return false;
+    if (gamePath[0] == '\\' || gamePath[0] == '/') return false;
+    if (std::strchr(gamePath, ':') != nullptr) return false;
+    std::string part;
+    for (const char* p = gamePath;; ++p) {
+        const char c = *p;
+        // Forward slashes separate too: otherwise "Data/../x" would sneak past.
+        if (c == '\\' || c == '/' || c == '\0') {
+            if (part == "..") return false;
+            if (!part.empty() && part != ".") {
+                if (count == 16) return false;
+                parts[count++] = part;
+            }
+            part.clear();
+            if (c == '\0') break;
+        } else {
+            part += c;
+        }
+    }
+    return count > 0;
+}
+
+bool IsRegularFile(std::FILE* file) {
+    struct stat info;
+    return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::FILE* OpenForReading(const char* gamePath) {
+    const std::string path = ResolveGamePath(gamePath);
+    if (path.empty()) return nullptr;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return nullptr;
+    if (!IsRegularFile(file)) {
+        std::fclose(file);
+        return nullptr;
+    }
+    return file;
+}
+
+// Creates every missing folder of a resolved path's parent.
+bool MakeFolders(const std::string& filePath) {
+    for (size_t slash = filePath.find('/'); slash != std::string::npos;
+         slash = filePath.find('/', slash + 1)) {
+        const std::string folder = filePath.substr(0, slash);
+        if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        struct stat info;
+        if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+}  // namespace
+
+std::string ResolveGamePath(const char* gamePath) {
+    std::string parts[16];
+    int count = 0;
+    if (!SplitGamePath(gamePath, parts, count)) return std::string();
+    std::string path;
+    bool onDisk = true;
+    for (int i = 0; i < count; ++i) {
+        std::string name = parts[i];
+        if (onDisk) {
+            std::string found;
+            if (FindEntryIgnoringCase(path, name, found)) {
+                name = found;
+            } else {
+                onDisk = false;  // nothing below a missing folder can exist
+            }
+        }
+        path += path.empty() ? name : "/" + name;
+    }
+    return path;
+}
+
+long ReadGameFile(const char* gamePath, void* buffer, size_t capacity) {
+    std::FILE* file = OpenForReading(gamePath);
+    if (file == nullptr) return -1;
+    const size_t count = buffer == nullptr ? 0 : std::fread(buffer, 1, capacity, file);
+    std::fclose(file);
+    return static_cast<long>(count);
+}
+
+bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes) {
+    out.clear();
+    std::FILE* file = OpenForReading(gamePath);
+    if (file == nullptr) return false;
+    struct stat info;
+    if (fstat(fileno(file), &info) != 0 || info.st_size < 0 ||
+        static_cast<unsigned long long>(info.st_size) > maxBytes) {
+        std::fclose(file);
+        return false;
+    }
+    out.resize(static_cast<size_t>(info.st_size));
+    size_t got = out.empty() ? 0 : std::fread(out.data(), 1, out.size(), file);
+    // The file may have changed since fstat: what is there now, within the cap.
+    if (got == out.size()) {
+        char extra[4096];
+        size_t more;
+        while ((more = std::fread(extra, 1, sizeof extra, file)) > 0) {
+            if (got + more > maxBytes) {
+                std::fclose(file);
+                out.clear();
+                return false;
+            }
+            out.append(extra, more);
+            got += more;
+        }
+    }
+    out.resize(got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed) out.clear();
+    return !failed;
+}
+
+bool WriteGameFileAtomic(const char* gamePath, const void* data, size_t size) {
+    if (data == nullptr && size > 0) return false;
+    const std::string path = ResolveGamePath(gamePath);
+    if (path.empty() || !MakeFolders(path)) return false;
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+
+    std::string tempPath = (folder.empty() ? "" : folder + "/") + "." + name + ".XXXXXX";
+    const int fd = mkstemp(tempPath.data());
+    if (fd < 0) return false;
+    // Keep the old file's permissions; mkstemp's 0600 would lock others out.
+    struct stat old;
+    fchmod(fd, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+
+    std::FILE* file = fdopen(fd, "wb");
+    if (file == nullptr) {
+        close(fd);
+        unlink(tempPath.c_str());
+        return false;
+    }
+    bool ok = size == 0 || std::fwrite(data, 1, size, file) == size;
+    ok = std::fflush(file) == 0 && ok;
+    ok = fsync(fileno(file)) == 0 && ok;
+    ok = std::fclose(file) == 0 && ok;
+    if (ok) ok = std::rename(tempPath.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        unlink(tempPath.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}

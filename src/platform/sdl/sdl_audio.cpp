@@ -1,0 +1,75 @@
+#include <SDL_mixer.h>
+
+#include "platform/backend.h"
+#include "platform/sdl/sdl_backend.h"
+
+// One mixer channel per sound slot, so starting a slot restarts its one
+// voice. Without an audio device every call here does nothing.
+namespace backend {
+
+namespace {
+
+bool mixerOpen = false;
+
+bool ValidSlot(int slot) { return mixerOpen && slot >= 0 && slot < soundSlotCount; }
+
+// The sound's samples are already in the device format; the chunk only
+// points at them.
+Mix_Chunk* VoiceOf(SoundPcm& pcm) {
+    if (pcm.voice == nullptr && pcm.samples != nullptr && pcm.frames > 0 && pcm.frames <= UINT32_MAX / 4) {
+        pcm.voice = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(pcm.samples), pcm.frames * 4);
+    }
+    return static_cast<Mix_Chunk*>(pcm.voice);
+}
+
+}  // namespace
+
+void OpenAudio() {
+    if (mixerOpen) return;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    // No format changes allowed: SDL converts for the device, so the chunks
+    // can point straight at our 44100 Hz stereo samples.
+    if (Mix_OpenAudioDevice(outputRate, AUDIO_S16SYS, 2, 1024, nullptr, 0) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_AllocateChannels(soundSlotCount);
+    mixerOpen = true;
+}
+
+void CloseAudio() {
+    if (!mixerOpen) return;
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mixerOpen = false;
+}
+
+void PlayVoice(int slot, SoundPcm& pcm, bool loop) {
+    if (!ValidSlot(slot)) return;
+    Mix_Chunk* chunk = VoiceOf(pcm);
+    if (chunk != nullptr) Mix_PlayChannel(slot, chunk, loop ? -1 : 0);
+}
+
+void StopVoice(int slot) {
+    if (ValidSlot(slot)) Mix_HaltChannel(slot);
+}
+
+void SlotChanged(int slot, const SoundPcm*) { StopVoice(slot); }
+
+void ForgetSound(SoundPcm& pcm) {
+    Mix_Chunk* chunk = static_cast<Mix_Chunk*>(pcm.voice);
+    if (chunk == nullptr) return;
+    pcm.voice = nullptr;
+    if (!mixerOpen) {
+        // The mixer is gone; the chunk is just the record QuickLoad made.
+        SDL_free(chunk);
+        return;
+    }
+    for (int slot = 0; slot < soundSlotCount; ++slot) {
+        if (Mix_GetChunk(slot) == chunk) Mix_HaltChannel(slot);
+    }
+    Mix_FreeChunk(chunk);
+}
+
+}  // namespace backend

@@ -1,0 +1,40 @@
+#pragma once
+#include <SDL.h>
+
+#include <cstdint>
+
+// What the SDL backend's files share with each other; the game sees only
+// platform/backend.h.
+namespace backend {
+
+// The one game window, from Start to Shutdown.
+extern SDL_Window* gameWindow;
+
+// Frames handed to the window so far; key releases wait for it to move.
+extern uint32_t framesShown;
+
+// The window surface was replaced (resize, full screen): get it again and
+// draw everything on the next present.
+void ForgetWindowSurface();
+// The window's contents were lost on screen: push the whole surface again.
+void RepaintWindow();
+// Back to the state before the first present (start and shutdown).
+void ResetPresenter();
+
+// Returns at the next 1/60 s deadline after the previous present.
+void WaitForFrameDeadline();
+void ResetPacing();
+
+// Key events from the event loop, in the game's key codes.
+void HandleKeyEvent(const SDL_KeyboardEvent& key);
+void ApplyDeferredReleases();
+void ReleaseAllKeys();
+
+// Desktop full screen on and off (Alt+Enter, F11).
+void ToggleFullScreen();
+
+// Audio device and mixer; failing to open just leaves the game silent.
+void OpenAudio();
+void CloseAudio();
+
+}  // namespace backend

@@ -1,0 +1,149 @@
+#include "platform/sound_cache.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/game_files.h"
+#include "platform/pcm_convert.h"
+#include "platform/wave_reader.h"
+
+namespace {
+
+constexpr int cacheCapacity = 64;
+constexpr int aliasCapacity = 4;
+// All kept sounds together; older ones not in a slot make room past this.
+constexpr uint64_t cacheByteBudget = 256ull << 20;
+// Raw data chunk read at most; beyond it no file yields a sound we keep.
+constexpr uint32_t maxWaveDataBytes = 256u << 20;
+
+struct CachedSound {
+    bool used = false;
+    bool failed = false;
+    std::string path;
+    std::string aliases[aliasCapacity];
+    int aliasCount = 0;
+    std::vector<int16_t> samples;
+    SoundPcm pcm;
+    uint64_t lastUse = 0;
+};
+
+CachedSound cache[cacheCapacity];
+uint64_t useCounter = 0;
+
+SoundSlot* const slots[soundSlotCount] = {&bgmBuffer, &seBuffer1, &seBuffer2, &levelUpSound,
+                                          &effectSound};
+
+uint64_t CachedBytes() {
+    uint64_t total = 0;
+    for (const CachedSound& entry : cache) total += entry.samples.size() * sizeof(int16_t);
+    return total;
+}
+
+bool InSomeSlot(const CachedSound& entry) {
+    for (const SoundSlot* slot : slots) {
+        if (slot->sound == &entry.pcm) return true;
+    }
+    return false;
+}
+
+void Forget(CachedSound& entry) {
+    if (!entry.failed) backend::ForgetSound(entry.pcm);
+    entry = CachedSound{};
+}
+
+SoundPcm* Answer(CachedSound& entry) {
+    entry.lastUse = ++useCounter;
+    return entry.failed ? nullptr : &entry.pcm;
+}
+
+void AddAlias(CachedSound& entry, const char* gamePath) {
+    if (entry.aliasCount < aliasCapacity) entry.aliases[entry.aliasCount++] = gamePath;
+}
+
+// Frees the least recently used sound that no slot holds; false when none.
+bool EvictOne() {
+    CachedSound* oldest = nullptr;
+    for (CachedSound& entry : cache) {
+        if (!entry.used || InSomeSlot(entry)) continue;
+        if (oldest == nullptr || entry.lastUse < oldest->lastUse) oldest = &entry;
+    }
+    if (oldest == nullptr) return false;
+    Forget(*oldest);
+    return true;
+}
+
+bool Decode(const std::string& path, std::vector<int16_t>& samples) {
+    WaveReader reader;
+    if (reader.Open(path.c_str()) != waveOk) return false;
+    if (reader.dataSize > maxWaveDataBytes) return false;
+    std::vector<uint8_t> raw(reader.dataSize);
+    uint32_t got = 0;
+    if (reader.Read(reader.dataSize, raw.data(), &got) != waveOk) return false;
+    return ConvertToOutputPcm(reader.format, raw.data(), got, samples);
+}
+
+CachedSound* FreeEntry(uint64_t bytesNeeded) {
+    while (CachedBytes() + bytesNeeded > cacheByteBudget) {
+        if (!EvictOne()) return nullptr;
+    }
+    for (;;) {
+        for (CachedSound& entry : cache) {
+            if (!entry.used) return &entry;
+        }
+        if (!EvictOne()) return nullptr;
+    }
+}
+
+}  // namespace
+
+SoundPcm* FindOrLoadSound(const char* gamePath) {
+    if (gamePath == nullptr) return nullptr;
+    // Spellings already seen: no disk access, as matches load mid-play.
+    for (CachedSound& entry : cache) {
+        if (!entry.used) continue;
+        for (int i = 0; i < entry.aliasCount; ++i) {
+            if (entry.aliases[i] == gamePath) return Answer(entry);
+        }
+    }
+    const std::string path = ResolveGamePath(gamePath);
+    for (CachedSound& entry : cache) {
+        if (entry.used && entry.path == path) {
+            AddAlias(entry, gamePath);
+            return Answer(entry);
+        }
+    }
+
+    std::vector<int16_t> samples;
+    const bool decoded = !path.empty() && Decode(path, samples);
+    CachedSound* entry = FreeEntry(samples.size() * sizeof(int16_t));
+    if (entry == nullptr) return nullptr;
+    entry->used = true;
+    entry->failed = !decoded;
+    entry->path = path;
+    AddAlias(*entry, gamePath);
+    entry->samples = std::move(samples);
+    entry->pcm = SoundPcm{};
+    entry->pcm.name = entry->path.c_str();
+    entry->pcm.samples = entry->samples.data();
+    entry->pcm.frames = static_cast<uint32_t>(entry->samples.size() / 2);
+    return Answer(*entry);
+}
+
+int CachedSoundCount() {
+    int count = 0;
+    for (const CachedSound& entry : cache) count += entry.used ? 1 : 0;
+    return count;
+}
+
+void ClearSoundCache() {
+    // No slot may keep pointing at a freed sound.
+    for (SoundSlot* slot : slots) {
+        if (slot->sound != nullptr) EmptySoundSlot(*slot);
+    }
+    for (CachedSound& entry : cache) {
+        if (entry.used) Forget(entry);
+    }
+    useCounter = 0;
+}

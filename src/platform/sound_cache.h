@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/sound.h"
+
+// The decoded sound for a game path: read, converted and kept on first use,
+// afterwards found again without touching the disk (also for the other
+// spellings of the same file). nullptr when the file is missing or unusable;
+// that answer is remembered as well.
+SoundPcm* FindOrLoadSound(const char* gamePath);
+
+// Sounds currently kept (including remembered failures), for tests.
+int CachedSoundCount();

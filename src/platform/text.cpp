@@ -1,0 +1,187 @@
+#include "platform/text.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/draw_context.h"
+#include "platform/font_raster.h"
+#include "platform/surface.h"
+#include "platform/utf8.h"
+
+FontHandle smallFont = -1;
+FontHandle bigFont = -1;
+Rgb pinkBrush;
+Rgb blueBrush;
+Pen whitePen;
+
+namespace {
+
+// Every match set-up asks for its fonts again, so requests are kept in a
+// small table and an identical request gets the same entry back.
+constexpr int maxFonts = 8;
+constexpr int maxFaceBytes = 64;
+
+struct GameFont {
+    int height = 0;
+    int weight = 0;
+    char face[maxFaceBytes] = {};
+    int rasterFont = -1;
+    bool opened = false;  // tried to open, successfully or not
+};
+
+GameFont fonts[maxFonts];
+int fontCount = 0;
+
+// Opening a face reads font files, so it waits for the first text that needs
+// it; a face that cannot be opened is not tried again.
+int RasterFontOf(FontHandle handle) {
+    if (handle < 0 || handle >= fontCount) return -1;
+    GameFont& font = fonts[handle];
+    if (!font.opened) {
+        font.opened = true;
+        font.rasterFont = OpenRasterFont(font.height, font.weight, font.face);
+    }
+    return font.rasterFont;
+}
+
+// Width of the text up to the end of its line ("\n" or the terminator).
+long long LineWidth(int rasterFont, const char* text) {
+    long long width = 0;
+    uint32_t codepoint = 0;
+    for (const char* p = text; *p != '\0' && *p != '\n';) {
+        const int used = DecodeUtf8(p, codepoint);
+        if (used == 0) break;
+        p += used;
+        if (codepoint == invalidCodepoint || codepoint < 0x20) continue;
+        width += RasterGlyph(rasterFont, codepoint)->advance;
+    }
+    return width;
+}
+
+void DrawGlyph(const GlyphImage& glyph, long long penX, long long lineTop, const PixelRect& clip, uint8_t index) {
+    if (glyph.mask == nullptr) return;
+    const long long glyphLeft = penX + glyph.left;
+    const long long glyphTop = lineTop + glyph.top;
+    const long long x0 = std::max<long long>(glyphLeft, clip.left);
+    const long long x1 = std::min<long long>(glyphLeft + glyph.width, clip.right);
+    const long long y0 = std::max<long long>(glyphTop, clip.top);
+    const long long y1 = std::min<long long>(glyphTop + glyph.height, clip.bottom);
+    for (long long y = y0; y < y1; ++y) {
+        const uint8_t* maskRow = glyph.mask + (y - glyphTop) * glyph.width - glyphLeft;
+        uint8_t* row = backBuffer.pixels + y * backBuffer.width;
+        for (long long x = x0; x < x1; ++x) {
+            if (maskRow[x] != 0) row[x] = index;
+        }
+    }
+}
+
+// Draws one line starting at (x, top); returns where the line ends.
+const char* DrawLine(int rasterFont, const char* text, long long x, long long top, const PixelRect& clip) {
+    if (backDC.bkMode != bkTransparent) {
+        const long long width = LineWidth(rasterFont, text);
+        const uint8_t back = ContextColorIndex(backDC.backColor);
+        const long long bottom = std::min<long long>(top + RasterLineHeight(rasterFont), clip.bottom);
+        for (long long y = std::max<long long>(top, clip.top); y < bottom; ++y) {
+            FillRowSpan(clip, static_cast<int>(y), x, x + width, back);
+        }
+    }
+    const uint8_t ink = ContextColorIndex(backDC.textColor);
+    uint32_t codepoint = 0;
+    const char* p = text;
+    while (*p != '\0' && *p != '\n') {
+        const int used = DecodeUtf8(p, codepoint);
+        if (used == 0) break;
+        p += used;
+        if (codepoint == invalidCodepoint || codepoint < 0x20) continue;
+        const GlyphImage* glyph = RasterGlyph(rasterFont, codepoint);
+        DrawGlyph(*glyph, x, top, clip, ink);
+        x += glyph->advance;
+    }
+    return p;
+}
+
+}  // namespace
+
+FontHandle CreateGameFont(int height, int weight, const char* face) {
+    if (face == nullptr) face = "";
+    for (int i = 0; i < fontCount; ++i) {
+        if (fonts[i].height == height && fonts[i].weight == weight &&
+            std::strncmp(fonts[i].face, face, maxFaceBytes - 1) == 0) {
+            return static_cast<FontHandle>(i);
+        }
+    }
+    if (fontCount == maxFonts) {
+        // Full: hand out the nearest size rather than no text at all.
+        int best = 0;
+        for (int i = 1; i < fontCount; ++i) {
+            if (std::abs(fonts[i].height - height) < std::abs(fonts[best].height - height)) best = i;
+        }
+        return static_cast<FontHandle>(best);
+    }
+    GameFont& font = fonts[fontCount];
+    font.height = height;
+    font.weight = weight;
+    std::strncpy(font.face, face, maxFaceBytes - 1);
+    font.face[maxFaceBytes - 1] = '\0';
+    font.rasterFont = -1;
+    font.opened = false;
+    return static_cast<FontHandle>(fontCount++);
+}
+
+void DrawTextInRect(const char* text, int format, int left, int top, int right, int bottom) {
+    if (text == nullptr) return;
+    const int rasterFont = RasterFontOf(backDC.font);
+    if (rasterFont < 0) return;
+    const PixelRect clip = ClipToBackBuffer(left, top, right, bottom);
+    if (clip.right <= clip.left || clip.bottom <= clip.top) return;
+    const int lineHeight = RasterLineHeight(rasterFont);
+    long long lineTop = top;
+    const char* line = text;
+    while (lineTop < clip.bottom) {
+        long long x = left;
+        if (format == textCenter) {
+            x = left + (static_cast<long long>(right) - left - LineWidth(rasterFont, line)) / 2;
+        } else if (format == textRight) {
+            x = right - LineWidth(rasterFont, line);
+        }
+        const char* end = DrawLine(rasterFont, line, x, lineTop, clip);
+        if (*end != '\n') break;
+        line = end + 1;
+        lineTop += lineHeight;
+    }
+}
+
+void TextOut(int x, int y, const char* text) {
+    if (text == nullptr) return;
+    const int rasterFont = RasterFontOf(backDC.font);
+    if (rasterFont < 0) return;
+    const PixelRect clip = ClipToBackBuffer(0, 0, screenWidth, screenHeight);
+    if (clip.right <= clip.left || clip.bottom <= clip.top) return;
+    // One line only, as on Windows: a "\n" simply ends what is drawn.
+    DrawLine(rasterFont, text, x, y, clip);
+}
+
+int TextWidth(const char* text) {
+    if (text == nullptr) return 0;
+    const int rasterFont = RasterFontOf(backDC.font);
+    if (rasterFont < 0) return 0;
+    return static_cast<int>(std::min<long long>(LineWidth(rasterFont, text), 1 << 30));
+}
+
+void CreateSharedTextObjects() {
+    pinkBrush = MakeRgb(255, 128, 128);
+    blueBrush = MakeRgb(0, 0, 255);
+    whitePen = Pen{MakeRgb(255, 255, 255), 2};
+    smallFont = CreateGameFont(20, 800, "ＭＳ 明朝");
+    bigFont = CreateGameFont(70, 800, "HG創英角ｺﾞｼｯｸUB");
+}
+
+void ReleaseTextObjects() {
+    for (GameFont& font : fonts) font = GameFont{};
+    fontCount = 0;
+    smallFont = -1;
+    bigFont = -1;
+    backDC.font = -1;
+    CloseRasterFonts();
+}

@@ -1,0 +1,104 @@
+#include "contentgen/logo_sheet_art.h"
+
+#include <cmath>
+#include <vector>
+
+#include "content/logo_sheet.h"
+#include "contentgen/art_style.h"
+
+using namespace paletteLayout;
+
+namespace {
+
+constexpr float pi = 3.14159265f;
+
+// The logo scene rests the emblem at (150, 20) of the logo, so the logo
+// leaves a socket there that the coin drops into.
+constexpr float socketX = 150.0f, socketY = 20.0f;
+
+std::vector<Point> Star(float cx, float cy, float outer, float inner) {
+    std::vector<Point> points;
+    for (int i = 0; i < 10; ++i) {
+        const float a = -pi / 2 + pi * i / 5;
+        const float radius = i % 2 == 0 ? outer : inner;
+        points.push_back(Point{cx + radius * std::cos(a), cy + radius * std::sin(a)});
+    }
+    return points;
+}
+
+void StudioLogo(Canvas& sheet) {
+    const SheetRect area = logoSheetLayout::bouncingLogo;
+    const float l = area.left, t = area.top;
+    // Four letter panels: the studio's name set like the game's panels.
+    const char* letters[4] = {"K", "A", "Z", "U"};
+    const int ramps[4] = {rampRed, rampOrange, rampGreen, rampBlue};
+    for (int i = 0; i < 4; ++i) DrawNumberPanel(sheet, l + 12.0f + 34.0f * i, t + 19.0f, 32, ramps[i], letters[i]);
+    // The socket for the coin.
+    const float sx = l + socketX + 17.0f, sy = t + socketY + 16.5f;
+    FillCircle(sheet, sx, sy, 16.5f, SolidIndex(SteelShade(8)));
+    FillCircle(sheet, sx, sy, 13.5f, SolidIndex(SteelShade(9)));
+
+    LabelStyle works;
+    works.face = gothicFace;
+    works.size = 22;
+    works.bold = true;
+    works.fill = LinearGradient(0, t + 60, PaletteColour(HueShade(rampBlue, 3)), 0, t + 80,
+                                PaletteColour(HueShade(rampBlue, 1)));
+    works.outlined = false;
+    // Letter-spaced by hand so the word spans the panels and the coin.
+    const char* word[5] = {"W", "O", "R", "K", "S"};
+    for (int i = 0; i < 5; ++i) DrawLabel(sheet, word[i], l + 28.0f + 34.0f * i, t + 70.0f, works);
+    DrawLine(sheet, Point{l + 12, t + 85.5f}, Point{l + 184, t + 85.5f}, 1.0f, SolidIndex(SteelShade(6)));
+    LabelStyle kana;
+    kana.face = gothicFace;
+    kana.size = 11;
+    kana.bold = false;
+    kana.fill = Solid(PaletteColour(SteelShade(3)));
+    kana.outlined = false;
+    DrawLabel(sheet, "かずワークス", l + 98.0f, t + 93.0f, kana);
+}
+
+void Emblem(Canvas& sheet) {
+    const SheetRect r = logoSheetLayout::emblem;
+    const float cx = (r.left + r.right) * 0.5f, cy = (r.top + r.bottom) * 0.5f;
+    const float radius = std::min(r.Width(), r.Height()) * 0.5f - 0.5f;
+    FillCircle(sheet, cx, cy, radius, SolidIndex(HueShade(rampOrange, 1)));
+    FillCircle(sheet, cx, cy, radius - 1.5f,
+               LinearGradient(cx - radius, cy - radius, PaletteColour(HueShade(rampYellow, 9)), cx + radius, cy + radius,
+                              PaletteColour(HueShade(rampOrange, 4))));
+    StrokeCircle(sheet, cx, cy, radius - 4.0f, 1.5f, SolidIndex(HueShade(rampOrange, 3)));
+    FillCircle(sheet, cx, cy, radius - 5.5f,
+               LinearGradient(cx - radius, cy - radius, PaletteColour(HueShade(rampYellow, 6)), cx + radius, cy + radius,
+                              PaletteColour(HueShade(rampYellow, 9))));
+    FillPolygon(sheet, Star(cx, cy + 0.5f, 9.5f, 4.0f), SolidIndex(HueShade(rampOrange, 3)));
+    FillPolygon(sheet, Star(cx, cy + 0.5f, 7.5f, 3.0f), SolidIndex(HueShade(rampYellow, 10)));
+}
+
+void Plate(Canvas& sheet, SheetRect r, const char* big, const char* small, int ramp) {
+    const float l = r.left, t = r.top, rt = r.right, b = r.bottom;
+    DrawPlate(sheet, l, t, rt, b, 8, ramp);
+    LabelStyle title = PlateLabel(ramp, 28);
+    title.thicken = 0.5f;
+    title.fill = LinearGradient(0, t + 8, MakeRgb(255, 255, 255), 0, t + 32, PaletteColour(HueShade(rampYellow, 9)));
+    DrawLabel(sheet, big, (l + rt) * 0.5f, t + 20.0f, title);
+    LabelStyle sub = PlateLabel(ramp, 12);
+    sub.shadowed = false;
+    sub.outlineWidth = 1.5f;
+    DrawLabel(sheet, small, (l + rt) * 0.5f, t + 40.0f, sub);
+}
+
+}  // namespace
+
+Canvas DrawLogoSheet() {
+    Canvas sheet = MakeCanvas(logoSheetLayout::width, logoSheetLayout::height);
+    // Logo and emblem are shown on the light logo screen.
+    sheet.blendOverKey = true;
+    sheet.keyBackdrop = PaletteColour(logoBackground);
+    StudioLogo(sheet);
+    Emblem(sheet);
+    // The plates sit on the title's pale tiles.
+    sheet.keyBackdrop = MakeRgb(222, 232, 246);
+    Plate(sheet, logoSheetLayout::startPlate, "START", "スタート", rampBlue);
+    Plate(sheet, logoSheetLayout::endPlate, "END", "おわり", rampBlue);
+    return sheet;
+}

@@ -1,0 +1,16 @@
+#include "contentgen/title_sheet_art.h"
+
+#include "content/title_sheet.h"
+
+Canvas DrawTitleSheet() {
+    Canvas sheet = MakeCanvas(titleSheet::width, titleSheet::height);
+    // Shown over the light tiled background of the front end.
+    sheet.blendOverKey = true;
+    sheet.keyBackdrop = MakeRgb(222, 232, 246);
+    DrawTitleLogo(sheet);
+    DrawModeTiles(sheet);
+    DrawMenuButtons(sheet);
+    DrawCursorPieces(sheet);
+    DrawBackgroundTiles(sheet);
+    return sheet;
+}
