@@ -61,6 +61,7 @@ above "$light" 0.75 "logo screen is light (mean $light)"
 
 # Title: the tiled background, title logo and plates.
 wait_until 12 title_is_open || fail "title screen did not appear"
+sleep 1  # let the opening wipe finish: keys are ignored while it runs
 shot title
 pass "title screen shown"
 
@@ -79,11 +80,11 @@ pass "main menu cursor moved"
 # Back to the title.
 press Escape
 wait_until 5 title_is_open || fail "Escape on the menu did not return to the title"
+sleep 1
 shot title_again
 pass "back on the title"
 
 # End: farewell, then the process ends with code 0.
-sleep 0.3
 press Escape
 wait_until 5 farewell_shown || fail "the farewell screen did not appear"
 shot farewell

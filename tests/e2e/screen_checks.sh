@@ -31,14 +31,15 @@ menu_panel_shown() {
   awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit !(r < 0.1 && g < 0.1 && b > 0.9) }'
 }
 
-# The title: no blue panel, the two plates drawn, the screen not light.
+# The title: no blue panel, not black, the two plates drawn (the logo screen
+# is one flat colour there).
 title_is_open() {
   shot probe
   read -r r g b < <(rgb probe 22 420 29 460)
   awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit (r < 0.1 && g < 0.1 && b > 0.9) }' || return 1
   local whole plates
   whole=$(luma probe 0 0 640 480)
-  awk -v a="$whole" 'BEGIN { exit !(a < 0.75 && a > 0.05) }' || return 1
+  awk -v a="$whole" 'BEGIN { exit !(a > 0.05) }' || return 1
   plates=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 190 305 450 425)" +repage -format '%k' info:)
   [ "$plates" -gt 8 ]
 }
