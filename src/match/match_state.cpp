@@ -1,0 +1,156 @@
+#include "match/match_state.h"
+
+#include <cstring>
+
+#include "frontend/main_menu.h"
+#include "options/options_file.h"
+#include "setup/player_params.h"
+
+int8_t board[2 * boardCells];
+Player players[2];
+
+int8_t twoPlayers = 0;
+int8_t matchState = 0;
+int8_t matchEnd = 0;
+int8_t matchStarted = 0;
+int8_t pauseMenuCursor = 0;
+FrameClock frameClock;
+int8_t puzzleIndex = 0;
+int8_t skipPicker = 0;
+int8_t matchFontBig = -1;
+uint32_t blinkClock = 0;
+
+int32_t level = 1;
+int32_t panelsCleared = 0;
+int8_t exAttackKind = 0;
+int32_t exAttackClock = 0;
+int8_t gaugeFullSounded = 0;
+int8_t maxdeleteValue = 0;
+
+int32_t maxChain = 0;
+int32_t chainBonus = 0;
+int32_t clearBannerY = -50;
+int8_t versusWins[2] = {};
+int32_t clockHours = 0;
+int32_t clockMinutes = 0;
+int32_t clockSeconds = 0;
+uint32_t clockMark = 0;
+int8_t blinkPhase = 0;
+int8_t attackMeterSize = 0;
+int8_t attackMeterLit = -3;
+uint32_t attackMark = 0;
+int8_t attackAmount = 0;
+int8_t topLineStep = 0;
+
+int8_t topOutResult = 0;
+
+uint32_t pausedClockElapsed = 0;
+uint32_t pausedAttackElapsed = 0;
+
+int8_t resultPhase = 0;
+int8_t resultPulse = 0;
+int8_t resultPulseStep = 1;
+int32_t resultWait = 0;
+FlyingPanel flyingPanels[2][boardRows][boardColumns];
+
+int TargetTotal() { return 7 + options.targetSumOffset; }
+
+bool AnyPaused() { return players[0].paused > 0 || players[1].paused > 0; }
+
+bool AnyExAttack() { return players[0].exAttackActive != 0 || players[1].exAttackActive != 0; }
+
+int LimitFrames(int p) { return 138 + 6 * playerParams[p][paramChain]; }
+
+void ResetMatchValues() {
+    maxChain = 0;
+    matchState = 0;
+    matchStarted = 0;
+    matchEnd = 0;
+    chainBonus = 0;
+    panelsCleared = 0;
+    topOutResult = 0;
+    attackMeterSize = 0;
+    attackMeterLit = -3;
+    level = 1;
+    exAttackClock = 0;
+    for (int p = 0; p < 2; ++p) {
+        Player& pl = players[p];
+        // Only the values a match starts from; the rest keep what they held.
+        pl.cursorX = 3;
+        pl.cursorY = 2;
+        pl.riseOffset = 0;
+        pl.bonusState = 0;
+        pl.score = 0;
+        pl.scoreHigh = 0;
+        pl.chain = 0;
+        pl.chainTimer = 0;
+        pl.popupTimer = 0;
+        pl.extraRises = 0;
+        pl.cursorMoveDir = 0;
+        pl.cursorPin = 0;
+        pl.swapState = 0;
+        pl.lineState = -1;
+        pl.clearTimer = 0;
+        pl.clearingLine = LineCells{};
+        pl.failingLine = LineCells{};
+        pl.failTimer = -1;
+        pl.exGauge = 0;
+        pl.exStock = 0;
+        pl.exAttackActive = 0;
+        pl.limitCounter = 0;
+        pl.dropActive = 0;
+        pl.dropImmediate = 0;
+        pl.dropPhase = -1;
+        pl.dropPhaseCounter = 0;
+        pl.dropPending = 0;
+        pl.dropOverflow = 0;
+        pl.highestRow = 0;
+        std::memset(pl.nextPanels, -1, sizeof pl.nextPanels);
+        pl.paused = 0;
+    }
+    std::memset(board, -1, sizeof board);
+}
+
+void ResetMatchRecords() {
+    std::memset(board, 0, sizeof board);
+    players[0] = Player{};
+    players[1] = Player{};
+    twoPlayers = 0;
+    matchState = 0;
+    matchEnd = 0;
+    matchStarted = 0;
+    pauseMenuCursor = 0;
+    frameClock = FrameClock{};
+    puzzleIndex = 0;
+    skipPicker = 0;
+    blinkClock = 0;
+    level = 1;
+    panelsCleared = 0;
+    exAttackKind = 0;
+    exAttackClock = 0;
+    gaugeFullSounded = 0;
+    maxdeleteValue = 0;
+    maxChain = 0;
+    chainBonus = 0;
+    clearBannerY = -50;
+    versusWins[0] = versusWins[1] = 0;
+    clockHours = clockMinutes = clockSeconds = 0;
+    clockMark = 0;
+    blinkPhase = 0;
+    attackMeterSize = 0;
+    attackMeterLit = -3;
+    attackMark = 0;
+    attackAmount = 0;
+    topLineStep = 0;
+    topOutResult = 0;
+    pausedClockElapsed = pausedAttackElapsed = 0;
+    resultPhase = 0;
+    resultPulse = 0;
+    resultPulseStep = 1;
+    resultWait = 0;
+    for (auto& side : flyingPanels)
+        for (auto& row : side)
+            for (auto& cell : row) cell = FlyingPanel{};
+    for (auto& params : playerParams)
+        for (auto& v : params) v = 0;
+}

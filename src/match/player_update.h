@@ -1,0 +1,26 @@
+#pragma once
+
+// One step of player p: animations, then the keys, in the game's fixed order.
+void UpdatePlayer(int p);
+
+// The cursor's step, pin and picture.
+void AnimateCursor(int p);
+// The picked cell's blink and the two cells' exchange.
+void AnimateSwap(int p);
+// The selected line's frame and its moving end.
+void DrawLineFrame(int p);
+// Three-piece frame over (l,t)-(r,b) from line-frame column 36p + b.
+void DrawStretchFrame(int left, int top, int right, int bottom, bool horizontal, int p, int b);
+
+// True when the cursor of p lies on the straight segment (x0,y0)-(x1,y1).
+bool CursorOnSegment(int p, int x0, int y0, int x1, int y1);
+
+// Blink phase of the match pictures: 0 (A) or 1 (B); restarts blinkClock every 600 ms.
+int BlinkPhase();
+
+// Draws panel value v (0..7) of the current picture set with its top-left
+// at (x, y), squeezed to columns left..right of the cell when asked.
+void DrawPanel(int v, int x, int y);
+void DrawPanelSqueezed(int v, int x, int y, int left, int right, bool failingRow);
+// Covers a cell's place with the match background.
+void CoverWithBackground(int x, int y, int w, int h);

@@ -1,0 +1,4 @@
+#pragma once
+
+// Between a decided match and the result screen: flying panels, banners, waits.
+void ResultFlow();

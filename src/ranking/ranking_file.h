@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+
+constexpr int rankingEntries = 100;
+
+// The endless ranking, "Data\ED.dat": eight parallel arrays, 3400 bytes.
+struct RankingFile {
+    int32_t score[rankingEntries];      // -1 marks an empty entry
+    int32_t scoreHigh[rankingEntries];
+    int32_t level[rankingEntries];
+    int32_t maxChain[rankingEntries];
+    int8_t name[rankingEntries][4];     // character codes 0..39
+    int32_t time[rankingEntries][3];    // hours, minutes, seconds
+    int8_t grade[rankingEntries];       // 0 best .. 11
+    int8_t difficulty[rankingEntries];
+};
+static_assert(sizeof(RankingFile) == 3400, "the file is the raw record");
+
+extern RankingFile rankingTable;
+
+// Character of a name code: "A".."Z", "!", "?", ".", "0".."9", "_".
+char NameCharacter(int code);
+
+// Reads the file into a table; missing gives all entries empty. Every field
+// is brought into the range the screens can show.
+void ReadRankingFile(RankingFile& table);
+// Writes the shared table atomically.
+void WriteRankingFile();
+// Ranks the current endless result into the shared table; place 0..99 or -1.
+int RankResult();
+// Grade 0..11 of a result.
+int ComputeGrade(int32_t scoreHigh, int32_t score, int32_t maxChain);
