@@ -23,7 +23,7 @@ namespace {
 
 CursorAnimation titleCursor;
 
-constexpr const char* creditLine = "(C) 2026 SUM LINE TEAM";
+constexpr const char* creditLine = "(C) 2026 KAZU WORKS";
 
 void DrawPlate(const SheetRect& plate, int y) {
     BlitStretched(&backBuffer, logoSheet, keyedStretch, 185, y, 455, y + 50, plate.left, plate.top, plate.right,

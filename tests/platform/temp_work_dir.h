@@ -36,6 +36,9 @@ protected:
 inline void PutFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     const size_t slash = path.rfind('/');
     if (slash != std::string::npos) mkdir(path.substr(0, slash).c_str(), 0755);
+    // A fresh file each time: rewriting one in place makes the file system
+    // flush it to disk on close, which is slow in loops.
+    unlink(path.c_str());
     std::FILE* file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr) << path;
     if (!bytes.empty()) {

@@ -1,6 +1,7 @@
 #include "contentgen/art_style.h"
 
 #include <algorithm>
+#include <cmath>
 
 using namespace paletteLayout;
 
@@ -10,21 +11,23 @@ uint8_t RampShade(int ramp, int shade) {
     return HueShade(ramp, std::clamp(shade, 0, hueRampLength - 1));
 }
 
-namespace {
-
-Paint ShadeRamp(int ramp, float y0, float shadeTop, float y1, float shadeBottom) {
-    const Rgb top = PaletteColour(RampShade(ramp, static_cast<int>(shadeTop)));
-    const Rgb bottom = PaletteColour(RampShade(ramp, static_cast<int>(shadeBottom)));
-    return LinearGradient(0, y0, top, 0, y1, bottom);
+Paint RampGradient(int ramp, float y0, float shadeTop, float y1, float shadeBottom) {
+    return [=](float x, float y) {
+        static const float threshold[2][2] = {{0.125f, 0.625f}, {0.875f, 0.375f}};
+        const float t = std::clamp((y - y0) / (y1 - y0), 0.0f, 1.0f);
+        const float shade = shadeTop + (shadeBottom - shadeTop) * t;
+        const float base = std::floor(shade);
+        const int px = static_cast<int>(std::floor(x)) & 1, py = static_cast<int>(std::floor(y)) & 1;
+        const int s = static_cast<int>(base) + ((shade - base) > threshold[py][px] ? 1 : 0);
+        return PaletteColour(RampShade(ramp, s));
+    };
 }
-
-}  // namespace
 
 void DrawPlate(Canvas& canvas, float left, float top, float right, float bottom, float radius, int ramp) {
     const float height = bottom - top;
     FillRoundRect(canvas, left, top, right, bottom, radius, SolidIndex(RampShade(ramp, 1)));
     FillRoundRect(canvas, left + 1.5f, top + 1.5f, right - 1.5f, bottom - 1.5f, radius - 1.5f,
-                  ShadeRamp(ramp, top, 8, bottom, 3));
+                  RampGradient(ramp, top, 8, bottom, 3));
     // Gloss: the upper part a little lighter, with a soft lower edge.
     FillShape(
         canvas, left, top, right, top + height * 0.5f,
@@ -41,7 +44,7 @@ LabelStyle PlateLabel(int ramp, int size) {
     s.face = gothicFace;
     s.size = size;
     s.bold = true;
-    s.fill = LinearGradient(0, 0, MakeRgb(255, 255, 255), 0, 1, MakeRgb(255, 255, 255));
+    s.fill = Solid(MakeRgb(255, 255, 255));
     s.outline = PaletteColour(RampShade(ramp, 0));
     s.outlineWidth = 2.0f;
     s.shadowed = true;
@@ -55,7 +58,7 @@ void DrawNumberPanel(Canvas& canvas, float left, float top, float size, int ramp
     const float radius = size * 0.22f;
     FillRoundRect(canvas, left, top, left + size, top + size, radius, SolidIndex(RampShade(ramp, 1)));
     FillRoundRect(canvas, left + 1.5f, top + 1.5f, left + size - 1.5f, top + size - 1.5f, radius - 1.0f,
-                  ShadeRamp(ramp, top, 8, top + size, 4));
+                  RampGradient(ramp, top, 8, top + size, 4));
     StrokeRoundRect(canvas, left + 2.5f, top + 2.5f, left + size - 2.5f, top + size - 2.5f, radius - 2.0f, 1.0f,
                     SolidIndex(RampShade(ramp, 10)));
     LabelStyle s = PlateLabel(ramp, static_cast<int>(size * 0.72f));

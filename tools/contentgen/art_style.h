@@ -9,6 +9,10 @@ uint8_t RampShade(int ramp, int shade);  // a hue ramp, or steelRamp / greyRamp 
 constexpr int steelRamp = 100;
 constexpr int greyRamp = 101;
 
+// Shades of a ramp from shadeTop at y0 to shadeBottom at y1, the steps
+// between palette shades softened by a 2x2 dither.
+Paint RampGradient(int ramp, float y0, float shadeTop, float y1, float shadeBottom);
+
 // A raised plate: dark rim, body shaded from light (top) to dark (bottom),
 // a gloss over the upper half and a thin inner highlight.
 void DrawPlate(Canvas& canvas, float left, float top, float right, float bottom, float radius, int ramp);

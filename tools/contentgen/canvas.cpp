@@ -49,15 +49,6 @@ void BlendPixel(Canvas& canvas, int x, int y, Rgb colour, float alpha) {
     }
 }
 
-void CopyKeyed(Canvas& dst, int x, int y, const Canvas& src, int left, int top, int right, int bottom) {
-    for (int sy = top; sy < bottom; ++sy) {
-        for (int sx = left; sx < right; ++sx) {
-            const uint8_t index = PixelAt(src, sx, sy);
-            if (index != transparent) SetPixel(dst, x + sx - left, y + sy - top, index);
-        }
-    }
-}
-
 Paint Solid(Rgb colour) {
     return [colour](float, float) { return colour; };
 }
@@ -77,24 +68,6 @@ float AlongLine(float x, float y, float x0, float y0, float x1, float y1) {
 
 Paint LinearGradient(float x0, float y0, Rgb a, float x1, float y1, Rgb b) {
     return [=](float x, float y) { return MixRgb(a, b, AlongLine(x, y, x0, y0, x1, y1)); };
-}
-
-Paint RampGradient(float x0, float y0, float shadeA, float x1, float y1, float shadeB, uint8_t rampFirst, int rampLength,
-                   bool dither) {
-    return [=](float x, float y) {
-        float shade = shadeA + (shadeB - shadeA) * AlongLine(x, y, x0, y0, x1, y1);
-        if (dither) {
-            // 2x2 ordered pattern: thresholds 1/8, 5/8, 7/8, 3/8.
-            static const float threshold[2][2] = {{0.125f, 0.625f}, {0.875f, 0.375f}};
-            const int px = static_cast<int>(std::floor(x)) & 1, py = static_cast<int>(std::floor(y)) & 1;
-            const float base = std::floor(shade);
-            shade = base + ((shade - base) > threshold[py][px] ? 1.0f : 0.0f);
-        } else {
-            shade = std::round(shade);
-        }
-        const int s = std::clamp(static_cast<int>(shade), 0, rampLength - 1);
-        return PaletteColour(static_cast<uint8_t>(rampFirst + s));
-    };
 }
 
 void FillShape(Canvas& canvas, float left, float top, float right, float bottom, const Distance& distance,
@@ -193,14 +166,6 @@ void FillPolygon(Canvas& canvas, const std::vector<Point>& points, const Paint& 
     Bounds(points, l, t, r, b);
     FillShape(
         canvas, l, t, r, b, [&](float x, float y) { return PolygonDistance(x, y, points); }, paint);
-}
-
-void StrokePolygon(Canvas& canvas, const std::vector<Point>& points, float width, const Paint& paint) {
-    if (points.size() < 3) return;
-    float l, t, r, b;
-    Bounds(points, l, t, r, b);
-    StrokeShape(
-        canvas, l, t, r, b, [&](float x, float y) { return PolygonDistance(x, y, points); }, width, 0.0f, paint);
 }
 
 void DrawLine(Canvas& canvas, Point a, Point b, float width, const Paint& paint) {

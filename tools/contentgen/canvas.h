@@ -33,18 +33,12 @@ uint8_t PixelAt(const Canvas& canvas, int x, int y);
 void SetPixel(Canvas& canvas, int x, int y, uint8_t index);
 void FillIndex(Canvas& canvas, int left, int top, int right, int bottom, uint8_t index);
 void BlendPixel(Canvas& canvas, int x, int y, Rgb colour, float alpha);
-// Copies a rectangle of src to (x, y) of dst, leaving key pixels out.
-void CopyKeyed(Canvas& dst, int x, int y, const Canvas& src, int left, int top, int right, int bottom);
 
 // Paints.
 Paint Solid(Rgb colour);
 Paint SolidIndex(uint8_t index);
 // Colour from a to b along the line (x0,y0)-(x1,y1), clamped beyond its ends.
 Paint LinearGradient(float x0, float y0, Rgb a, float x1, float y1, Rgb b);
-// Shades of one palette ramp (first index, count) from shadeA to shadeB along
-// the line; fractional steps are dithered with a 2x2 pattern when dither is set.
-Paint RampGradient(float x0, float y0, float shadeA, float x1, float y1, float shadeB, uint8_t rampFirst, int rampLength,
-                   bool dither = false);
 Rgb MixRgb(Rgb a, Rgb b, float t);
 
 // Fills where the distance is below zero, antialiased over one pixel.
@@ -68,5 +62,4 @@ void StrokeRoundRect(Canvas& canvas, float left, float top, float right, float b
 void FillCircle(Canvas& canvas, float cx, float cy, float radius, const Paint& paint);
 void StrokeCircle(Canvas& canvas, float cx, float cy, float radius, float width, const Paint& paint);
 void FillPolygon(Canvas& canvas, const std::vector<Point>& points, const Paint& paint);
-void StrokePolygon(Canvas& canvas, const std::vector<Point>& points, float width, const Paint& paint);
 void DrawLine(Canvas& canvas, Point a, Point b, float width, const Paint& paint);

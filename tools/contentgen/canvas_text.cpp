@@ -7,22 +7,21 @@
 #include <cmath>
 #include <map>
 #include <string>
-#include <tuple>
+#include <utility>
 
 #include "platform/font_match.h"
 
 namespace {
 
 std::string fontFiles[2];
-std::map<std::tuple<int, int, bool>, TTF_Font*> openFonts;
+std::map<std::pair<int, int>, TTF_Font*> openFonts;
 
-TTF_Font* FontFor(int face, int pixelSize, bool bold) {
-    const auto key = std::make_tuple(face, pixelSize, bold);
+TTF_Font* FontFor(int face, int pixelSize) {
+    const auto key = std::make_pair(face, pixelSize);
     auto found = openFonts.find(key);
     if (found != openFonts.end()) return found->second;
     TTF_Font* font = TTF_OpenFont(fontFiles[face == minchoFace ? 1 : 0].c_str(), pixelSize);
     if (font != nullptr) {
-        TTF_SetFontStyle(font, bold ? TTF_STYLE_BOLD : TTF_STYLE_NORMAL);
         TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
     }
     openFonts[key] = font;
@@ -53,7 +52,7 @@ void CloseTextFonts() {
 
 AlphaMask RenderTextMask(int face, int pixelSize, const char* utf8, bool bold) {
     AlphaMask mask;
-    TTF_Font* font = FontFor(face, pixelSize, bold);
+    TTF_Font* font = FontFor(face, pixelSize);
     if (font == nullptr || utf8 == nullptr || utf8[0] == '\0') return mask;
     SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, utf8, SDL_Color{255, 255, 255, 255});
     if (rendered == nullptr) return mask;
@@ -73,6 +72,10 @@ AlphaMask RenderTextMask(int face, int pixelSize, const char* utf8, bool bold) {
     }
     SDL_UnlockSurface(argb);
     SDL_FreeSurface(argb);
+    // The installed faces have no bold; SDL_ttf's own emboldening fills in
+    // glyphs whose contours overlap (W, M), so weight is added by thickening.
+    // Small sizes get only a touch, or their strokes run together.
+    if (bold) mask = GrowMask(mask, pixelSize >= 18 ? static_cast<float>(pixelSize) / 14.0f : 0.6f);
     return mask;
 }
 

@@ -51,10 +51,10 @@ void Bracket(Canvas& sheet, SheetRect r, bool pointsLeft, int phase) {
     const float l = r.left, t = r.top, w = static_cast<float>(r.Width());
     auto at = [&](float x, float y) { return Point{pointsLeft ? l + w - x : l + x, t + y}; };
     const float shift = phase == 0 ? 0.0f : 2.0f;
-    const std::vector<Point> bar = {at(0.5f, 2), at(12.5f, 2), at(12.5f, 7), at(5.5f, 7),
-                                    at(5.5f, 33), at(12.5f, 33), at(12.5f, 38), at(0.5f, 38)};
-    const std::vector<Point> arrow = {at(6 + shift, 11), at(12.5f + shift, 17.5f), at(12.5f + shift, 22.5f),
-                                      at(6 + shift, 29)};
+    const std::vector<Point> bar = {at(0.5f, 1.5f), at(9.5f, 1.5f), at(9.5f, 6.5f), at(5.0f, 6.5f),
+                                    at(5.0f, 33.5f), at(9.5f, 33.5f), at(9.5f, 38.5f), at(0.5f, 38.5f)};
+    const std::vector<Point> arrow = {at(4.0f + shift, 8.5f), at(12.5f + shift, 17.0f), at(12.5f + shift, 23.0f),
+                                      at(4.0f + shift, 31.5f)};
     const uint8_t rim = phase == 0 ? HueShade(rampOrange, 1) : HueShade(rampOrange, 2);
     const Rgb lightTop = PaletteColour(phase == 0 ? HueShade(rampYellow, 8) : white);
     const Rgb darkBottom = PaletteColour(phase == 0 ? HueShade(rampOrange, 4) : HueShade(rampYellow, 6));
@@ -74,8 +74,8 @@ void Bracket(Canvas& sheet, SheetRect r, bool pointsLeft, int phase) {
 // The row marker: a chunky arrow pointing right.
 void RowMarker(Canvas& sheet, SheetRect r) {
     const float l = r.left, t = r.top;
-    const std::vector<Point> arrow = {{l + 2, t + 8}, {l + 11, t + 8}, {l + 11, t + 2.5f}, {l + 22.5f, t + 12},
-                                      {l + 11, t + 21.5f}, {l + 11, t + 16}, {l + 2, t + 16}};
+    const std::vector<Point> arrow = {{l + 1.5f, t + 7}, {l + 10, t + 7}, {l + 10, t + 1.5f}, {l + 23, t + 12},
+                                      {l + 10, t + 22.5f}, {l + 10, t + 17}, {l + 1.5f, t + 17}};
     FillPolygon(sheet, arrow, SolidIndex(HueShade(rampRed, 1)));
     FillShape(
         sheet, l, t, l + 24, t + 24, [&](float x, float y) { return PolygonDistance(x, y, arrow) + 1.5f; },

@@ -12,9 +12,9 @@ namespace {
 
 constexpr float pi = 3.14159265f;
 
-// The logo scene rests the emblem at (150, 20) of the logo, so the logo
-// leaves a socket there that the coin drops into.
-constexpr float socketX = 150.0f, socketY = 20.0f;
+// The logo scene spins the emblem at (150, 20)-(184, 53) of the logo, after
+// the four letter panels: the logo leaves that place empty, so the turning
+// coin shows the screen behind it.
 
 std::vector<Point> Star(float cx, float cy, float outer, float inner) {
     std::vector<Point> points;
@@ -33,29 +33,29 @@ void StudioLogo(Canvas& sheet) {
     const char* letters[4] = {"K", "A", "Z", "U"};
     const int ramps[4] = {rampRed, rampOrange, rampGreen, rampBlue};
     for (int i = 0; i < 4; ++i) DrawNumberPanel(sheet, l + 12.0f + 34.0f * i, t + 19.0f, 32, ramps[i], letters[i]);
-    // The socket for the coin.
-    const float sx = l + socketX + 17.0f, sy = t + socketY + 16.5f;
-    FillCircle(sheet, sx, sy, 16.5f, SolidIndex(SteelShade(8)));
-    FillCircle(sheet, sx, sy, 13.5f, SolidIndex(SteelShade(9)));
 
+    // The second word on a dark band under the panels and the coin.
+    const float bandTop = t + 60.0f, bandBottom = t + 82.0f;
+    FillRoundRect(sheet, l + 12, bandTop, l + 184, bandBottom, 11, SolidIndex(HueShade(rampBlue, 0)));
+    FillRoundRect(sheet, l + 13.5f, bandTop + 1.5f, l + 182.5f, bandBottom - 1.5f, 9.5f,
+                  LinearGradient(0, bandTop, PaletteColour(HueShade(rampBlue, 4)), 0, bandBottom,
+                                 PaletteColour(HueShade(rampBlue, 1))));
     LabelStyle works;
     works.face = gothicFace;
-    works.size = 22;
-    works.bold = true;
-    works.fill = LinearGradient(0, t + 60, PaletteColour(HueShade(rampBlue, 3)), 0, t + 80,
-                                PaletteColour(HueShade(rampBlue, 1)));
+    works.size = 20;
+    works.bold = false;  // thickening would close up the W
+    works.fill = Solid(PaletteColour(white));
     works.outlined = false;
-    // Letter-spaced by hand so the word spans the panels and the coin.
+    // Letter-spaced by hand so the word spans the band.
     const char* word[5] = {"W", "O", "R", "K", "S"};
-    for (int i = 0; i < 5; ++i) DrawLabel(sheet, word[i], l + 28.0f + 34.0f * i, t + 70.0f, works);
-    DrawLine(sheet, Point{l + 12, t + 85.5f}, Point{l + 184, t + 85.5f}, 1.0f, SolidIndex(SteelShade(6)));
+    for (int i = 0; i < 5; ++i) DrawLabel(sheet, word[i], l + 38.0f + 30.0f * i, (bandTop + bandBottom) * 0.5f, works);
     LabelStyle kana;
     kana.face = gothicFace;
-    kana.size = 11;
+    kana.size = 12;
     kana.bold = false;
-    kana.fill = Solid(PaletteColour(SteelShade(3)));
+    kana.fill = Solid(PaletteColour(SteelShade(2)));
     kana.outlined = false;
-    DrawLabel(sheet, "かずワークス", l + 98.0f, t + 93.0f, kana);
+    DrawLabel(sheet, "かずワークス", l + 98.0f, t + 91.0f, kana);
 }
 
 void Emblem(Canvas& sheet) {

@@ -39,7 +39,7 @@ std::vector<Point> Gear(float cx, float cy, float outer, float inner, int teeth)
 
 void DrawModeIcon(Canvas& c, int mode, float cx, float cy) {
     switch (mode) {
-        case 0: {  // one player: a figure with a loop for "no end"
+        case 0: {  // one player
             Person(c, cx, cy + 1.0f, 1.0f, rampOrange);
             break;
         }

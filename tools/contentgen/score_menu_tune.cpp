@@ -47,7 +47,7 @@ void AddDrums(Mix& mix, const char* pattern, double start) {
     for (int i = 0; i < 16; ++i) {
         const double at = start + i * eighth / 2.0;
         switch (pattern[i]) {
-            case 'k': AddNote(mix, Note{at, 0.05, 60, 0.75f, 0.0f, Instrument::kick}); break;
+            case 'k': AddNote(mix, Note{at, 0.05, 60, 0.6f, 0.0f, Instrument::kick}); break;
             case 's': AddNote(mix, Note{at, 0.05, 60, i >= 12 && pattern == fill ? 0.35f : 0.45f, 0.1f, Instrument::snare}); break;
             case 'h': AddNote(mix, Note{at, 0.02, 60, i % 4 == 2 ? 0.5f : 0.3f, -0.3f, Instrument::hat}); break;
             case 'o': AddNote(mix, Note{at, 0.2, 60, 0.4f, -0.3f, Instrument::hat}); break;

@@ -31,7 +31,7 @@ double Pulse(double phase, double increment, double duty) {
     double shifted = phase - duty;
     if (shifted < 0.0) shifted += 1.0;
     v -= PolyBlep(shifted, increment);
-    return v;
+    return v - (2.0 * duty - 1.0);  // centred: no offset for narrow pulses
 }
 
 double Triangle(double phase) { return 4.0 * std::fabs(phase - 0.5) - 1.0; }
@@ -52,13 +52,10 @@ double Adsr(double t, double held, double attack, double decay, double sustain, 
 }
 
 // Deterministic noise, seeded per note so a sound is the same on every build.
-struct Noise {
-    uint32_t state = 1;
-    double Next() {
-        state = state * 1664525u + 1013904223u;
-        return static_cast<double>(state >> 8) / 8388608.0 - 1.0;
-    }
-};
+double NextNoise(uint32_t& state) {
+    state = state * 1664525u + 1013904223u;
+    return static_cast<double>(state >> 8) / 8388608.0 - 1.0;
+}
 
 double ReleaseOf(Instrument instrument) {
     switch (instrument) {
@@ -115,8 +112,7 @@ void AddNote(Mix& mix, const Note& note) {
     const float gainLeft = static_cast<float>(std::cos(angle)) * note.velocity;
     const float gainRight = static_cast<float>(std::sin(angle)) * note.velocity;
     const double f = Frequency(note.pitch);
-    Noise noise;
-    noise.state = static_cast<uint32_t>(first) * 2654435761u + static_cast<uint32_t>(note.pitch * 97.0) + 12345u;
+    uint32_t noise = static_cast<uint32_t>(first) * 2654435761u + static_cast<uint32_t>(note.pitch * 97.0) + 12345u;
     double phase = 0.0, phase2 = 0.0, phase3 = 0.0, low = 0.0, previous = 0.0, previous2 = 0.0, band = 0.0;
     for (size_t n = 0; n < count; ++n) {
         const double t = static_cast<double>(n) / sampleRate;
@@ -198,7 +194,7 @@ void AddNote(Mix& mix, const Note& note) {
                 break;
             }
             case Instrument::snare: {
-                const double white = noise.Next();
+                const double white = NextNoise(noise);
                 band += (white - band) * 0.45;  // soften the top
                 const double hiss = band - previous;
                 previous = band;
@@ -209,11 +205,11 @@ void AddNote(Mix& mix, const Note& note) {
                 break;
             }
             case Instrument::hat: {
-                const double white = noise.Next();
+                const double white = NextNoise(noise);
                 const double high = white - 2.0 * previous + previous2;  // second difference: only the sizzle
                 previous2 = previous;
                 previous = white;
-                v = 0.25 * high * std::exp(-t * (note.length > 0.1 ? 10.0 : 45.0)) * std::min(1.0, t / 0.0008);
+                v = 0.15 * high * std::exp(-t * (note.length > 0.1 ? 10.0 : 45.0)) * std::min(1.0, t / 0.0008);
                 break;
             }
             case Instrument::blip: {

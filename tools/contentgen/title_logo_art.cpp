@@ -14,13 +14,13 @@ namespace {
 void DrawName(Canvas& sheet, const char* letters, float cx, float cy) {
     LabelStyle name;
     name.face = gothicFace;
-    name.size = 62;
+    name.size = 72;
     name.bold = false;
-    name.thicken = 0.6f;
+    name.thicken = 0.8f;
     name.centreInk = false;
     name.fill = [cy](float, float y) {
         // Gold with a bright upper half, like embossed metal.
-        const float t = (y - (cy - 24.0f)) / 48.0f;
+        const float t = (y - (cy - 28.0f)) / 56.0f;
         if (t < 0.45f) return MixRgb(PaletteColour(HueShade(rampYellow, 10)), PaletteColour(HueShade(rampYellow, 7)), t / 0.45f);
         return MixRgb(PaletteColour(HueShade(rampYellow, 5)), PaletteColour(HueShade(rampOrange, 4)), (t - 0.45f) / 0.55f);
     };
@@ -72,7 +72,7 @@ void DrawTitleLogo(Canvas& sheet) {
     const float cx = (area.left + area.right) * 0.5f;
 
     // The tagline ribbon under the name.
-    const float ribbonTop = area.top + 65.0f, ribbonBottom = area.top + 87.0f;
+    const float ribbonTop = area.top + 66.0f, ribbonBottom = area.top + 88.0f;
     FillRoundRect(sheet, cx - 112, ribbonTop, cx + 112, ribbonBottom, 11, SolidIndex(HueShade(rampBlue, 1)));
     FillRoundRect(sheet, cx - 110, ribbonTop + 2, cx + 110, ribbonBottom - 2, 9,
                   LinearGradient(0, ribbonTop, PaletteColour(HueShade(rampBlue, 6)), 0, ribbonBottom,
@@ -89,5 +89,5 @@ void DrawTitleLogo(Canvas& sheet) {
     DrawNumberPanel(sheet, cx + 120, y, panel, rampGreen, "2");
     DrawNumberPanel(sheet, cx + 144, y, panel, rampYellow, "5");
 
-    DrawName(sheet, "Sum Line", cx, area.top + 33.0f);
+    DrawName(sheet, "Sum Line", cx, area.top + 34.0f);
 }

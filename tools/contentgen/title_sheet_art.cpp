@@ -9,6 +9,9 @@ Canvas DrawTitleSheet() {
     sheet.keyBackdrop = MakeRgb(222, 232, 246);
     DrawTitleLogo(sheet);
     DrawModeTiles(sheet);
+    // The rest also appears over the blue panels of other screens: crisp
+    // edges suit both.
+    sheet.blendOverKey = false;
     DrawMenuButtons(sheet);
     DrawCursorPieces(sheet);
     DrawBackgroundTiles(sheet);
