@@ -17,7 +17,8 @@ void CopyRect(Surface* dest, int dx, int dy, const Surface* source, int sx, int 
     for (int row = 0; row < h; ++row) {
         const uint8_t* from = source->pixels + static_cast<size_t>(sy + row) * source->width + sx;
         uint8_t* to = dest->pixels + static_cast<size_t>(dy + row) * dest->width + dx;
-        if (!keyed) {
+        // Most rows of most pictures hold no transparent pixel: copy those whole.
+        if (!keyed || std::memchr(from, key, static_cast<size_t>(w)) == nullptr) {
             std::memmove(to, from, static_cast<size_t>(w));
             continue;
         }
