@@ -108,4 +108,27 @@ constexpr SheetRect arrowUp{551, 54, 570, 73};
 // rows 253..280 to its right).
 constexpr SheetRect goalClearAll{0, 253, 140, 280};
 
+// Puzzle box words around the figures: the goals' words (rows 253..280),
+// the target sum's two labels and the swap limit's label, unit and the
+// pictures for unlimited (-1) and no swaps (-2).
+constexpr SheetRect goalChainWord{142, 253, 190, 280};  // "連鎖"
+constexpr SheetRect goalReachWord{192, 253, 262, 280};  // "を達成"
+constexpr SheetRect goalPanelsWord{264, 253, 334, 280};  // "パネルを"
+constexpr SheetRect goalCountWord{336, 253, 360, 280};  // "枚"
+constexpr SheetRect goalPointsWord{362, 253, 386, 280};  // "点"
+constexpr SheetRect goalOrMoreWord{388, 253, 436, 280};  // "以上"
+constexpr SheetRect goalClearWord{438, 253, 486, 280};  // "消す"
+constexpr SheetRect goalEarnWord{488, 253, 536, 280};  // "かせぐ"
+constexpr SheetRect goalExclaim{538, 253, 554, 280};  // "！"
+constexpr SheetRect sumWord{556, 253, 604, 280};  // "合計"
+constexpr SheetRect sumTailWord{606, 253, 650, 280};  // "で消"
+constexpr SheetRect swapWord{493, 227, 541, 251};  // "交換"
+constexpr SheetRect swapTimesWord{543, 227, 567, 251};  // "回"
+constexpr SheetRect swapFreeWord{569, 227, 649, 251};  // "交換自由"
+constexpr SheetRect swapNoneWord{550, 201, 630, 225};  // "交換不可"
+
+// The editor's label of the goal row ("目標"), beside the problem and time
+// labels; the same size as panelsClearedLabel.
+constexpr SheetRect goalLabel{162, 227, 232, 251};
+
 }  // namespace gameSheet

@@ -4,6 +4,8 @@
 #include "content/title_sheet.h"
 #include "frontend/menu_input.h"
 #include "frontend/title_scene.h"
+#include "match/match_scene.h"
+#include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/blit.h"
@@ -18,7 +20,8 @@
 
 int8_t gameMode = 0;
 MainMenuState mainMenuState;
-Scene modeEntryScene[8] = {};
+// Endless and practice start a match; the other modes arrive with their screens.
+Scene modeEntryScene[8] = {MatchSetupScene, nullptr, nullptr, MatchSetupScene, nullptr, nullptr, nullptr, nullptr};
 
 const char* const menuDescription[9] = {
     "ゲームオーバーになるまでプレイするモードです。\n高得点を狙え！！",
@@ -159,6 +162,17 @@ void DrawCursor() {
     }
 }
 
+// The match modes load their own music and sheets at set-up.
+void PrepareMatchEntry() {
+    StopSound(bgmBuffer);
+    EmptySoundSlot(bgmBuffer);
+    EmptySlot(mainSheet);
+    EmptySlot(backdropSurface);
+    EmptySlot(itemSheet);
+    puzzleIndex = 0;
+    skipPicker = 0;
+}
+
 // Returns false when the frame must end without presenting.
 bool Dispatch() {
     mainMenuState.menuDecided = 0;
@@ -173,6 +187,7 @@ bool Dispatch() {
         return false;
     }
     Scene next = modeEntryScene[gameMode];
+    if (next != nullptr && (gameMode == 0 || gameMode == 2 || gameMode == 3)) PrepareMatchEntry();
     if (next == nullptr) {
         // Not built yet: open the menu again where it was.
         currentScene = MainMenuScene;

@@ -8,3 +8,6 @@ void BoardPass();
 void OpeningRise(int8_t rows);
 // Countdown, start logo and the cursors' zoom (modal).
 void StartSequence();
+// x of countdown digit i (0 = "3", 1 = "2", 2 = "1") on frame t of the start
+// sequence, after that frame's move.
+int CountdownDigitX(int i, int t);

@@ -13,5 +13,8 @@ bool DropRequestKey(int p);
 // Queues panels for p as missed lines, timeouts, the attack meter and the
 // bonuses do: into the batch when none is active, else behind it.
 void QueueDrop(int p, int amount);
+// The falling phase of RunDrop: one step of the batch coming down.
+void FallDropBatch(int p);
+
 // Adds to a signed-byte counter, saturating at 127 instead of wrapping.
 int8_t SaturatingAdd(int8_t value, int amount);

@@ -4,7 +4,10 @@
 bool LeaveKey(int p);
 // The pause key of p. Returns true when the rest of p's step is skipped.
 bool PauseKey(int p);
-// The pause menus' keys while a pause is on.
+// The pause menus' keys while a pause is on, in place of the direction keys:
+// p's directions move the menu marker, and in the puzzle menu the swap key
+// chooses and the cancel key resumes. Keeps repeatCount like the direction
+// keys do (0 when none is held, +1 when one is); the caller clamps it.
 void PauseMenuKeys(int p);
 // Keeps the clock and the attack meter still while paused.
 void HoldPausedClocks();

@@ -3,6 +3,18 @@
 // One step of player p: animations, then the keys, in the game's fixed order.
 void UpdatePlayer(int p);
 
+// The key steps of UpdatePlayer, in their order. While a pause is on,
+// DirectionKeys hands the keys to PauseMenuKeys (which keeps repeatCount
+// itself) and only clamps the count. The bool steps return false when the
+// rest of the player's step is skipped.
+void DirectionKeys(int p);
+bool SwapKey(int p);
+bool SelectKey(int p);
+void CancelKey(int p);
+
+// SPEED of p as the cursor and line end use it (0..5).
+int CursorSpeed(int p);
+
 // The cursor's step, pin and picture.
 void AnimateCursor(int p);
 // The picked cell's blink and the two cells' exchange.
@@ -19,8 +31,13 @@ bool CursorOnSegment(int p, int x0, int y0, int x1, int y1);
 int BlinkPhase();
 
 // Draws panel value v (0..7) of the current picture set with its top-left
-// at (x, y), squeezed to columns left..right of the cell when asked.
+// at (x, y); other values draw nothing. The squeezed form stretches the
+// picture over columns left..right of the cell (0..24, relative to x);
+// failingRow takes the picture from the failing row of the sheet.
 void DrawPanel(int v, int x, int y);
 void DrawPanelSqueezed(int v, int x, int y, int left, int right, bool failingRow);
-// Covers a cell's place with the match background.
+// As DrawPanelSqueezed, but nothing above the field's top edge (y 64), for
+// cells that ride above it while the stack rises.
+void DrawPanelInField(int v, int x, int y, int left, int right, bool failingRow);
+// Covers (x, y, w, h) with the match background from tileSurface.
 void CoverWithBackground(int x, int y, int w, int h);

@@ -12,6 +12,7 @@
 #include "frontend/menu_input.h"
 #include "frontend/title_scene.h"
 #include "harness/png_writer.h"
+#include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -21,6 +22,7 @@
 #include "platform/surface.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
+#include "ranking/name_entry.h"
 #include "shell/farewell.h"
 #include "shell/game_loop.h"
 #include "shell/scene.h"
@@ -95,6 +97,15 @@ void ResetRecords() {
     escapeHeld = 0;
     boxGrowth = 0;
     options = OptionsFile{};
+    // Match and result screen.
+    ResetMatchRecords();
+    entryPhase = 0;
+    rankPlace = -1;
+    for (int8_t& code : entryName) code = 0;
+    entryCursor = 0;
+    charRepeat = 0;
+    entryMoveHeld = 0;
+    scrollPos = 0;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
@@ -13,14 +14,15 @@
 
 namespace {
 
-std::string fontFiles[2];
+std::string fontFiles[3];
 std::map<std::pair<int, int>, TTF_Font*> openFonts;
 
 TTF_Font* FontFor(int face, int pixelSize) {
     const auto key = std::make_pair(face, pixelSize);
     auto found = openFonts.find(key);
     if (found != openFonts.end()) return found->second;
-    TTF_Font* font = TTF_OpenFont(fontFiles[face == minchoFace ? 1 : 0].c_str(), pixelSize);
+    const int file = face == minchoFace ? 1 : face == displayFace ? 2 : 0;
+    TTF_Font* font = TTF_OpenFont(fontFiles[file].c_str(), pixelSize);
     if (font != nullptr) {
         TTF_SetFontHinting(font, TTF_HINTING_LIGHT);
     }
@@ -33,12 +35,42 @@ float MaskAt(const AlphaMask& m, int x, int y) {
     return m.alpha[static_cast<size_t>(y) * static_cast<size_t>(m.width) + static_cast<size_t>(x)];
 }
 
+// The file of an installed bold sans face for display lettering, or empty.
+std::string DisplayFontFile() {
+    std::string file;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr) return file;
+    FcPattern* request = FcNameParse(reinterpret_cast<const FcChar8*>("DejaVu Sans:bold"));
+    if (request != nullptr) {
+        FcConfigSubstitute(config, request, FcMatchPattern);
+        FcDefaultSubstitute(request);
+        FcResult outcome = FcResultNoMatch;
+        FcPattern* found = FcFontMatch(config, request, &outcome);
+        FcChar8* family = nullptr;
+        FcChar8* path = nullptr;
+        int weight = 0;
+        // Only the face asked for: a substitute would not be bold and wide.
+        if (found != nullptr && FcPatternGetString(found, FC_FAMILY, 0, &family) == FcResultMatch &&
+            std::string(reinterpret_cast<const char*>(family)) == "DejaVu Sans" &&
+            FcPatternGetInteger(found, FC_WEIGHT, 0, &weight) == FcResultMatch && weight >= FC_WEIGHT_BOLD &&
+            FcPatternGetString(found, FC_FILE, 0, &path) == FcResultMatch) {
+            file = reinterpret_cast<const char*>(path);
+        }
+        if (found != nullptr) FcPatternDestroy(found);
+        FcPatternDestroy(request);
+    }
+    FcConfigDestroy(config);
+    return file;
+}
+
 }  // namespace
 
 bool OpenTextFonts() {
     if (TTF_WasInit() == 0 && TTF_Init() != 0) return false;
     fontFiles[0] = MatchFontFile("HG創英角ｺﾞｼｯｸUB", 700);
     fontFiles[1] = MatchFontFile("ＭＳ 明朝", 400);
+    fontFiles[2] = DisplayFontFile();
+    if (fontFiles[2].empty()) fontFiles[2] = fontFiles[0];
     return !fontFiles[0].empty() && !fontFiles[1].empty();
 }
 

@@ -8,6 +8,9 @@
 
 constexpr int gothicFace = 0;  // "HG創英角ｺﾞｼｯｸUB": the bold lettering
 constexpr int minchoFace = 1;  // "ＭＳ 明朝"
+// A heavy, wide Latin face for big display words and Latin letters (the
+// Japanese faces' Latin is narrow); the Gothic stands in when it is missing.
+constexpr int displayFace = 2;
 
 struct AlphaMask {
     int width = 0;

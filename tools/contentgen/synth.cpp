@@ -69,6 +69,7 @@ double ReleaseOf(Instrument instrument) {
         case Instrument::snare: return 0.25;
         case Instrument::hat: return 0.08;
         case Instrument::blip: return 0.0;
+        case Instrument::noise: return 0.25;
     }
     return 0.1;
 }
@@ -222,6 +223,17 @@ void AddNote(Mix& mix, const Note& note) {
                 v = 0.6 * low * std::min(1.0, t / 0.002) * fall * fall;
                 phase += inc;
                 if (phase >= 1.0) phase -= 1.0;
+                break;
+            }
+            case Instrument::noise: {
+                const double white = NextNoise(noise);
+                const double cutoff = f * std::pow(0.5, t / std::max(note.length, 0.01));
+                const double k = 1.0 - std::exp(-twoPi * cutoff / sampleRate);
+                low += (white - low) * k;
+                band += (low - band) * k;  // two poles: a soft, dark rumble
+                // Narrow filters pass little: give the darker part back its level.
+                const double gain = std::min(8.0, std::sqrt(sampleRate / (4.0 * cutoff)));
+                v = band * gain * Adsr(t, note.length, 0.003, 0.08, 0.6, 0.25);
                 break;
             }
         }

@@ -16,7 +16,9 @@ struct Mix {
     bool wraps = false;
 };
 
-enum class Instrument { lead, bass, piano, pluck, pad, chime, kick, snare, hat, blip };
+// noise: a rumble of filtered noise whose brightness starts at the note's
+// pitch and falls an octave over its length (blasts, whooshes).
+enum class Instrument { lead, bass, piano, pluck, pad, chime, kick, snare, hat, blip, noise };
 
 struct Note {
     double start = 0.0;   // seconds

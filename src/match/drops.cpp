@@ -1,0 +1,121 @@
+#include "match/drops.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "content/game_sheet.h"
+#include "frontend/main_menu.h"
+#include "match/controls.h"
+#include "match/match_state.h"
+#include "platform/blit.h"
+
+namespace {
+
+constexpr int batchMax = 35;  // five rows of seven
+
+// Amount into the batch, the part beyond 35 behind it.
+void AddToBatch(Player& pl, int amount) {
+    const int pending = pl.dropPending + amount;
+    if (pending > batchMax) pl.dropOverflow = SaturatingAdd(pl.dropOverflow, pending - batchMax);
+    pl.dropPending = static_cast<int8_t>(std::min(pending, batchMax));
+}
+
+// A new panel for the batch: the bottom-row draw at LUCK 0.
+int8_t DrawDropValue() {
+    const int r = std::rand() % 35 + 1;
+    if (r <= 31) return static_cast<int8_t>(r % 4 + 1);
+    if (r <= 33) return 5;
+    if (r == 34) return 6;
+    return 7;
+}
+
+void GenerateBatch(Player& pl, int count, int announce) {
+    pl.dropRow = 15;
+    const int last = count - 1;
+    for (int k = 0; k <= last / 7; ++k) {
+        // Each attempt offers the next column in order; one that is filled
+        // already stops the row, so the rest spill into the next row.
+        for (int j = 0; 7 * k + j <= last; ++j) {
+            const int c = dropColumnOrder[pl.dropColumnCursor];
+            if (pl.nextPanels[k][c] == -1) {
+                pl.nextPanels[k][c] = DrawDropValue();
+                pl.dropColumnCursor = static_cast<int8_t>((pl.dropColumnCursor + 1) % 7);
+            }
+        }
+    }
+    const int pairs = last % 7;
+    for (auto& row : pl.nextPanels) {
+        for (int j = 1; j <= pairs; ++j) {
+            if (row[j - 1] == row[j] && row[j] > 0) row[j] = static_cast<int8_t>(row[j] == 7 ? 1 : row[j] + 1);
+        }
+    }
+    pl.dropPhase = announce == 0 ? 2 : 1;
+}
+
+void WarnBatch(int p, Player& pl) {
+    for (int c = boardColumns - 1; c >= 0; --c) {
+        int n = 0;
+        while (n < 5 && pl.nextPanels[n][c] != -1) ++n;
+        if (n == 0) continue;
+        const int home = ColumnLeft(p, c);
+        const int x = pl.dropPhaseCounter >= 20 ? home : 49 + 374 * p + (24 * c / 20) * pl.dropPhaseCounter;
+        const SheetRect marker = gameSheet::NextMarker(n);
+        BlitClipped(&backBuffer, x, 10, mainSheet, keyedCopy, marker.left, marker.top, marker.right, marker.bottom);
+    }
+    if (pl.dropPhaseCounter < 120) ++pl.dropPhaseCounter;
+    // At least 101 steps of warning, and never while a clear is still running.
+    if (pl.dropPhaseCounter > 100 && pl.clearTimer == 0) pl.dropPhase = 2;
+}
+
+}  // namespace
+
+int8_t SaturatingAdd(int8_t value, int amount) {
+    const int sum = value + amount;
+    return static_cast<int8_t>(std::clamp(sum, -128, 127));
+}
+
+void QueueDrop(int p, int amount) {
+    Player& pl = players[p];
+    // Nothing to drop would leave an active queue that never runs.
+    if (amount <= 0) return;
+    if (pl.dropActive == 0 && pl.dropPending == 0) {
+        AddToBatch(pl, amount);
+        pl.dropPhase = 0;
+    } else {
+        pl.dropOverflow = SaturatingAdd(pl.dropOverflow, amount);
+    }
+    pl.dropActive = 1;
+}
+
+bool DropRequestKey(int p) {
+    Player& pl = players[p];
+    if (!KeyHeld(playerKeys[p].drop)) return true;
+    if (pl.dropImmediate != 0 || pl.riseOffset != 0 || pl.swapState != 0 || pl.clearingLine.Active() ||
+        pl.failingLine.Active() || pl.lineState != -1 || AnyPaused())
+        return true;
+    if (gameMode == 3) {
+        // Practice has no automatic rise: the key raises the stack one row.
+        pl.riseOffset = 1;
+        return true;
+    }
+    if (pl.dropPhase >= 2) return true;
+    for (int c = 0; c < boardColumns; ++c)
+        if (Occupied(Cell(p, 13, c))) return false;
+    pl.dropPhase = 0;
+    pl.dropImmediate = 1;
+    pl.dropActive = 1;
+    AddToBatch(pl, 7);
+    return true;
+}
+
+void RunDrop(int p, int count, int announce) {
+    Player& pl = players[p];
+    // The batch holds five rows; a larger count could only come from a bad caller.
+    count = std::clamp(count, 0, batchMax);
+    switch (pl.dropPhase) {
+        case 0: GenerateBatch(pl, count, announce); break;
+        case 1: WarnBatch(p, pl); break;
+        case 2: FallDropBatch(p); break;
+        default: break;
+    }
+}

@@ -1,0 +1,130 @@
+#include <cstdlib>
+
+#include "content/game_sheet.h"
+#include "frontend/main_menu.h"
+#include "match/board_pass.h"
+#include "match/hud.h"
+#include "match/match_scene.h"
+#include "match/match_state.h"
+#include "options/options_file.h"
+#include "platform/backend.h"
+#include "platform/bitmap_loader.h"
+#include "platform/blit.h"
+#include "platform/clock.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "platform/wipe.h"
+#include "ranking/ranking_file.h"
+#include "setup/player_params.h"
+#include "shell/scene.h"
+
+namespace {
+
+constexpr int8_t modeEndless = 0;
+constexpr int8_t modeVersus = 1;
+constexpr int8_t modePuzzle = 2;
+
+constexpr const char* backdropFiles[4] = {"Back\\screen1.bmp", "Back\\screen2.bmp", "Back\\screen3.bmp",
+                                          "Back\\screen4.bmp"};
+
+void LoadSheets() {
+    CreateSheet(mainSheet, gameSheet::width, gameSheet::height);
+    CreateSheet(backdropSurface, screenWidth, screenHeight);
+    if (itemSheet == nullptr) CreateSheet(itemSheet, 372, 220);
+    LoadBitmapToSurface(mainSheet, "Back\\Game.bmp");
+    LoadBitmapToSurface(itemSheet, "Back\\Item.bmp");
+    const int pattern = options.backgroundPattern;
+    if (pattern >= 0 && pattern < 4) LoadBitmapToSurface(backdropSurface, backdropFiles[pattern]);
+}
+
+void LoadSounds() {
+    if (options.soundOff != 0) return;
+    EmptySoundSlot(seBuffer1);
+    EmptySoundSlot(seBuffer2);
+    EmptySoundSlot(levelUpSound);
+    EmptySoundSlot(effectSound);
+    // Coming from the menu the slot is empty; on a retry the music goes on.
+    if (bgmBuffer.sound == nullptr) {
+        LoadSoundBuffer(bgmBuffer, "Sound\\Game.wav");
+        RestartSound(bgmBuffer, true);
+    }
+    if (gameMode == modePuzzle && skipPicker == 0) {
+        LoadSoundBuffer(seBuffer1, "Sound\\Select.wav");
+        LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
+    } else {
+        LoadSoundBuffer(seBuffer1, "Sound\\Count.wav");
+        LoadSoundBuffer(seBuffer2, "Sound\\Pause.wav");
+    }
+    LoadSoundBuffer(levelUpSound, "Sound\\Levelup.wav");
+    LoadSoundBuffer(effectSound, "Sound\\Item.wav");
+}
+
+void SetPlayerParameters() {
+    int8_t* params = playerParams[0];
+    if (gameMode == modeEndless) {
+        const int d = options.difficulty;
+        params[paramSpeed] = 2;
+        params[paramLuck] = static_cast<int8_t>(5 - 2 * d);
+        params[paramChain] = static_cast<int8_t>(5 - 2 * d);
+    } else if (gameMode != modeVersus) {
+        params[paramSpeed] = 2;
+        params[paramLuck] = 5;
+        params[paramChain] = 5;
+    }
+}
+
+void ComposeBackground() {
+    Blit(tileSurface, 0, 0, backdropSurface, opaqueCopy, 0, 0, screenWidth, screenHeight);
+    PaintPlayfieldFrame();
+}
+
+}  // namespace
+
+void PuzzlePicker() {
+    // The puzzle tables and their picker come with the puzzle mode; until
+    // then a puzzle match starts straight away on an empty board.
+    skipPicker = 1;
+}
+
+void MatchSetupScene() {
+    LoadSheets();
+    LoadSounds();
+    ReadOptionsFile();
+    if (gameMode == modeEndless) ReadRankingFile(rankingTable);
+    SetPlayerParameters();
+    matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
+    std::srand(static_cast<unsigned>(backend::CalendarSeconds()));
+    if (tileSurface == nullptr) CreateSheet(tileSurface, screenWidth, screenHeight);
+    ComposeBackground();
+    twoPlayers = gameMode == modeVersus ? 1 : 0;
+    PaintItemIcons();
+    EmptySlot(itemSheet);
+    clockHours = 0;
+    clockMinutes = 0;
+    clockSeconds = 0;
+    ResetMatchValues();
+
+    if (gameMode == modeEndless) {
+        OpeningRise(static_cast<int8_t>(3 + 2 * options.difficulty));
+    } else if (gameMode == modePuzzle) {
+        if (skipPicker == 0) {
+            PuzzlePicker();
+            // Left from the picker: the wipe finishes on the next call.
+            if (wipeState > 0) return;
+        } else {
+            OpeningRise(0);
+        }
+    } else {
+        OpeningRise(3);
+    }
+    StartSequence();
+
+    matchStarted = 1;
+    EmptySoundSlot(seBuffer1);
+    if (options.soundOff == 0) LoadSoundBuffer(seBuffer1, "Sound\\Motto.wav");
+    clockMark = TimeGetTime();
+    // The attack meter counts from the start of play too.
+    attackMark = clockMark;
+    currentScene = MatchScene;
+}

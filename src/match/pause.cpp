@@ -1,0 +1,163 @@
+#include "match/pause.h"
+
+#include "content/game_sheet.h"
+#include "frontend/main_menu.h"
+#include "frontend/menu_input.h"
+#include "match/controls.h"
+#include "match/match_state.h"
+#include "platform/blit.h"
+#include "platform/keys.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "platform/wipe.h"
+
+namespace {
+
+constexpr int8_t modeEndless = 0;
+constexpr int8_t modeVersus = 1;
+constexpr int8_t modePuzzle = 2;
+constexpr int8_t modePractice = 3;
+
+void EndMenu() {
+    pauseMenuCursor = 0;
+    boxGrowth = 0;
+}
+
+// A marker move restarts the blink so the marker shows at once.
+void MoveMenuCursor(int p, int cursor) {
+    pauseMenuCursor = static_cast<int8_t>(cursor);
+    players[p].paused = 1;
+}
+
+void PuzzleMenuChoice() {
+    if (pauseMenuCursor == 1) {
+        matchEnd = 2;
+        wipeState = 1;
+    } else if (pauseMenuCursor == 2) {
+        wipeState = 1;
+    }
+    EndMenu();
+}
+
+}  // namespace
+
+bool LeaveKey(int p) {
+    (void)p;
+    if (!KeyHeld(vkEscape) || wipeState != 0) return false;
+    LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
+    RestartSound(seBuffer2, false);
+    wipeState = 1;
+    return true;
+}
+
+bool PauseKey(int p) {
+    Player& pl = players[p];
+    if (!KeyHeld(playerKeys[p].pause)) {
+        pl.pauseLatch = 0;
+        return false;
+    }
+    if (wipeState != 0 || pl.pauseLatch != 0) return false;
+    RestartSound(seBuffer2, false);
+    pl.pauseLatch = 1;
+    if (pl.paused == 0) {
+        pl.paused = 1;
+    } else {
+        pl.paused = 0;
+        if (gameMode == modePuzzle) {
+            PuzzleMenuChoice();
+            return true;
+        }
+        if (gameMode == modePractice) {
+            // Yes is preset: a second press leaves for the menu.
+            if (pauseMenuCursor == 0) wipeState = 1;
+            EndMenu();
+            return true;
+        }
+    }
+    pausedClockElapsed = frameClock.now - clockMark;
+    pausedAttackElapsed = frameClock.now - attackMark;
+    return false;
+}
+
+void PauseMenuKeys(int p) {
+    Player& pl = players[p];
+    const int dir = HeldBoardDirection(p);
+    const bool acts = pl.repeatCount % 10 == 0 && wipeState == 0;
+    if (dir != 0) {
+        if (acts && gameMode == modePuzzle && dir == 1) MoveMenuCursor(p, pauseMenuCursor == 0 ? 2 : pauseMenuCursor - 1);
+        if (acts && gameMode == modePuzzle && dir == 3) MoveMenuCursor(p, pauseMenuCursor == 2 ? 0 : pauseMenuCursor + 1);
+        if (acts && gameMode == modePractice && (dir == 2 || dir == 4)) MoveMenuCursor(p, pauseMenuCursor == 0 ? 1 : 0);
+        pl.repeatCount = static_cast<int8_t>(pl.repeatCount < 127 ? pl.repeatCount + 1 : 127);
+    } else {
+        pl.repeatCount = 0;
+    }
+    if (gameMode != modePuzzle || pl.repeatCount % 10 != 0 || wipeState != 0) return;
+    // The swap key chooses, read only while no line or cursor step is going on.
+    const bool select = KeyHeld(playerKeys[p].swap);
+    if (select && pl.lineState == -1 && pl.moveOffset == 0) {
+        PuzzleMenuChoice();
+        return;
+    }
+    if (KeyHeld(playerKeys[p].cancel)) {
+        pl.paused = 0;
+        EndMenu();
+    }
+}
+
+void HoldPausedClocks() {
+    clockMark = frameClock.now - pausedClockElapsed;
+    attackMark = frameClock.now - pausedAttackElapsed;
+}
+
+void DrawPause() {
+    if (gameMode == modeEndless || gameMode == modeVersus) {
+        const bool shown = (players[0].paused >= 1 && players[0].paused <= 39) ||
+                           (players[1].paused >= 1 && players[1].paused <= 39);
+        if (shown) {
+            const SheetRect& pic = gameSheet::pausePicture;
+            BlitClipped(&backBuffer, 230, 150, mainSheet, keyedCopy, pic.left, pic.top, pic.right, pic.bottom);
+        }
+        return;
+    }
+    if (wipeState != 0 || !AnyPaused()) return;
+    const bool puzzle = gameMode == modePuzzle;
+    BeginText();
+    SelectBrush(blueBrush);
+    SelectFont(smallFont);
+    SelectPen(whitePen);
+    SetBkMode(bkTransparent);
+    SetTextColor(MakeRgb(255, 255, 255));
+    const int g = boxGrowth;
+    if (puzzle) RoundRect(319 - 10 * g, 239 - 4 * g, 319 + 10 * g, 239 + 4 * g, 10, 10);
+    else RoundRect(319 - 15 * g, 239 - 3 * g, 319 + 15 * g, 239 + 3 * g, 10, 10);
+    if (g < 10) {
+        ++boxGrowth;
+    } else if (puzzle) {
+        DrawTextInRect("キャンセル", textCenter, 0, 205, 639, 225);
+        DrawTextInRect("リトライ", textCenter, 0, 230, 639, 250);
+        DrawTextInRect("もどる", textCenter, 0, 255, 639, 275);
+    } else {
+        DrawTextInRect("メニュー画面に戻りますか？", textCenter, 0, 215, 639, 235);
+        DrawTextInRect("はい      いいえ", textCenter, 0, 243, 639, 263);
+    }
+    EndText();
+    if (g == 10 && players[0].paused % 40 < 20) {
+        const SheetRect& m = gameSheet::pauseMarker;
+        const int x = puzzle ? 230 : 190 + 120 * pauseMenuCursor;
+        const int y = puzzle ? 203 + 25 * pauseMenuCursor : 241;
+        BlitClipped(&backBuffer, x, y, mainSheet, keyedCopy, m.left, m.top, m.right, m.bottom);
+    }
+}
+
+void LeaveMatchWipe() {
+    if (wipeState != 1 || !StripeWipe(0)) return;
+    if (gameMode == modePuzzle && matchEnd == 2) {
+        // The result screen restarts the same puzzle without the picker.
+        matchState = 2;
+        return;
+    }
+    ReturnToMainMenu();
+    versusWins[0] = 0;
+    versusWins[1] = 0;
+}

@@ -1,0 +1,79 @@
+#include <algorithm>
+
+#include "content/game_sheet.h"
+#include "match/hud.h"
+#include "match/hud_parts.h"
+#include "match/match_state.h"
+#include "match/puzzle_fields.h"
+
+namespace {
+
+using namespace gameSheet;
+
+constexpr int glyphStep = 14;
+
+// How each goal is written: an optional word before the figure, where the
+// figure goes, how many places it takes at least and at most, and the words
+// that follow it.
+struct GoalLayout {
+    const SheetRect* lead;
+    int figureX;
+    int minDigits;
+    int maxDigits;
+    int tailCount;
+    const SheetRect* tail[4];
+};
+
+constexpr GoalLayout goalLayouts[4] = {
+    {nullptr, 0, 0, 0, 0, {}},
+    {nullptr, 276, 1, 3, 2, {&goalChainWord, &goalReachWord}},
+    {&goalPanelsWord, 369, 2, 4, 4, {&goalCountWord, &goalOrMoreWord, &goalClearWord, &goalExclaim}},
+    {nullptr, 276, 4, 7, 4, {&goalPointsWord, &goalOrMoreWord, &goalEarnWord, &goalExclaim}},
+};
+
+void DrawGoal() {
+    const int type = puzzleGoalType;
+    if (type <= 0 || type > 3) {
+        DrawSheetPicture(goalClearAll, 290, 310);
+        return;
+    }
+    const GoalLayout& g = goalLayouts[type];
+    if (g.lead != nullptr) DrawSheetPicture(*g.lead, 290, 310);
+    const int32_t value = std::max(puzzleGoalValue, 0);
+    const int digits = std::clamp(DigitCount(value), g.minDigits, g.maxDigits);
+    DrawNumber(value, 0, g.figureX, 315, digits, 0, 0);
+    // The words follow the figure, 14 pixels further for every further place.
+    int x = g.figureX + glyphStep * (digits + 1) + 2;
+    for (int i = 0; i < g.tailCount; ++i) {
+        DrawSheetPicture(*g.tail[i], x, 310);
+        x += g.tail[i]->Width();
+    }
+}
+
+void DrawSwapLimit() {
+    const int allowance = puzzleSwapAllowance;
+    if (allowance == -2) {
+        DrawSheetPicture(swapNoneWord, 477, 400);
+    } else if (allowance == -1) {
+        DrawSheetPicture(swapFreeWord, 477, 400);
+    } else if (allowance >= 0) {
+        const int digits = std::min(DigitCount(allowance), 3);
+        DrawSheetPicture(swapWord, 470, 400);
+        if (allowance == 0) DrawGlyph(0, 0, 511 + glyphStep, 405);
+        else DrawNumber(allowance, 0, 511, 405, digits, 0, 0);
+        DrawSheetPicture(swapTimesWord, 511 + glyphStep * (digits + 1) + 2, 400);
+    }
+}
+
+}  // namespace
+
+void DrawPuzzleBox() {
+    const int number = std::clamp(puzzleIndex + 1, 1, 100);
+    DrawSheetPicture(problemLabel, 360, 280);
+    DrawNumber(number, 0, 440, 283, DigitCount(number), 0, 0);
+    DrawGoal();
+    DrawSheetPicture(sumWord, 325, 370);
+    DrawNumber(TargetTotal(), 0, 365, 374, 2, 0, 0);
+    DrawSheetPicture(sumTailWord, 410, 370);
+    DrawSwapLimit();
+}

@@ -1,0 +1,76 @@
+#pragma once
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "harness/harness.h"
+#include "ranking/ranking_file.h"
+
+// Raw "Data\ED.dat" bytes and hand-built tables for the ranking tests.
+namespace rankingTest {
+
+inline std::string RankingPath() { return harness::WorkDir() + "/Data/ED.dat"; }
+
+inline void WriteRaw(const std::vector<uint8_t>& bytes) {
+    std::ofstream out(RankingPath(), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::vector<uint8_t> ReadRaw() {
+    std::ifstream in(RankingPath(), std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void PutInt(std::vector<uint8_t>& b, size_t at, int32_t v) {
+    const uint32_t u = static_cast<uint32_t>(v);
+    for (size_t k = 0; k < 4; ++k) b[at + k] = static_cast<uint8_t>(u >> (8 * k));
+}
+
+inline int32_t GetInt(const std::vector<uint8_t>& b, size_t at) {
+    uint32_t u = 0;
+    for (size_t k = 0; k < 4; ++k) u |= static_cast<uint32_t>(b[at + k]) << (8 * k);
+    return static_cast<int32_t>(u);
+}
+
+// Every entry empty, as a missing file gives.
+inline void MakeEmptyTable(RankingFile& t) {
+    std::memset(&t, 0, sizeof t);
+    for (int32_t& s : t.score) s = -1;
+}
+
+inline void SetEntry(RankingFile& t, int i, int32_t scoreHigh, int32_t score) {
+    t.score[i] = score;
+    t.scoreHigh[i] = scoreHigh;
+    t.level[i] = 1 + i;
+    t.maxChain[i] = i % 7;
+    for (int k = 0; k < 4; ++k) t.name[i][k] = static_cast<int8_t>((i + k) % 40);
+    t.time[i][0] = 0;
+    t.time[i][1] = i % 60;
+    t.time[i][2] = (3 * i) % 60;
+    t.grade[i] = static_cast<int8_t>(i % 12);
+    t.difficulty[i] = static_cast<int8_t>(i % 3);
+}
+
+// A full table: place i has score 1000 x (100 - i).
+inline void MakeFullTable(RankingFile& t) {
+    MakeEmptyTable(t);
+    for (int i = 0; i < rankingEntries; ++i) SetEntry(t, i, 0, 1000 * (100 - i));
+}
+
+// The shared table written to the file, as a finished endless match leaves it.
+inline void StoreTable(const RankingFile& t) {
+    rankingTable = t;
+    WriteRankingFile();
+}
+
+inline bool SameEntry(const RankingFile& a, int i, const RankingFile& b, int j) {
+    return a.score[i] == b.score[j] && a.scoreHigh[i] == b.scoreHigh[j] && a.level[i] == b.level[j] &&
+           a.maxChain[i] == b.maxChain[j] && std::memcmp(a.name[i], b.name[j], 4) == 0 &&
+           std::memcmp(a.time[i], b.time[j], sizeof a.time[i]) == 0 && a.grade[i] == b.grade[j] &&
+           a.difficulty[i] == b.difficulty[j];
+}
+
+}  // namespace rankingTest

@@ -1,0 +1,112 @@
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+#include "content/game_sheet.h"
+#include "contentgen/game_sheet_art.h"
+#include "contentgen/match_art_style.h"
+
+using namespace paletteLayout;
+
+namespace {
+
+// Headings of the information boxes: pale lettering on the slate boxes.
+LabelStyle BoxLabel() {
+    LabelStyle s;
+    s.face = gothicFace;
+    s.bold = true;
+    s.thicken = 1.0f;
+    // The boxes are dark: a hard shadow gives depth where a rim would vanish.
+    s.outlined = false;
+    s.outlineWidth = 0.0f;
+    s.shadowed = true;
+    s.shadow = MakeRgb(0, 0, 0);
+    s.shadowX = 1;
+    s.shadowY = 1;
+    s.fill = [](float, float y) {
+        // Light at the top of each line of lettering, a cool tint below.
+        const float t = static_cast<float>(static_cast<int>(y) % 26) / 24.0f;
+        return MixRgb(MakeRgb(255, 255, 255), PaletteColour(HueShade(rampCyan, 9)), t);
+    };
+    return s;
+}
+
+LabelStyle WarmLabel(int ramp, float top, float bottom) {
+    LabelStyle s;
+    s.face = gothicFace;
+    s.bold = true;
+    s.outline = PaletteColour(RampShade(ramp, 0));
+    s.outlineWidth = 2.0f;
+    s.shadowed = false;
+    s.fill = LinearGradient(0, top, PaletteColour(HueShade(rampYellow, 11)), 0, bottom, PaletteColour(RampShade(ramp, 7)));
+    return s;
+}
+
+// A glossy banner plate with its word.
+void Banner(Canvas& sheet, SheetRect r, const char* word, int ramp) {
+    DrawPlate(sheet, r.left + 0.5f, r.top + 0.5f, r.right - 0.5f, r.bottom - 0.5f, 8.0f, ramp);
+    LabelStyle s = PlateLabel(ramp, 16);
+    s.shadowed = false;
+    s.outlineWidth = 1.5f;
+    DrawFittedLabel(sheet, word, r, s, 1);
+}
+
+struct Word {
+    SheetRect rect;
+    const char* text;
+};
+
+// Draws a set of words at one size: the largest at which all of them fit
+// their height; a word too wide for its box is squeezed into it.
+void DrawWordSet(Canvas& sheet, const Word* words, size_t count, LabelStyle style, int padding, Align align) {
+    int size = 200;
+    for (size_t i = 0; i < count; ++i) {
+        const SheetRect r = words[i].rect;
+        const SheetRect tall{r.left, r.top, static_cast<int16_t>(r.left + 400), r.bottom};
+        size = std::min(size, FittingSize(words[i].text, tall, style, padding));
+    }
+    style.size = size;
+    const int rim = static_cast<int>(std::ceil(style.outlineWidth));
+    for (size_t i = 0; i < count; ++i) {
+        style.maxWidth = words[i].rect.Width() - 2 * padding - 2 * rim;
+        DrawSizedLabel(sheet, words[i].text, words[i].rect, style, padding, align);
+    }
+}
+
+}  // namespace
+
+void DrawMatchLabels(Canvas& sheet) {
+    using namespace gameSheet;
+    const Rgb backdrop = sheet.keyBackdrop;
+    sheet.keyBackdrop = PaletteColour(SteelShade(1));  // the information boxes
+    const Word headings[] = {
+        {clockLabel, "時間"},           {bestScoreLabel, "ベストスコア"}, {levelLabel, "レベル"},
+        {longestChainLabel, "最大連鎖"}, {attackMeterLabel, "アタック"},   {panelsClearedLabel, "消した数"},
+        {problemLabel, "問題"},         {goalLabel, "目標"},
+    };
+    DrawWordSet(sheet, headings, sizeof headings / sizeof headings[0], BoxLabel(), 1, Align::left);
+
+    // The puzzle box's words stand between figures: centred in their boxes.
+    const Word words[] = {
+        {goalChainWord, "連鎖"},  {goalReachWord, "を達成"}, {goalPanelsWord, "パネルを"}, {goalCountWord, "枚"},
+        {goalPointsWord, "点"},   {goalOrMoreWord, "以上"},  {goalClearWord, "消す"},      {goalEarnWord, "かせぐ"},
+        {goalExclaim, "！"},      {sumWord, "合計"},         {sumTailWord, "で消"},        {swapWord, "交換"},
+        {swapTimesWord, "回"},    {swapFreeWord, "交換自由"}, {swapNoneWord, "交換不可"},
+    };
+    LabelStyle wordStyle = BoxLabel();
+    wordStyle.fill = Solid(MakeRgb(255, 255, 255));
+    DrawWordSet(sheet, words, sizeof words / sizeof words[0], wordStyle, 1, Align::centre);
+    DrawFittedLabel(sheet, "全部消せ！", goalClearAll, WarmLabel(rampOrange, goalClearAll.top + 4, goalClearAll.bottom - 4), 1);
+
+    // Popups over the board.
+    sheet.keyBackdrop = FieldColour();
+    DrawFittedLabel(sheet, "連鎖", chainLabel, WarmLabel(rampOrange, chainLabel.top + 2, chainLabel.bottom - 2), 0);
+    LabelStyle miss = WarmLabel(rampRed, missLabel.top + 3, missLabel.bottom - 3);
+    miss.fill = LinearGradient(0, missLabel.top + 3, PaletteColour(HueShade(rampPink, 11)), 0, missLabel.bottom - 3,
+                               PaletteColour(HueShade(rampRed, 6)));
+    DrawFittedLabel(sheet, "ミス", missLabel, miss, 1);
+    Banner(sheet, clearBanner, "全消し！", rampPink);
+    sheet.keyBackdrop = PaletteColour(SteelShade(1));
+    Banner(sheet, bonusBanner, "ボーナス", rampYellow);
+    sheet.keyBackdrop = backdrop;
+}
