@@ -12,6 +12,7 @@
 #include "platform/blit.h"
 #include "platform/clock.h"
 #include "platform/sound.h"
+#include "platform/sound_cache.h"
 #include "platform/surface.h"
 #include "platform/text.h"
 #include "platform/wipe.h"
@@ -38,7 +39,17 @@ void LoadSheets() {
     if (pattern >= 0 && pattern < 4) LoadBitmapToSurface(backdropSurface, backdropFiles[pattern]);
 }
 
+// Sounds that steps of the match load into their slots later on (danger,
+// attacks, the result flow and the name entry): read now, so that no step of
+// play ever touches the disk.
+constexpr const char* soundsLoadedInPlay[] = {
+    "Sound\\Motto.wav",   "Sound\\Danger.wav",   "Sound\\GameStart.wav", "Sound\\Delete.wav",
+    "Sound\\Maxdelete.wav", "Sound\\GameOver.wav", "Sound\\Clear.wav",     "Sound\\Select.wav",
+    "Sound\\Ok.wav",      "Sound\\Hiscore.wav",  "Sound\\Omedetou.wav",  "Sound\\Item.wav",
+};
+
 void LoadSounds() {
+    for (const char* path : soundsLoadedInPlay) FindOrLoadSound(path);
     if (options.soundOff != 0) return;
     EmptySoundSlot(seBuffer1);
     EmptySoundSlot(seBuffer2);

@@ -80,6 +80,8 @@ void ResetMatchValues() {
         pl.cursorY = 2;
         pl.riseOffset = 0;
         pl.bonusState = 0;
+        // A match left while a banner ran must not start the next one half-way.
+        pl.bonusBannerTimer = 0;
         pl.score = 0;
         pl.scoreHigh = 0;
         pl.chain = 0;
