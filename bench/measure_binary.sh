@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Process CPU (utime+stime of all threads, percent of one core) and own memory
-# (RssAnon) of the real game under Xvfb on its title screen and main menu.
+# (RssAnon) of the real game under Xvfb on its title screen, main menu and
+# in an endless match.
 # Usage: bench/measure_binary.sh build/game/sumline
 set -euo pipefail
 binary=$(readlink -f "$1")
@@ -31,3 +32,6 @@ sample title 12
 xdotool key x
 sleep 2
 sample "main menu" 30
+xdotool key x        # endless, the first tile
+sleep 12             # opening rows and countdown
+sample "endless" 30

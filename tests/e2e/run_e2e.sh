@@ -6,50 +6,12 @@ set -euo pipefail
 
 binary=$(readlink -f "$1")
 work=${2:-/tmp/sumline-e2e}
-game_dir=$(dirname "$binary")
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/screen_checks.sh
 source "$here/screen_checks.sh"
 
-rm -rf "$work"
-mkdir -p "$work/run/Data" "$work/shots"
-ln -s "$game_dir/Back" "$work/run/Back"
-ln -s "$game_dir/Sound" "$work/run/Sound"
-
-display=""
-for n in $(seq 91 150); do
-  if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display number"
-export DISPLAY=$display
-
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-
-for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
-
-cd "$work/run"
-SDL_AUDIODRIVER=dummy "$binary" >"$work/game.out" 2>"$work/game.err" &
-game_pid=$!
-
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --name '^Direct X$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.05
-done
-[ -n "$window" ] || fail "no window titled 'Direct X'"
-export E2E_WINDOW=$window E2E_SHOTS="$work/shots"
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window" || true
-
-geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+start_game "$binary" "$work"
+geometry=$(xdotool getwindowgeometry "$E2E_WINDOW" | sed -n 's/.*Geometry: //p')
 [ "$geometry" = "960x640" ] || fail "window is $geometry, expected 960x640"
 pass "window 'Direct X' 960x640"
 
@@ -90,16 +52,5 @@ wait_until 5 farewell_shown || fail "the farewell screen did not appear"
 shot farewell
 pass "farewell shown"
 
-code=""
-for _ in $(seq 1 100); do
-  if ! kill -0 "$game_pid" 2>/dev/null; then
-    set +e; wait "$game_pid"; code=$?; set -e
-    break
-  fi
-  sleep 0.1
-done
-game_pid=""
-[ -n "$code" ] || fail "the game did not end within 10 s of the farewell"
-[ "$code" = 0 ] || fail "exit code $code"
-pass "exit code 0"
+expect_exit_code_zero
 echo "e2e: all stages passed; screenshots in $work/shots"

@@ -3,6 +3,65 @@
 # picture inside the 960x640 window).
 
 fail() { echo "e2e FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb on a free display and the game in a fresh run folder beside the
+# generated content; waits for its window. Sets E2E_WINDOW, E2E_SHOTS,
+# E2E_RUN and game_pid. Optional third argument: bytes for Data/OD.dat (hex).
+start_game() {
+  local binary=$1 work=$2 options=${3:-}
+  local game_dir
+  game_dir=$(dirname "$binary")
+  rm -rf "$work"
+  mkdir -p "$work/run/Data" "$work/shots"
+  ln -s "$game_dir/Back" "$work/run/Back"
+  ln -s "$game_dir/Sound" "$work/run/Sound"
+  [ -n "$options" ] && printf "$options" >"$work/run/Data/OD.dat"
+  local display="" n
+  for n in $(seq 91 150); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+  done
+  [ -n "$display" ] || fail "no free X display number"
+  export DISPLAY=$display
+  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  game_pid=""
+  trap 'stop_all' EXIT
+  for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+  export E2E_RUN="$work/run" E2E_SHOTS="$work/shots"
+  (cd "$E2E_RUN" && SDL_AUDIODRIVER=dummy exec "$binary" >"$work/game.out" 2>"$work/game.err") &
+  game_pid=$!
+  E2E_WINDOW=""
+  for _ in $(seq 1 100); do
+    E2E_WINDOW=$(xdotool search --name '^Direct X$' 2>/dev/null | head -n 1 || true)
+    [ -n "$E2E_WINDOW" ] && break
+    sleep 0.05
+  done
+  [ -n "$E2E_WINDOW" ] || fail "no window titled 'Direct X'"
+  export E2E_WINDOW
+  xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || xdotool windowfocus "$E2E_WINDOW" || true
+}
+
+stop_all() {
+  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+
+# Waits for the game to end by itself and checks its exit code.
+expect_exit_code_zero() {
+  local code="" _
+  for _ in $(seq 1 100); do
+    if ! kill -0 "$game_pid" 2>/dev/null; then
+      set +e; wait "$game_pid"; code=$?; set -e
+      break
+    fi
+    sleep 0.1
+  done
+  game_pid=""
+  [ -n "$code" ] || fail "the game did not end within 10 s of the farewell"
+  [ "$code" = 0 ] || fail "exit code $code"
+  pass "exit code 0"
+}
 pass() { echo "e2e ok: $*"; }
 
 shot() { import -window "$E2E_WINDOW" "$E2E_SHOTS/$1.png" 2>/dev/null; }
@@ -69,3 +128,24 @@ press() {
   sleep 0.1
   xdotool keyup "$1"
 }
+
+# The left board shows panels: many colours in its field.
+board_has_panels() {
+  local name=${1:-probe}
+  [ "$name" = probe ] && shot probe
+  local colours
+  colours=$(convert "$E2E_SHOTS/$name.png" -crop "$(crop_of 52 250 214 374)" +repage -format '%k' info:)
+  [ "$colours" -gt 40 ]
+}
+
+is_blue() {  # shot l t r b
+  local r g b
+  read -r r g b < <(rgb "$@")
+  awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit !(r < 0.1 && g < 0.1 && b > 0.9) }'
+}
+
+# Name entry: the upper blue panel (49,20)-(589,80) and the middle one.
+name_entry_shown() { shot probe; is_blue probe 55 25 70 40 && is_blue probe 145 195 160 205; }
+
+# Retry question: the middle panel (129,189)-(509,289) without the upper one.
+retry_question_shown() { shot probe; is_blue probe 133 250 140 260 && ! is_blue probe 55 25 70 40; }

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The real game under Xvfb through one endless match: menu, endless, lines
+# tried until one clears, pause and resume, a game that ends, the name entry,
+# the retry question answered no, back on the menu, and "Data\ED.dat" holding
+# the new entry. Each stage is checked on a screenshot of the window.
+set -euo pipefail
+
+binary=$(readlink -f "$1")
+work=${2:-/tmp/sumline-e2e-match}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/screen_checks.sh
+source "$here/screen_checks.sh"
+
+# Target total 7, sound on, hardest difficulty (the stack rises fastest).
+start_game "$binary" "$work" '\x00\x00\x02\x00\x00'
+
+wait_until 12 title_is_open || fail "title screen did not appear"
+sleep 1
+press x
+wait_until 5 menu_panel_shown || fail "main menu did not appear"
+press x   # endless is the first tile
+wait_until 20 board_has_panels || fail "the endless match did not start"
+sleep 5   # the opening rows rise and the countdown runs
+shot match_start
+pass "endless match running"
+
+# Lines of two panels from the cursor upward, until one adds up to 7: the
+# score then leaves 0 for good. A missed line turns to zeros, so the cursor
+# moves on to the next column each time.
+shot score_zero
+zero=$(region_signature score_zero 40 445 222 468)
+scored=""
+for attempt in $(seq 1 36); do
+  press s; sleep 0.15; press y; sleep 0.3; press s
+  sleep 1.6
+  shot score_now
+  if [ "$(region_signature score_now 40 445 222 468)" != "$zero" ]; then scored=yes; break; fi
+  if [ $((attempt % 7)) -eq 0 ]; then press y; sleep 0.3; fi
+  press h; sleep 0.3
+done
+[ -n "$scored" ] || fail "no line added up in 36 tries"
+pass "a line cleared and scored"
+
+# Pause hides the boards; the same key brings them back.
+press c
+sleep 0.5
+shot paused
+board_has_panels paused && fail "the board is still shown while paused"
+pause_seen=""
+for _ in 1 2 3 4; do
+  shot pause_blink
+  [ "$(convert "$E2E_SHOTS/pause_blink.png" -crop "$(crop_of 240 155 400 195)" +repage -format '%k' info:)" -gt 4 ] && pause_seen=yes
+  sleep 0.3
+done
+[ -n "$pause_seen" ] || fail "no PAUSE picture while paused"
+press c
+sleep 0.5
+board_has_panels || fail "the board did not come back after the pause"
+pass "pause and resume"
+
+# Ask for rows from above until the stack tops out.
+for _ in $(seq 1 30); do
+  press a
+  sleep 0.7
+  name_entry_shown && break
+done
+wait_until 60 name_entry_shown || fail "the game did not end in a name entry"
+shot name_entry
+pass "game over, name entry"
+
+# Name "CAAA": C is two letters down from A; left from the first letter is OK.
+sleep 1
+press Down; sleep 0.3; press Down; sleep 0.3
+press Left; sleep 0.3
+press x
+wait_until 5 retry_question_shown || fail "the retry question did not appear"
+shot retry
+sleep 0.5
+press Right; sleep 0.3
+press x
+wait_until 10 menu_panel_shown || fail "answering no did not return to the menu"
+pass "retry question answered no, back on the menu"
+
+ranking="$E2E_RUN/Data/ED.dat"
+[ -f "$ranking" ] || fail "no Data/ED.dat"
+[ "$(stat -c %s "$ranking")" = 3400 ] || fail "Data/ED.dat is $(stat -c %s "$ranking") bytes"
+first_score=$(od -An -t d4 -N 4 "$ranking" | tr -d ' ')
+first_name=$(od -An -t u1 -j 1600 -N 4 "$ranking" | tr -s ' ' | sed 's/^ //')
+[ "$first_score" -gt 0 ] || fail "first ranking entry has score $first_score"
+[ "$first_name" = "2 0 0 0" ] || fail "first ranking entry's name codes are $first_name"
+pass "Data/ED.dat holds the entry (score $first_score, name CAAA)"
+
+# Leave: back to the title, end, farewell, exit code 0.
+press Escape
+wait_until 5 title_is_open || fail "no title after leaving the menu"
+sleep 1
+press Escape
+wait_until 5 farewell_shown || fail "no farewell"
+expect_exit_code_zero
+echo "e2e match: all stages passed; screenshots in $work/shots"
