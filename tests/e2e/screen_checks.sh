@@ -16,16 +16,16 @@ start_game() {
   ln -s "$game_dir/Back" "$work/run/Back"
   ln -s "$game_dir/Sound" "$work/run/Sound"
   [ -n "$options" ] && printf "$options" >"$work/run/Data/OD.dat"
-  local display="" n
-  for n in $(seq 91 150); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
-  done
-  [ -n "$display" ] || fail "no free X display number"
-  export DISPLAY=$display
-  Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  # Xvfb picks a free display itself and tells its number, so runs side by
+  # side never meet on one display.
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   game_pid=""
   trap 'stop_all' EXIT
+  local _
+  for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  [ -s "$work/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
   for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
   xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
   export E2E_RUN="$work/run" E2E_SHOTS="$work/shots"
