@@ -224,8 +224,7 @@ void ReloadTitleSheet() {
     BuildTiledBackground();
 }
 
-void ReturnToMainMenu() {
-    ReloadTitleSheet();
+void LoadMenuSounds() {
     StopSound(bgmBuffer);
     EmptySoundSlot(bgmBuffer);
     EmptySoundSlot(seBuffer1);
@@ -233,6 +232,11 @@ void ReturnToMainMenu() {
     LoadSoundBuffer(bgmBuffer, "Sound\\Opening.wav");
     LoadSoundBuffer(seBuffer1, "Sound\\Select.wav");
     LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
+}
+
+void ReturnToMainMenu() {
+    ReloadTitleSheet();
+    LoadMenuSounds();
     // The sound option holds here too: with sound off the menu stays quiet.
     if (options.soundOff == 0) RestartSound(bgmBuffer, true);
     currentScene = MainMenuScene;

@@ -29,6 +29,10 @@ void MainMenuScene();
 // Title sheet back in mainSheet (390x500) and the tiled background rebuilt.
 void ReloadTitleSheet();
 
+// The menu music and the cursor and decide sounds back in their slots
+// (the music not yet playing).
+void LoadMenuSounds();
+
 // Called by modes that end towards the menu: title sheet, menu music and the
 // menu sounds back in their slots, then the main menu.
 void ReturnToMainMenu();

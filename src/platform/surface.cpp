@@ -40,4 +40,13 @@ void EmptySlot(Surface*& slot) {
     --liveSheets;
 }
 
+void EmptyAllSlots() {
+    EmptySlot(mainSheet);
+    EmptySlot(itemSheet);
+    EmptySlot(backdropSurface);
+    EmptySlot(tileSurface);
+    EmptySlot(logoSheet);
+    EmptySlot(spareSurface);
+}
+
 int LiveSheetCount() { return liveSheets; }

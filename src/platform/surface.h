@@ -32,5 +32,8 @@ void CreateSheet(Surface*& slot, int width, int height);
 // Frees the slot's surface (if any) and leaves the slot empty.
 void EmptySlot(Surface*& slot);
 
+// Empties every slot (shutdown).
+void EmptyAllSlots();
+
 // Number of sheets alive, for tests that check revisits do not pile up.
 int LiveSheetCount();

@@ -233,13 +233,7 @@ void BackToMenuWithMusic() {
 void AllPuzzlesPlayed(int rankingSkipped) {
     if (rankingSkipped == 1) ReloadTitleSheet();
     if (options.soundOff == 0) {
-        StopSound(bgmBuffer);
-        EmptySoundSlot(bgmBuffer);
-        EmptySoundSlot(seBuffer1);
-        EmptySoundSlot(seBuffer2);
-        LoadSoundBuffer(bgmBuffer, "Sound\\Opening.wav");
-        LoadSoundBuffer(seBuffer1, "Sound\\Select.wav");
-        LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
+        LoadMenuSounds();
         RestartSound(bgmBuffer, true);
     }
     currentScene = MainMenuScene;

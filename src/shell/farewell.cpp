@@ -49,12 +49,7 @@ void ExitScene() {
 }
 
 void ShutdownScene() {
-    EmptySlot(mainSheet);
-    EmptySlot(itemSheet);
-    EmptySlot(backdropSurface);
-    EmptySlot(tileSurface);
-    EmptySlot(logoSheet);
-    EmptySlot(spareSurface);
+    EmptyAllSlots();
     ReleaseSoundSlots();
     quitPosted = true;
 }

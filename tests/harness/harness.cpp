@@ -66,12 +66,7 @@ void MakeWorkDir() {
 
 void ResetRecords() {
     // Platform.
-    EmptySlot(mainSheet);
-    EmptySlot(itemSheet);
-    EmptySlot(backdropSurface);
-    EmptySlot(tileSurface);
-    EmptySlot(logoSheet);
-    EmptySlot(spareSurface);
+    EmptyAllSlots();
     ReleaseSoundSlots();
     ClearSoundCache();
     colorKey = 243;

@@ -107,26 +107,6 @@ inline void PlaceCursor(int p, int x, int y) {
 inline void Press(int vk) { keyDown[vk & 0xFF] = true; }
 inline void Lift(int vk) { keyDown[vk & 0xFF] = false; }
 
-// The run's Sound folder with silent stand-ins for the named sounds where
-// the generated content lacks them, so the tests hear which file went where.
-inline void EnsureSounds(std::initializer_list<const char*> names) {
-    namespace fs = std::filesystem;
-    const fs::path sound = fs::path(harness::WorkDir()) / "Sound";
-    bool missing = false;
-    for (const char* n : names) missing = missing || !fs::exists(sound / n);
-    if (!missing) return;
-    std::error_code ignored;
-    if (fs::is_symlink(sound, ignored)) {
-        fs::remove(sound, ignored);
-        fs::create_directory(sound, ignored);
-        const fs::path content = fs::path(SUMLINE_CONTENT_DIR) / "Sound";
-        for (const auto& entry : fs::directory_iterator(content, ignored))
-            fs::create_symlink(entry.path(), sound / entry.path().filename(), ignored);
-    }
-    for (const char* n : names)
-        if (!fs::exists(sound / n)) vanishTest::WriteSilentWave(sound / n);
-}
-
 // Moves the virtual millisecond clock to `ms`.
 inline void SetClock(uint32_t ms) { virtualBackend::state.nowMs = ms; }
 

@@ -111,7 +111,6 @@ TEST(ChainEnd, EndlessKeepsTheLongestChainAndBanksLongOnes) {
 
 TEST(ChainEnd, MottoOnEveryTenthLink) {
     FreshMatch(endless);
-    EnsureSounds();
     LoadSoundBuffer(seBuffer1, "Sound\\Motto.wav");
     harness::ClearSoundLog();
     Player& pl = players[0];
@@ -185,7 +184,6 @@ TEST(ChainEnd, LongChainsLowOnTheBoardRiseFurther) {
 
 TEST(ChainEnd, LevelRisesWithTenPanelsClearedUnlessABonusRuns) {
     FreshMatch(endless);
-    EnsureSounds();
     LoadSoundBuffer(levelUpSound, "Sound\\Levelup.wav");
     harness::ClearSoundLog();
     panelsCleared = 12;

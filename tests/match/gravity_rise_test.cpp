@@ -261,7 +261,6 @@ TEST(Rise, BeforeTheStartOnlyTheRowsMove) {
 TEST(Rise, DangerSoundNearTheTopInEndless) {
     for (int highest : {8, 9, 14}) {
         FreshBoard(endless);
-        EnsureSounds({"Danger.wav", "Motto.wav"});
         LoadSoundBuffer(seBuffer1, "Sound\\Motto.wav");
         harness::ClearSoundLog();
         players[0].riseOffset = 25;
@@ -273,7 +272,6 @@ TEST(Rise, DangerSoundNearTheTopInEndless) {
     }
     for (int mode : {versus, puzzle, practice}) {
         FreshBoard(mode);
-        EnsureSounds({"Danger.wav", "Motto.wav"});
         harness::ClearSoundLog();
         players[0].riseOffset = 25;
         players[0].highestRow = 12;
@@ -285,7 +283,6 @@ TEST(Rise, DangerSoundNearTheTopInEndless) {
 TEST(Rise, NoDangerSoundWithTheSoundOff) {
     FreshBoard(endless);
     options.soundOff = 1;
-    EnsureSounds({"Danger.wav", "Motto.wav"});
     harness::ClearSoundLog();
     players[0].riseOffset = 25;
     players[0].highestRow = 12;

@@ -123,25 +123,6 @@ inline bool AnyGlyphIn(int l, int t, int r, int b) {
     return false;
 }
 
-// The match sounds the tests listen for, with silent stand-ins where the
-// generated content lacks one.
-inline void EnsureSounds() {
-    namespace fs = std::filesystem;
-    const char* names[] = {"Motto.wav", "GameStart.wav", "Count.wav", "Levelup.wav"};
-    const fs::path sound = fs::path(harness::WorkDir()) / "Sound";
-    bool missing = false;
-    for (const char* n : names) missing = missing || !fs::exists(sound / n);
-    if (!missing) return;
-    std::error_code ignored;
-    const fs::path content = fs::path(SUMLINE_CONTENT_DIR) / "Sound";
-    fs::remove(sound, ignored);
-    fs::create_directory(sound, ignored);
-    for (const auto& entry : fs::directory_iterator(content, ignored))
-        fs::create_symlink(entry.path(), sound / entry.path().filename(), ignored);
-    for (const char* n : names)
-        if (!fs::exists(sound / n)) vanishTest::WriteSilentWave(sound / n);
-}
-
 // Fresh records of a match in the mode (started, playing), difficulty 1,
 // the stand-in sheet and a plain background.
 inline void FreshMatch(int mode, int difficulty = 1) {

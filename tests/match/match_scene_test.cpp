@@ -37,16 +37,10 @@ void WriteOptions(int soundOff, int difficulty) {
     out.write(bytes, 5);
 }
 
-void EnsureMatchSounds() {
-    boardTest::EnsureSounds({"Game.wav", "Count.wav", "Pause.wav", "Levelup.wav", "Item.wav", "Motto.wav",
-                             "GameStart.wav", "Danger.wav", "GameOver.wav"});
-}
-
 // Boots, then sets a match up the way the main menu hands it over: the
 // wipe closed, the mode chosen. Returns with MatchScene stored.
 void SetUpMatch(int mode, int difficulty = 1, int soundOff = 0) {
     harness::Boot();
-    EnsureMatchSounds();
     ResetMatchRecords();
     WriteOptions(soundOff, difficulty);
     options.soundOff = static_cast<int8_t>(soundOff);
@@ -131,7 +125,6 @@ TEST(MatchSetup, TheCalendarTimeSeedsTheBoard) {
     SetUpMatch(endless);
     EXPECT_EQ(std::vector<int8_t>(board, board + boardCells), first);
     harness::Boot();
-    EnsureMatchSounds();
     virtualBackend::state.calendarSeconds = 1'800'000'777;
     gameMode = endless;
     currentScene = MatchSetupScene;
@@ -181,7 +174,6 @@ TEST(MatchSetup, WithSoundOffNothingIsLoadedAndNoMusicStarts) {
 
 TEST(MatchSetup, MainMenuHandsEndlessOverToTheSetUp) {
     ASSERT_TRUE(frontendSteps::BootToMenu());
-    EnsureMatchSounds();
     puzzleIndex = 12;
     skipPicker = 1;
     harness::ClearSoundLog();
@@ -201,7 +193,6 @@ TEST(MatchSetup, MainMenuHandsEndlessOverToTheSetUp) {
 
 TEST(MatchSetup, MainMenuStartsPracticeToo) {
     ASSERT_TRUE(frontendSteps::BootToMenu());
-    EnsureMatchSounds();
     gameMode = 3;
     harness::Tap('X');
     ASSERT_TRUE(harness::RunUntil([] { return At(MatchSetupScene); }));

@@ -37,7 +37,6 @@ class ResultFlowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         harness::Boot();
-        boardTest::EnsureSounds({"Game.wav", "GameOver.wav", "Clear.wav"});
         ResetMatchRecords();
         ResetMatchValues();
         CreateSheet(mainSheet, gameSheet::width, gameSheet::height);

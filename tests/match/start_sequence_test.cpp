@@ -96,7 +96,6 @@ TEST(OpeningRise, LastFrameShowsTheRisenBoard) {
 
 TEST(StartSequence, LastsTwoHundredThirtyFramesWithItsSounds) {
     FreshSetUp(endless);
-    EnsureSounds();
     LoadSoundBuffer(seBuffer1, "Sound\\Count.wav");
     harness::ClearSoundLog();
     const uint32_t before = harness::Frames();
@@ -120,7 +119,6 @@ TEST(StartSequence, LastsTwoHundredThirtyFramesWithItsSounds) {
 
 TEST(StartSequence, PuzzleStartsLaterWithoutCountdown) {
     FreshSetUp(puzzle);
-    EnsureSounds();
     LoadSoundBuffer(seBuffer1, "Sound\\Count.wav");
     harness::ClearSoundLog();
     const uint32_t before = harness::Frames();

@@ -22,52 +22,6 @@
 // match in the given mode, with a hand-built board.
 namespace vanishTest {
 
-// A short silent 16-bit stereo WAVE file.
-inline void WriteSilentWave(const std::filesystem::path& path) {
-    auto le32 = [](std::string& s, uint32_t v) {
-        for (int i = 0; i < 4; ++i) s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
-    auto le16 = [](std::string& s, uint16_t v) {
-        s.push_back(static_cast<char>(v & 0xFF));
-        s.push_back(static_cast<char>(v >> 8));
-    };
-    const uint32_t dataBytes = 400;
-    std::string s = "RIFF";
-    le32(s, 36 + dataBytes);
-    s += "WAVEfmt ";
-    le32(s, 16);
-    le16(s, 1);
-    le16(s, 2);
-    le32(s, 44100);
-    le32(s, 44100 * 4);
-    le16(s, 4);
-    le16(s, 16);
-    s += "data";
-    le32(s, dataBytes);
-    s.append(dataBytes, '\0');
-    std::ofstream(path, std::ios::binary) << s;
-}
-
-// The match sounds these tests listen for. Where the generated content does
-// not hold one yet, the run's own Sound folder gets a silent stand-in, so the
-// tests hear which file went into which slot either way.
-inline void EnsureMatchSounds() {
-    namespace fs = std::filesystem;
-    const char* names[] = {"Item.wav", "Levelup.wav", "Delete.wav", "Maxdelete.wav"};
-    const fs::path sound = fs::path(harness::WorkDir()) / "Sound";
-    bool missing = false;
-    for (const char* n : names) missing = missing || !fs::exists(sound / n);
-    if (!missing) return;
-    std::error_code ignored;
-    const fs::path content = fs::path(SUMLINE_CONTENT_DIR) / "Sound";
-    fs::remove(sound, ignored);
-    fs::create_directory(sound, ignored);
-    for (const auto& entry : fs::directory_iterator(content, ignored))
-        fs::create_symlink(entry.path(), sound / entry.path().filename(), ignored);
-    for (const char* n : names)
-        if (!fs::exists(sound / n)) WriteSilentWave(sound / n);
-}
-
 // Fresh records, empty boards, mode `mode`, target 7 + offset, difficulty 1.
 inline void FreshMatch(int mode, int targetOffset = 3, int difficulty = 1) {
     harness::StartFresh();
@@ -83,7 +37,6 @@ inline void FreshMatch(int mode, int targetOffset = 3, int difficulty = 1) {
         playerParams[p][paramChain] = static_cast<int8_t>(mode == 0 ? 5 - 2 * difficulty : 5);
         itemUseOff[p] = 0;
     }
-    EnsureMatchSounds();
     LoadSoundBuffer(levelUpSound, "Sound\\Levelup.wav");
     LoadSoundBuffer(effectSound, "Sound\\Item.wav");
     harness::ClearSoundLog();

@@ -54,7 +54,6 @@ class NameEntry : public ::testing::Test {
 protected:
     void SetUp() override {
         harness::Boot();
-        boardTest::EnsureSounds({"Game.wav", "Hiscore.wav", "Omedetou.wav", "Opening.wav"});
         ResetMatchRecords();
         ResetMatchValues();
         CreateSheet(tileSurface, screenWidth, screenHeight);
