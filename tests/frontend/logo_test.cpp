@@ -95,6 +95,17 @@ TEST(Logo, HoldsTwoAndAHalfSecondsThenWipesIntoTheTitle) {
     EXPECT_EQ(logoState.bounceCount, 0);
 }
 
+TEST(Logo, StaysOnScreenWhileTheWipeCloses) {
+    harness::Boot();
+    harness::RunUntil([] { return logoState.spinCount == 7; });
+    harness::RunFrames(3);
+    ASSERT_EQ(wipeState, 1);
+    // Strips are covered only 8 pixels into each 40: the logo still shows
+    // between them, and the emblem at its rest place.
+    EXPECT_LT(harness::CountIndex(paletteLayout::logoBackground, 210, 200, 240, 280), 30 * 80);
+    EXPECT_LT(harness::CountIndex(paletteLayout::logoBackground, 370, 212, 380, 240), 10 * 28);
+}
+
 TEST(Logo, FromTheTitleTimeOutNothingMovesUntilTheWipeIsOpen) {
     harness::Boot();
     harness::Pass();

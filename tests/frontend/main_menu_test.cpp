@@ -244,4 +244,12 @@ TEST_F(MainMenu, ReturnToMainMenuRestoresTheMenuSheetAndSounds) {
     EXPECT_TRUE(At(MainMenuScene));
 }
 
+TEST_F(MainMenu, ReturnToMainMenuKeepsQuietWithTheSoundOff) {
+    options.soundOff = 1;
+    harness::ClearSoundLog();
+    ReturnToMainMenu();
+    EXPECT_FALSE(harness::Played("Opening.wav", 0, true));
+    EXPECT_NE(bgmBuffer.sound, nullptr);
+}
+
 }  // namespace
