@@ -77,7 +77,13 @@ void EndOfChain(int p) {
     Player& pl = players[p];
     DrawPopup(pl);
     if (pl.chain <= 0) return;
-    if (gameMode == endlessMode && pl.chainTimer == 0 && pl.chain % 10 == 0) RestartSound(seBuffer1, false);
+    if (gameMode == endlessMode && pl.chainTimer == 0 && pl.chain % 10 == 0) {
+        if (dangerInCheerSlot != 0) {
+            LoadSoundBuffer(seBuffer1, "Sound\\Motto.wav");
+            dangerInCheerSlot = 0;
+        }
+        RestartSound(seBuffer1, false);
+    }
     ++pl.chainTimer;
     if (pl.chainTimer + pl.limitCounter >= LimitFrames(p)) FinishChain(p);
 }

@@ -43,6 +43,7 @@ int8_t attackAmount = 0;
 int8_t topLineStep = 0;
 
 int8_t topOutResult = 0;
+int8_t dangerInCheerSlot = 0;
 
 uint32_t pausedClockElapsed = 0;
 uint32_t pausedAttackElapsed = 0;
@@ -69,6 +70,7 @@ void ResetMatchValues() {
     chainBonus = 0;
     panelsCleared = 0;
     topOutResult = 0;
+    dangerInCheerSlot = 0;
     attackMeterSize = 0;
     attackMeterLit = -3;
     level = 1;
@@ -145,6 +147,7 @@ void ResetMatchRecords() {
     attackAmount = 0;
     topLineStep = 0;
     topOutResult = 0;
+    dangerInCheerSlot = 0;
     pausedClockElapsed = pausedAttackElapsed = 0;
     resultPhase = 0;
     resultPulse = 0;

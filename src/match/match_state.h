@@ -148,6 +148,9 @@ extern uint32_t attackMark;
 extern int8_t attackAmount;
 extern int8_t topLineStep;
 
+// 1 while seBuffer1 holds the danger warning instead of the chain cheer.
+extern int8_t dangerInCheerSlot;
+
 // Top-out: 0 none, 1 left won, 2 right won, 3 draw.
 extern int8_t topOutResult;
 

@@ -53,9 +53,12 @@ void CompleteRise(int p) {
     std::memmove(rows + boardColumns, rows, static_cast<size_t>((boardRows - 1) * boardColumns));
     // With the sound option off the match loads no sounds at all.
     if (gameMode == modeEndless && pl.highestRow > 8 && pl.highestRow < 15 && options.soundOff == 0) {
+        // Loading the chain cheer back at once would release the warning
+        // while it plays, so nobody would ever hear it: the cheer comes back
+        // when it is next wanted (EndOfChain).
         LoadSoundBuffer(seBuffer1, "Sound\\Danger.wav");
         RestartSound(seBuffer1, false);
-        LoadSoundBuffer(seBuffer1, "Sound\\Motto.wav");
+        dangerInCheerSlot = 1;
     }
     if (matchStarted == 0) return;
     NewBottomRow(p);

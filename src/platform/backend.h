@@ -35,6 +35,8 @@ void PlayVoice(int slot, SoundPcm& pcm, bool loop);
 void StopVoice(int slot);
 // The slot now holds another sound (or none): its voice is released.
 void SlotChanged(int slot, const SoundPcm* pcm);
+// A sound was just decoded: make whatever the voice needs to play it.
+void PrepareVoice(SoundPcm& pcm);
 // The sound's decoded data is about to be freed.
 void ForgetSound(SoundPcm& pcm);
 

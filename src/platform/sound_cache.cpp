@@ -128,6 +128,9 @@ SoundPcm* FindOrLoadSound(const char* gamePath) {
     entry->pcm.name = entry->path.c_str();
     entry->pcm.samples = entry->samples.data();
     entry->pcm.frames = static_cast<uint32_t>(entry->samples.size() / 2);
+    // The playing handle is made now, with the decoding, not on a first play
+    // in the middle of a match.
+    if (decoded) backend::PrepareVoice(entry->pcm);
     return Answer(*entry);
 }
 

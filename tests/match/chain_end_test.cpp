@@ -109,6 +109,18 @@ TEST(ChainEnd, EndlessKeepsTheLongestChainAndBanksLongOnes) {
     EXPECT_EQ(chainBonus, 12);
 }
 
+TEST(ChainEnd, CheerComesBackAfterTheDangerWarning) {
+    FreshMatch(endless);
+    LoadSoundBuffer(seBuffer1, "Sound\\Danger.wav");
+    dangerInCheerSlot = 1;
+    harness::ClearSoundLog();
+    players[0].chain = 10;
+    players[0].chainTimer = 0;
+    EndOfChain(0);
+    EXPECT_EQ(PlayCount("Motto.wav", 1), 1);
+    EXPECT_EQ(dangerInCheerSlot, 0);
+}
+
 TEST(ChainEnd, MottoOnEveryTenthLink) {
     FreshMatch(endless);
     LoadSoundBuffer(seBuffer1, "Sound\\Motto.wav");

@@ -268,7 +268,9 @@ TEST(Rise, DangerSoundNearTheTopInEndless) {
         CompleteRise(0);
         const bool danger = highest > 8;
         EXPECT_EQ(vanishTest::PlayCount("Danger.wav", 1), danger ? 1 : 0) << highest;
-        EXPECT_EQ(vanishTest::LastLoaded(1), danger ? "Motto.wav" : "") << highest;
+        // The warning stays in the slot so it is heard to the end.
+        EXPECT_EQ(vanishTest::LastLoaded(1), danger ? "Danger.wav" : "") << highest;
+        EXPECT_EQ(dangerInCheerSlot, danger ? 1 : 0) << highest;
     }
     for (int mode : {versus, puzzle, practice}) {
         FreshBoard(mode);

@@ -57,6 +57,10 @@ void StopVoice(int slot) {
 
 void SlotChanged(int slot, const SoundPcm*) { StopVoice(slot); }
 
+void PrepareVoice(SoundPcm& pcm) {
+    if (mixerOpen) VoiceOf(pcm);
+}
+
 void ForgetSound(SoundPcm& pcm) {
     Mix_Chunk* chunk = static_cast<Mix_Chunk*>(pcm.voice);
     if (chunk == nullptr) return;

@@ -99,6 +99,8 @@ void SlotChanged(int slot, const SoundPcm* pcm) {
     if (slot >= 0 && slot < 5) state.voicePlaying[slot] = 0;
 }
 
+void PrepareVoice(SoundPcm&) {}
+
 void ForgetSound(SoundPcm&) {}
 
 }  // namespace backend
