@@ -34,9 +34,13 @@ for game in 1 2 3 4 5; do
   for attempt in $(seq 1 40); do
     press s; sleep 0.15; press y; sleep 0.3; press s
     sleep 1.6
-    shot score_now
-    if [ "$(region_signature score_now 40 445 222 468)" != "$zero" ]; then scored=yes; break; fi
+    # A game that just ended changes the whole screen: look for that first.
     retry_question_shown && break
+    shot score_now
+    if board_has_panels score_now && [ "$(region_signature score_now 40 445 222 468)" != "$zero" ]; then
+      scored=yes
+      break
+    fi
     if [ $((attempt % 7)) -eq 0 ]; then press y; sleep 0.3; fi
     press h; sleep 0.3
   done
