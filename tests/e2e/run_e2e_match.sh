@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The real game under Xvfb through one endless match: menu, endless, lines
-# tried until one clears, pause and resume, a game that ends, the name entry,
+# The real game under Xvfb through one endless match: menu, endless, a line
+# read off the screen that clears, pause and resume, a game that ends, the name entry,
 # the retry question answered no, back on the menu, and "Data\ED.dat" holding
 # the new entry. Each stage is checked on a screenshot of the window.
 set -euo pipefail
@@ -21,38 +21,50 @@ press x
 wait_until 5 menu_panel_shown || fail "main menu did not appear"
 press x   # endless is the first tile
 
-# Lines of two panels from the cursor upward, until one adds up to 7: the
-# score then leaves 0 for good. A missed line turns to zeros, so the cursor
-# moves on to the next column each time. A game that tops out first is
-# played again (yes is the preset answer).
+# Read the board from the screen (each number has its own colour), find two
+# neighbours that add up to 7, walk the cursor there, select and confirm the
+# line: the score then leaves 0 for good. The cursor is first pushed to the
+# bottom-left corner, so the moves are counted from a known cell. A game
+# that tops out first is played again (yes is the preset answer).
+hold_key() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.2; }
+tap() { press "$1"; sleep 0.25; }
 scored=""
 for game in 1 2 3 4 5; do
   wait_until 20 board_has_panels || fail "the endless match did not start"
   sleep 5   # the opening rows rise and the countdown runs
   shot score_zero
   zero=$(region_signature score_zero 40 445 222 468)
-  for attempt in $(seq 1 40); do
-    press s; sleep 0.15; press y; sleep 0.3; press s
+  for attempt in $(seq 1 12); do
+    retry_question_shown && break
+    shot board
+    pair=$(read_board board | find_pair)
+    if [ -z "$pair" ]; then sleep 1; continue; fi
+    read -r column row direction <<<"$pair"
+    hold_key b 2.2
+    hold_key g 1.8
+    for _ in $(seq 1 "$column"); do tap h; done
+    for _ in $(seq 3 "$row"); do tap y; done
+    press s; sleep 0.2; press "$direction"; sleep 0.4; press s
     sleep 1.6
-    # A game that just ended changes the whole screen: look for that first.
     retry_question_shown && break
     shot score_now
     if board_has_panels score_now && [ "$(region_signature score_now 40 445 222 468)" != "$zero" ]; then
       scored=yes
       break
     fi
-    if [ $((attempt % 7)) -eq 0 ]; then press y; sleep 0.3; fi
-    press h; sleep 0.3
   done
   [ -n "$scored" ] && break
-  wait_until 30 retry_question_shown || fail "game $game neither scored nor ended"
+  wait_until 60 retry_question_shown || fail "game $game neither scored nor ended"
   sleep 0.5
+  # Keys pressed while the game was ending may have moved the answer to no.
+  arrow_on_yes || { press Right; sleep 0.3; }
+  arrow_on_yes || fail "the retry question's answer is not on yes"
   press x
   echo "e2e: game $game ended without a clear; playing again"
 done
 [ -n "$scored" ] || fail "no line added up in five games"
 shot match_scored
-pass "endless match running; a line cleared and scored"
+pass "endless match running; a line read off the screen cleared and scored"
 
 # Pause hides the boards; the same key brings them back.
 press c

@@ -16,25 +16,33 @@ start_game() {
   ln -s "$game_dir/Back" "$work/run/Back"
   ln -s "$game_dir/Sound" "$work/run/Sound"
   [ -n "$options" ] && printf "$options" >"$work/run/Data/OD.dat"
-  # Xvfb picks a free display itself and tells its number, so runs side by
-  # side never meet on one display.
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
+  # A random free display in a high range, so runs never meet an X server
+  # that a previous run is still taking down.
+  local tries n _
+  xvfb_pid=""
   game_pid=""
   trap 'stop_all' EXIT
-  local _
-  for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-  [ -s "$work/display" ] || fail "Xvfb did not start"
-  export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
-  for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-  xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+  for tries in 1 2 3 4 5; do
+    n=$((200 + RANDOM % 700))
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    export DISPLAY=":$n"
+    Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+    xdpyinfo >/dev/null 2>&1 && break
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
+  done
+  [ -n "$xvfb_pid" ] || fail "Xvfb did not start"
   export E2E_RUN="$work/run" E2E_SHOTS="$work/shots"
   (cd "$E2E_RUN" && SDL_AUDIODRIVER=dummy exec "$binary" >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
   E2E_WINDOW=""
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 400); do
     E2E_WINDOW=$(xdotool search --name '^Direct X$' 2>/dev/null | head -n 1 || true)
     [ -n "$E2E_WINDOW" ] && break
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended at start: $(cat "$work/game.err")"
     sleep 0.05
   done
   [ -n "$E2E_WINDOW" ] || fail "no window titled 'Direct X'"
@@ -42,9 +50,11 @@ start_game() {
   xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null || xdotool windowfocus "$E2E_WINDOW" || true
 }
 
+# Stops the game and the X server and waits for both, so the next run never
+# meets a server that is still going away.
 stop_all() {
-  [ -n "${game_pid:-}" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+  if [ -n "${game_pid:-}" ]; then kill "$game_pid" 2>/dev/null || true; wait "$game_pid" 2>/dev/null || true; fi
+  if [ -n "${xvfb_pid:-}" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
 }
 
 # Waits for the game to end by itself and checks its exit code.
@@ -129,13 +139,22 @@ press() {
   xdotool keyup "$1"
 }
 
-# The left board shows panels: many colours in its field.
+# The left board shows panels: its dark field at the top (so this is a
+# match screen) and many colours lower down.
 board_has_panels() {
   local name=${1:-probe}
   [ "$name" = probe ] && shot probe
-  local colours
+  local colours field
+  field=$(luma "$name" 60 70 200 90)
+  awk -v a="$field" 'BEGIN { exit !(a < 0.3) }' || return 1
   colours=$(convert "$E2E_SHOTS/$name.png" -crop "$(crop_of 52 250 214 374)" +repage -format '%k' info:)
   [ "$colours" -gt 40 ]
+}
+
+# The retry question's arrow points at yes.
+arrow_on_yes() {
+  shot probe
+  [ "$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 151 250 172 266)" +repage -format '%k' info:)" -gt 2 ]
 }
 
 is_blue() {  # shot l t r b
@@ -149,3 +168,42 @@ name_entry_shown() { shot probe; is_blue probe 55 25 70 40 && is_blue probe 145 
 
 # Retry question: the middle panel (129,189)-(509,289) without the upper one.
 retry_question_shown() { shot probe; is_blue probe 133 250 140 260 && ! is_blue probe 55 25 70 40; }
+
+# Panel values of the left board, rows 2..6 and columns 0..6, read from a
+# screenshot by each panel's body colour (the colour of its picture in
+# Back/Game.bmp). Prints one line per row, bottom row first: seven values,
+# "." for an empty or unknown cell. Assumes the stack is not mid-rise.
+read_board() {
+  local name=$1 sheet="$E2E_RUN/Back/Game.bmp" refs fmt r c gx gy
+  refs=$(for v in 0 1 2 3 4 5 6 7; do convert "$sheet" -format "%[pixel:p{$((24 * v + 4)),12}] " info:; done)
+  fmt=""
+  for r in 2 3 4 5 6; do
+    for c in 0 1 2 3 4 5 6; do
+      gx=$((49 + 24 * c + 4)); gy=$((352 - 24 * (r - 2) + 12))
+      fmt="$fmt%[pixel:p{$(awk -v x=$gx 'BEGIN { print 53 + int(x * 4 / 3 + 0.5) }'),$(awk -v y=$gy 'BEGIN { print int(y * 4 / 3 + 0.5) }')}] "
+    done
+  done
+  convert "$E2E_SHOTS/$name.png" -format "$fmt" info: | awk -v refs="$refs" '
+    function rgb(s, out) { gsub(/[^0-9,]/, "", s); split(s, out, ",") }
+    BEGIN { n = split(refs, ref, " "); for (v = 1; v <= n; v++) { rgb(ref[v], t); R[v-1] = t[1]; G[v-1] = t[2]; B[v-1] = t[3] } }
+    {
+      for (i = 1; i <= NF; i++) {
+        rgb($i, p); best = "."; bd = 2500
+        for (v = 0; v < 8; v++) { d = (p[1]-R[v])^2 + (p[2]-G[v])^2 + (p[3]-B[v])^2; if (d < bd) { bd = d; best = v } }
+        line = line best; if (i % 7 == 0) { print line; line = "" } else line = line " "
+      }
+    }'
+}
+
+# A line of two live panels (1..6) adding up to 7 in a board read by
+# read_board: prints "column row direction" (direction y up, h right).
+find_pair() {
+  awk '{ for (c = 1; c <= 7; c++) v[NR + 1, c - 1] = $c }
+    END {
+      for (r = 2; r <= 6; r++) for (c = 0; c <= 6; c++) {
+        a = v[r, c]; if (a !~ /^[1-6]$/) continue
+        if (c < 6 && v[r, c + 1] ~ /^[1-6]$/ && a + v[r, c + 1] == 7) { print c, r, "h"; exit }
+        if (r < 6 && v[r + 1, c] ~ /^[1-6]$/ && a + v[r + 1, c] == 7) { print c, r, "y"; exit }
+      }
+    }'
+}
