@@ -1,4 +1,7 @@
 #pragma once
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <cstdint>
 #include <fstream>
 #include <iterator>
@@ -102,6 +105,15 @@ inline bool DecodeWave(const std::vector<uint8_t>& b, Wave& out) {
         at += 8 + size + (size & 1);
     }
     return false;
+}
+
+// A one-shot sound starts and ends in silence, so playing it never clicks.
+inline void ExpectSilentEnds(const Wave& w, const char* path) {
+    ASSERT_GE(w.samples.size(), 2u * w.channels);
+    for (size_t c = 0; c < w.channels; ++c) {
+        EXPECT_LT(std::abs(static_cast<int>(w.samples[w.samples.size() - w.channels + c])), 64) << path;
+        EXPECT_LT(std::abs(static_cast<int>(w.samples[c])), 64) << path;
+    }
 }
 
 }  // namespace contentFile
