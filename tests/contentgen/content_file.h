@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstdint>
 #include <fstream>
@@ -105,6 +106,20 @@ inline bool DecodeWave(const std::vector<uint8_t>& b, Wave& out) {
         at += 8 + size + (size & 1);
     }
     return false;
+}
+
+// A generated WAV file, decoded (the test fails when it cannot be).
+inline Wave Load(const char* gamePath) {
+    Wave w;
+    EXPECT_TRUE(DecodeWave(Read(gamePath), w)) << gamePath;
+    return w;
+}
+
+// Largest sample magnitude.
+inline int Peak(const Wave& w) {
+    int peak = 0;
+    for (int16_t s : w.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+    return peak;
 }
 
 // A one-shot sound starts and ends in silence, so playing it never clicks.

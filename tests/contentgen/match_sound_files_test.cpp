@@ -18,17 +18,8 @@ const char* const matchSounds[] = {"Sound/Game.wav",     "Sound/Count.wav",   "S
                                    "Sound/Levelup.wav",  "Sound/Item.wav",    "Sound/Delete.wav",    "Sound/Maxdelete.wav",
                                    "Sound/Hiscore.wav",  "Sound/Omedetou.wav"};
 
-Wave Load(const char* gamePath) {
-    Wave w;
-    EXPECT_TRUE(contentFile::DecodeWave(contentFile::Read(gamePath), w)) << gamePath;
-    return w;
-}
-
-int Peak(const Wave& w) {
-    int peak = 0;
-    for (int16_t s : w.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-    return peak;
-}
+using contentFile::Load;
+using contentFile::Peak;
 
 // Loudness of the first channel over windows of the given length.
 std::vector<double> Envelope(const Wave& w, double windowSeconds) {

@@ -11,17 +11,8 @@ namespace {
 using contentFile::SecondsOf;
 using contentFile::Wave;
 
-Wave Load(const char* gamePath) {
-    Wave w;
-    EXPECT_TRUE(contentFile::DecodeWave(contentFile::Read(gamePath), w)) << gamePath;
-    return w;
-}
-
-int Peak(const Wave& w) {
-    int peak = 0;
-    for (int16_t s : w.samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
-    return peak;
-}
+using contentFile::Load;
+using contentFile::Peak;
 
 TEST(SoundFiles, EveryFileIsSixteenBitPcmAt44100) {
     for (const char* path : {"Sound/Logo.wav", "Sound/Opening.wav", "Sound/Select.wav", "Sound/Ok.wav", "Sound/GameEnd.wav"}) {
