@@ -10,6 +10,7 @@
 #include "platform/surface.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
+#include "shell/menu_assets.h"
 #include "shell/scene.h"
 
 LogoState logoState;

@@ -2,10 +2,8 @@
 
 #include "content/logo_sheet.h"
 #include "content/title_sheet.h"
-#include "frontend/menu_input.h"
 #include "frontend/title_scene.h"
-#include "match/match_scene.h"
-#include "match/match_state.h"
+#include "match/match_setup.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/blit.h"
@@ -17,11 +15,13 @@
 #include "platform/text.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
+#include "shell/menu_assets.h"
+#include "shell/menu_input.h"
+#include "shell/scene_links.h"
 
-int8_t gameMode = 0;
 MainMenuState mainMenuState;
 // Endless and practice start a match; the other modes arrive with their screens.
-Scene modeEntryScene[8] = {MatchSetupScene, nullptr, nullptr, MatchSetupScene, nullptr, nullptr, nullptr, nullptr};
+Scene modeEntryScene[gameModeCount] = {MatchSetupScene, nullptr, nullptr, MatchSetupScene, nullptr, nullptr, nullptr, nullptr};
 
 const char* const menuDescription[9] = {
     "ゲームオーバーになるまでプレイするモードです。\n高得点を狙え！！",
@@ -37,10 +37,8 @@ const char* const menuDescription[9] = {
 
 namespace {
 
-CursorAnimation menuCursor;
-
 void MovedCursor() {
-    RestartCursorCycle(menuCursor);
+    RestartCursorCycle(mainMenuState.cursor);
     RestartSound(seBuffer1, false);
 }
 
@@ -154,23 +152,12 @@ void DrawBackTileFrame(int f) {
 }
 
 void DrawCursor() {
-    const int f = CursorPhase(menuCursor);
+    const int f = CursorPhase(mainMenuState.cursor);
     if (gameMode < 0) {
         DrawBackTileFrame(f);
     } else if (mainMenuState.menuDecided != 1) {
         DrawCursorFrame(158 * (gameMode / 2), 202 + 100 * (gameMode % 2), 166, 96, f);
     }
-}
-
-// The match modes load their own music and sheets at set-up.
-void PrepareMatchEntry() {
-    StopSound(bgmBuffer);
-    EmptySoundSlot(bgmBuffer);
-    EmptySlot(mainSheet);
-    EmptySlot(backdropSurface);
-    EmptySlot(itemSheet);
-    puzzleIndex = 0;
-    skipPicker = 0;
 }
 
 // Returns false when the frame must end without presenting.
@@ -180,14 +167,14 @@ bool Dispatch() {
         StopSound(bgmBuffer);
         CreateSheet(logoSheet, logoSheetLayout::width, logoSheetLayout::height);
         LoadBitmapToSurface(logoSheet, "Back\\Logo.bmp");
-        gameMode = 0;
+        gameMode = endlessMode;
         sceneClock.now = TimeGetTime();
         sceneClock.mark = sceneClock.now;
         currentScene = TitleScene;
         return false;
     }
     Scene next = modeEntryScene[gameMode];
-    if (next != nullptr && (gameMode == 0 || gameMode == 2 || gameMode == 3)) PrepareMatchEntry();
+    if (next != nullptr && (gameMode == endlessMode || gameMode == puzzleMode || gameMode == practiceMode)) PrepareMatchEntry();
     if (next == nullptr) {
         // Not built yet: open the menu again where it was.
         currentScene = MainMenuScene;
@@ -218,26 +205,15 @@ void MainMenuScene() {
     Present();
 }
 
-void ReloadTitleSheet() {
-    CreateSheet(mainSheet, 390, 500);
-    LoadBitmapToSurface(mainSheet, "Back\\Title.bmp");
-    BuildTiledBackground();
-}
-
-void LoadMenuSounds() {
-    StopSound(bgmBuffer);
-    EmptySoundSlot(bgmBuffer);
-    EmptySoundSlot(seBuffer1);
-    EmptySoundSlot(seBuffer2);
-    LoadSoundBuffer(bgmBuffer, "Sound\\Opening.wav");
-    LoadSoundBuffer(seBuffer1, "Sound\\Select.wav");
-    LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
-}
-
 void ReturnToMainMenu() {
     ReloadTitleSheet();
     LoadMenuSounds();
     // The sound option holds here too: with sound off the menu stays quiet.
     if (options.soundOff == 0) RestartSound(bgmBuffer, true);
     currentScene = MainMenuScene;
+}
+
+void LinkFrontEnd() {
+    sceneLinks.mainMenu = MainMenuScene;
+    sceneLinks.returnToMainMenu = ReturnToMainMenu;
 }

@@ -4,7 +4,6 @@
 #include "content/title_sheet.h"
 #include "frontend/logo_scene.h"
 #include "frontend/main_menu.h"
-#include "frontend/menu_input.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
@@ -15,13 +14,12 @@
 #include "platform/text.h"
 #include "platform/wipe.h"
 #include "shell/farewell.h"
+#include "shell/menu_input.h"
 #include "shell/scene.h"
 
 TitleState titleState;
 
 namespace {
-
-CursorAnimation titleCursor;
 
 constexpr const char* creditLine = "(C) 2026 KAZU WORKS";
 
@@ -90,7 +88,7 @@ void CloseInto() {
         }
         EmptySlot(logoSheet);
         s.titleDecided = 0;
-        gameMode = 0;
+        gameMode = endlessMode;
         currentScene = MainMenuScene;
     } else {
         LoadSoundBuffer(bgmBuffer, "Sound\\Logo.wav");
@@ -128,7 +126,7 @@ void TitleScene() {
     ReadKeys();
 
     if (wipeState == 0 && s.titleDecided == 0) {
-        const int f = CursorPhase(titleCursor);
+        const int f = CursorPhase(titleState.cursor);
         DrawCursorFrame(177, 292 + 80 * s.titleSelection, 286, 66, f);
     }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
 #include "match/gravity_rise.h"
 #include "match/hud_parts.h"
 #include "match/match_state.h"
@@ -11,6 +10,7 @@
 #include "options/options_file.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
+#include "shell/game_mode.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include <algorithm>
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
 #include "match/drops.h"
 #include "match/hud.h"
 #include "match/hud_parts.h"
 #include "match/match_state.h"
 #include "platform/sound.h"
+#include "shell/game_mode.h"
 
 namespace {
 

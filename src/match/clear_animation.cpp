@@ -1,10 +1,10 @@
 #include <algorithm>
 
-#include "frontend/main_menu.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
 #include "match/puzzle_fields.h"
 #include "match/vanish_rule.h"
+#include "shell/game_mode.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void ForEachLineCell(const LineCells& line, Visit visit) {
 }
 
 void TestPuzzleGoal(const Player& pl) {
-    if (gameMode != 2) return;
+    if (gameMode != puzzleMode) return;
     bool met = false;
     switch (puzzleGoalType) {
         case 1: met = pl.chain >= puzzleGoalValue; break;
@@ -93,7 +93,7 @@ void AnimateFail(int p) {
     });
 
     if (pl.failTimer > 23) {
-        if (gameMode == 2) {
+        if (gameMode == puzzleMode) {
             matchState = 1;
             return;
         }

@@ -1,15 +1,13 @@
 #include <cstdlib>
 
-#include "frontend/main_menu.h"
 #include "match/controls.h"
 #include "match/match_state.h"
 #include "match/pause.h"
 #include "match/player_update.h"
+#include "shell/game_mode.h"
 
 namespace {
 
-constexpr int8_t modeVersus = 1;
-constexpr int8_t modePractice = 3;
 
 int Opposite(int dir) { return dir <= 2 ? dir + 2 : dir - 2; }
 
@@ -60,7 +58,7 @@ bool CursorMayMove(const Player& pl, int dir) {
 
 int HeldBoardDirection(int p) {
     const PlayerKeys& keys = playerKeys[p == 1 ? 1 : 0];
-    const bool arrowsToo = p == 0 && gameMode != modeVersus;
+    const bool arrowsToo = p == 0 && gameMode != versusMode;
     if (KeyHeld(keys.up) || (arrowsToo && KeyHeld(vkUp))) return 1;
     if (KeyHeld(keys.right) || (arrowsToo && KeyHeld(vkRight))) return 2;
     if (KeyHeld(keys.down) || (arrowsToo && KeyHeld(vkDown))) return 3;
@@ -90,7 +88,7 @@ void DirectionKeys(int p) {
     }
     // Practice repeats every 10 steps; the other modes act at once, after
     // 10 steps and then on every step.
-    if (gameMode == modePractice) {
+    if (gameMode == practiceMode) {
         if (pl.repeatCount > 9) pl.repeatCount = 0;
     } else if (pl.repeatCount > 10) {
         pl.repeatCount = 10;

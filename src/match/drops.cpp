@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
 #include "match/controls.h"
 #include "match/match_state.h"
 #include "platform/blit.h"
+#include "shell/game_mode.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ bool DropRequestKey(int p) {
     if (pl.dropImmediate != 0 || pl.riseOffset != 0 || pl.swapState != 0 || pl.clearingLine.Active() ||
         pl.failingLine.Active() || pl.lineState != -1 || AnyPaused())
         return true;
-    if (gameMode == 3) {
+    if (gameMode == practiceMode) {
         // Practice has no automatic rise: the key raises the stack one row.
         pl.riseOffset = 1;
         return true;

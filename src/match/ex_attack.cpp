@@ -1,10 +1,10 @@
-#include "frontend/main_menu.h"
 #include "match/controls.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
 #include "match/vanish_rule.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
+#include "shell/game_mode.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ void ScoreAttack(int p, int kind) {
 
 void ExAttackKeys(int p) {
     Player& pl = players[p];
-    if (gameMode != 0 || pl.exGauge <= 299 || AnyPaused() || pl.dropActive != 0 || pl.dropImmediate != 0 ||
+    if (gameMode != endlessMode || pl.exGauge <= 299 || AnyPaused() || pl.dropActive != 0 || pl.dropImmediate != 0 ||
         pl.riseOffset != 0 || pl.swapState != 0 || AnyExAttack() || pl.clearingLine.Active() ||
         pl.failingLine.Active() || pl.lineState != -1)
         return;
@@ -87,7 +87,7 @@ void RunExAttack(int p, int kind) {
         pl.exAttackActive = 0;
         exAttackClock = 0;
         LoadSoundBuffer(effectSound, "Sound\\Item.wav");
-        if (panelsCleared >= 10 && pl.bonusState == 0 && (gameMode == 0 || gameMode == 3)) {
+        if (panelsCleared >= 10 && pl.bonusState == 0 && (gameMode == endlessMode || gameMode == practiceMode)) {
             panelsCleared = 0;
             if (level < 999) {
                 ++level;

@@ -1,12 +1,11 @@
-#include "frontend/main_menu.h"
 #include "match/gravity_rise.h"
 #include "match/hud.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
+#include "shell/game_mode.h"
 
 namespace {
 
-constexpr int8_t modePractice = 3;
 constexpr int fallStep = 8;
 
 bool Between(int v, int a, int b) { return a <= b ? (a <= v && v <= b) : (b <= v && v <= a); }
@@ -59,5 +58,5 @@ void ApplyGravity(int p) {
         pl.needsGravity = 0;
     }
     // The covering above painted over the line across the field's top.
-    if (gameMode != modePractice) DrawTopLine(p);
+    if (gameMode != practiceMode) DrawTopLine(p);
 }

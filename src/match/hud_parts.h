@@ -6,10 +6,6 @@
 // Pieces of the match display shared by its files (not for other parts of
 // the game: they use hud.h).
 
-constexpr int8_t endlessMode = 0;
-constexpr int8_t versusMode = 1;
-constexpr int8_t puzzleMode = 2;
-constexpr int8_t practiceMode = 3;
 
 // One digit glyph (0..9) in colour -1, 0 or 1 with its top-left at (x, y).
 void DrawGlyph(int digit, int colour, int x, int y);

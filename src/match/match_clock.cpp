@@ -1,11 +1,11 @@
 #include <algorithm>
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
 #include "match/hud.h"
 #include "match/hud_parts.h"
 #include "match/match_state.h"
 #include "ranking/ranking_file.h"
+#include "shell/game_mode.h"
 
 namespace {
 

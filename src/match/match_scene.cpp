@@ -1,6 +1,5 @@
 #include "match/match_scene.h"
 
-#include "frontend/main_menu.h"
 #include "match/board_pass.h"
 #include "match/gravity_rise.h"
 #include "match/hud.h"
@@ -8,11 +7,12 @@
 #include "match/pause.h"
 #include "match/player_update.h"
 #include "match/result_flow.h"
+#include "match/result_screen.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
 #include "platform/present.h"
 #include "platform/surface.h"
-#include "ranking/name_entry.h"
+#include "shell/game_mode.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr uint32_t stepMs = 20;
 
 // The ranking screen and retry question of the one-player modes draw over
 // the bare background, without the match display.
-bool HudShown() { return !(matchState == 2 && (gameMode == 0 || gameMode == 3)); }
+bool HudShown() { return !(matchState == 2 && (gameMode == endlessMode || gameMode == practiceMode)); }
 
 }  // namespace
 
@@ -50,7 +50,7 @@ void MatchScene() {
             players[1].riseTimer = 0;
             break;
         case 2:
-            RunNameEntry(gameMode == 0 ? 0 : 1);
+            ResultScreenStep(gameMode == endlessMode ? 0 : 1);
             break;
         default:
             break;

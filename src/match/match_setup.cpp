@@ -1,7 +1,8 @@
+#include "match/match_setup.h"
+
 #include <cstdlib>
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
 #include "match/board_pass.h"
 #include "match/hud.h"
 #include "match/match_scene.h"
@@ -18,13 +19,11 @@
 #include "platform/wipe.h"
 #include "ranking/ranking_file.h"
 #include "setup/player_params.h"
+#include "shell/game_mode.h"
 #include "shell/scene.h"
 
 namespace {
 
-constexpr int8_t modeEndless = 0;
-constexpr int8_t modeVersus = 1;
-constexpr int8_t modePuzzle = 2;
 
 constexpr const char* backdropFiles[4] = {"Back\\screen1.bmp", "Back\\screen2.bmp", "Back\\screen3.bmp",
                                           "Back\\screen4.bmp"};
@@ -60,7 +59,7 @@ void LoadSounds() {
         LoadSoundBuffer(bgmBuffer, "Sound\\Game.wav");
         RestartSound(bgmBuffer, true);
     }
-    if (gameMode == modePuzzle && skipPicker == 0) {
+    if (gameMode == puzzleMode && skipPicker == 0) {
         LoadSoundBuffer(seBuffer1, "Sound\\Select.wav");
         LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
     } else {
@@ -73,12 +72,12 @@ void LoadSounds() {
 
 void SetPlayerParameters() {
     int8_t* params = playerParams[0];
-    if (gameMode == modeEndless) {
+    if (gameMode == endlessMode) {
         const int d = options.difficulty;
         params[paramSpeed] = 2;
         params[paramLuck] = static_cast<int8_t>(5 - 2 * d);
         params[paramChain] = static_cast<int8_t>(5 - 2 * d);
-    } else if (gameMode != modeVersus) {
+    } else if (gameMode != versusMode) {
         params[paramSpeed] = 2;
         params[paramLuck] = 5;
         params[paramChain] = 5;
@@ -92,6 +91,16 @@ void ComposeBackground() {
 
 }  // namespace
 
+void PrepareMatchEntry() {
+    StopSound(bgmBuffer);
+    EmptySoundSlot(bgmBuffer);
+    EmptySlot(mainSheet);
+    EmptySlot(backdropSurface);
+    EmptySlot(itemSheet);
+    puzzleIndex = 0;
+    skipPicker = 0;
+}
+
 void PuzzlePicker() {
     // The puzzle tables and their picker come with the puzzle mode; until
     // then a puzzle match starts straight away on an empty board.
@@ -102,13 +111,13 @@ void MatchSetupScene() {
     LoadSheets();
     LoadSounds();
     ReadOptionsFile();
-    if (gameMode == modeEndless) ReadRankingFile(rankingTable);
+    if (gameMode == endlessMode) ReadRankingFile(rankingTable);
     SetPlayerParameters();
     matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
     std::srand(static_cast<unsigned>(backend::CalendarSeconds()));
     if (tileSurface == nullptr) CreateSheet(tileSurface, screenWidth, screenHeight);
     ComposeBackground();
-    twoPlayers = gameMode == modeVersus ? 1 : 0;
+    twoPlayers = gameMode == versusMode ? 1 : 0;
     PaintItemIcons();
     EmptySlot(itemSheet);
     clockHours = 0;
@@ -116,9 +125,9 @@ void MatchSetupScene() {
     clockSeconds = 0;
     ResetMatchValues();
 
-    if (gameMode == modeEndless) {
+    if (gameMode == endlessMode) {
         OpeningRise(static_cast<int8_t>(3 + 2 * options.difficulty));
-    } else if (gameMode == modePuzzle) {
+    } else if (gameMode == puzzleMode) {
         if (skipPicker == 0) {
             PuzzlePicker();
             // Left from the picker: the wipe finishes on the next call.

@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-#include "frontend/main_menu.h"
+#include "match/puzzle_fields.h"
 #include "options/options_file.h"
 #include "setup/player_params.h"
+#include "shell/game_mode.h"
 
 int8_t board[2 * boardCells];
 Player players[2];
@@ -156,6 +157,5 @@ void ResetMatchRecords() {
     for (auto& side : flyingPanels)
         for (auto& row : side)
             for (auto& cell : row) cell = FlyingPanel{};
-    for (auto& params : playerParams)
-        for (auto& v : params) v = 0;
+    ResetPuzzleFields();
 }

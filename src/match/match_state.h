@@ -187,5 +187,6 @@ int LimitFrames(int p);
 // Every value of a new match (the per-player records, the boards, the
 // process-wide values), as match set-up resets them.
 void ResetMatchValues();
-// Process start values (for tests and a fresh run).
+// Every record of the match engine back to its process start value (the
+// values above, the puzzle rules it plays by), as a fresh run has them.
 void ResetMatchRecords();

@@ -1,8 +1,6 @@
 #include "match/pause.h"
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
-#include "frontend/menu_input.h"
 #include "match/controls.h"
 #include "match/match_state.h"
 #include "platform/blit.h"
@@ -11,13 +9,12 @@
 #include "platform/surface.h"
 #include "platform/text.h"
 #include "platform/wipe.h"
+#include "shell/game_mode.h"
+#include "shell/menu_input.h"
+#include "shell/scene_links.h"
 
 namespace {
 
-constexpr int8_t modeEndless = 0;
-constexpr int8_t modeVersus = 1;
-constexpr int8_t modePuzzle = 2;
-constexpr int8_t modePractice = 3;
 
 void EndMenu() {
     pauseMenuCursor = 0;
@@ -64,11 +61,11 @@ bool PauseKey(int p) {
         pl.paused = 1;
     } else {
         pl.paused = 0;
-        if (gameMode == modePuzzle) {
+        if (gameMode == puzzleMode) {
             PuzzleMenuChoice();
             return true;
         }
-        if (gameMode == modePractice) {
+        if (gameMode == practiceMode) {
             // Yes is preset: a second press leaves for the menu.
             if (pauseMenuCursor == 0) wipeState = 1;
             EndMenu();
@@ -85,14 +82,14 @@ void PauseMenuKeys(int p) {
     const int dir = HeldBoardDirection(p);
     const bool acts = pl.repeatCount % 10 == 0 && wipeState == 0;
     if (dir != 0) {
-        if (acts && gameMode == modePuzzle && dir == 1) MoveMenuCursor(p, pauseMenuCursor == 0 ? 2 : pauseMenuCursor - 1);
-        if (acts && gameMode == modePuzzle && dir == 3) MoveMenuCursor(p, pauseMenuCursor == 2 ? 0 : pauseMenuCursor + 1);
-        if (acts && gameMode == modePractice && (dir == 2 || dir == 4)) MoveMenuCursor(p, pauseMenuCursor == 0 ? 1 : 0);
+        if (acts && gameMode == puzzleMode && dir == 1) MoveMenuCursor(p, pauseMenuCursor == 0 ? 2 : pauseMenuCursor - 1);
+        if (acts && gameMode == puzzleMode && dir == 3) MoveMenuCursor(p, pauseMenuCursor == 2 ? 0 : pauseMenuCursor + 1);
+        if (acts && gameMode == practiceMode && (dir == 2 || dir == 4)) MoveMenuCursor(p, pauseMenuCursor == 0 ? 1 : 0);
         pl.repeatCount = static_cast<int8_t>(pl.repeatCount < 127 ? pl.repeatCount + 1 : 127);
     } else {
         pl.repeatCount = 0;
     }
-    if (gameMode != modePuzzle || pl.repeatCount % 10 != 0 || wipeState != 0) return;
+    if (gameMode != puzzleMode || pl.repeatCount % 10 != 0 || wipeState != 0) return;
     // The swap key chooses, read only while no line or cursor step is going on.
     const bool select = KeyHeld(playerKeys[p].swap);
     if (select && pl.lineState == -1 && pl.moveOffset == 0) {
@@ -111,7 +108,7 @@ void HoldPausedClocks() {
 }
 
 void DrawPause() {
-    if (gameMode == modeEndless || gameMode == modeVersus) {
+    if (gameMode == endlessMode || gameMode == versusMode) {
         const bool shown = (players[0].paused >= 1 && players[0].paused <= 39) ||
                            (players[1].paused >= 1 && players[1].paused <= 39);
         if (shown) {
@@ -121,7 +118,7 @@ void DrawPause() {
         return;
     }
     if (wipeState != 0 || !AnyPaused()) return;
-    const bool puzzle = gameMode == modePuzzle;
+    const bool puzzle = gameMode == puzzleMode;
     BeginText();
     SelectBrush(blueBrush);
     SelectFont(smallFont);
@@ -152,12 +149,12 @@ void DrawPause() {
 
 void LeaveMatchWipe() {
     if (wipeState != 1 || !StripeWipe(0)) return;
-    if (gameMode == modePuzzle && matchEnd == 2) {
+    if (gameMode == puzzleMode && matchEnd == 2) {
         // The result screen restarts the same puzzle without the picker.
         matchState = 2;
         return;
     }
-    ReturnToMainMenu();
+    sceneLinks.returnToMainMenu();
     versusWins[0] = 0;
     versusWins[1] = 0;
 }

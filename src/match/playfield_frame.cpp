@@ -1,13 +1,13 @@
 #include <algorithm>
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
 #include "match/hud.h"
 #include "match/hud_parts.h"
 #include "match/match_state.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
 #include "setup/player_params.h"
+#include "shell/game_mode.h"
 
 namespace {
 

@@ -9,3 +9,6 @@ extern int8_t puzzleSwapAllowance;
 // score, each of at least puzzleGoalValue.
 extern int8_t puzzleGoalType;
 extern int32_t puzzleGoalValue;
+
+// The rules back to their start: unlimited swaps, goal 0 of value 0.
+void ResetPuzzleFields();

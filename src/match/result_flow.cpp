@@ -4,20 +4,20 @@
 #include <cstdlib>
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
-#include "frontend/menu_input.h"
 #include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
+#include "shell/game_mode.h"
+#include "shell/menu_input.h"
 
 namespace {
 
 bool ResultKeyHeld() { return KeyHeld('C') || KeyHeld('X') || KeyHeld(vkReturn) || KeyHeld('L'); }
 
-bool SolvedPuzzle() { return gameMode == 2 && matchEnd == 1; }
+bool SolvedPuzzle() { return gameMode == puzzleMode && matchEnd == 1; }
 
 // Every panel of both boards gets its own direction, in board order.
 void LaunchPanels() {
@@ -60,7 +60,7 @@ bool FlyPanels() {
 }
 
 void CountVersusWin() {
-    if (gameMode != 1) return;
+    if (gameMode != versusMode) return;
     int winner = -1;
     if (topOutResult == 1) winner = 0;
     if (topOutResult == 2) winner = 1;
@@ -102,7 +102,7 @@ void HandOver() {
 bool BannerOrWait() {
     const int t = resultPulse;
     const int d = static_cast<int>(t / 1.5);
-    if (gameMode == 1) {
+    if (gameMode == versusMode) {
         DrawVersusBanners(t, d);
         if (ResultKeyHeld()) {
             RestartSound(seBuffer1, false);
@@ -129,7 +129,7 @@ bool BannerOrWait() {
             resultPulseStep = 1;
             resultWait = 0;
             HandOver();
-            if (gameMode == 0) {
+            if (gameMode == endlessMode) {
                 // The ranking screen makes its own canvas in this slot.
                 StopSound(bgmBuffer);
                 EmptySlot(backdropSurface);

@@ -1,15 +1,13 @@
 #include <cstring>
 
-#include "frontend/main_menu.h"
 #include "match/gravity_rise.h"
 #include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/sound.h"
+#include "shell/game_mode.h"
 
 namespace {
 
-constexpr int8_t modeEndless = 0;
-constexpr int8_t modePractice = 3;
 constexpr int32_t riseTimerMax = 600;
 constexpr int riseStep = 3;
 
@@ -23,7 +21,7 @@ bool MayStartRise(const Player& pl, int p) {
 
 void StartRises() {
     // Practice has no automatic rise; its drop-request key raises the stack.
-    if (AnyPaused() || gameMode == modePractice) return;
+    if (AnyPaused() || gameMode == practiceMode) return;
     for (int p = 0; p <= twoPlayers; ++p) {
         Player& pl = players[p];
         if (pl.riseOffset >= 24) continue;
@@ -52,7 +50,7 @@ void CompleteRise(int p) {
     // Row r takes row r - 1; whatever stood in the top row is lost.
     std::memmove(rows + boardColumns, rows, static_cast<size_t>((boardRows - 1) * boardColumns));
     // With the sound option off the match loads no sounds at all.
-    if (gameMode == modeEndless && pl.highestRow > 8 && pl.highestRow < 15 && options.soundOff == 0) {
+    if (gameMode == endlessMode && pl.highestRow > 8 && pl.highestRow < 15 && options.soundOff == 0) {
         // Loading the chain cheer back at once would release the warning
         // while it plays, so nobody would ever hear it: the cheer comes back
         // when it is next wanted (EndOfChain).

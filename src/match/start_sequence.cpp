@@ -1,7 +1,6 @@
 #include <cstring>
 
 #include "content/game_sheet.h"
-#include "frontend/main_menu.h"
 #include "match/board_pass.h"
 #include "match/gravity_rise.h"
 #include "match/hud.h"
@@ -13,6 +12,7 @@
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "platform/wipe.h"
+#include "shell/game_mode.h"
 
 namespace {
 

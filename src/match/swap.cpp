@@ -1,13 +1,11 @@
-#include "frontend/main_menu.h"
 #include "match/controls.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
 #include "match/puzzle_fields.h"
+#include "shell/game_mode.h"
 
 namespace {
 
-constexpr int8_t modePuzzle = 2;
-constexpr int8_t modePractice = 3;
 
 // A swap cell that was already marked when the swap took it (a cell of a line
 // being cleared, or one left by a cancelled swap) stays marked once rather
@@ -53,19 +51,19 @@ bool SwapKey(int p) {
     if (AnyPaused() || pl.lineState != -1 || pl.cursorY >= 15 || pl.moveOffset != 0) return true;
 
     if (pl.swapLatch == 0 && pl.swapState == 0) {
-        if (gameMode == modePuzzle && (puzzleSwapAllowance == -2 || puzzleSwapAllowance == 0)) return false;
+        if (gameMode == puzzleMode && (puzzleSwapAllowance == -2 || puzzleSwapAllowance == 0)) return false;
         if (HoldsPanel(Cell(p, pl.cursorY, pl.cursorX))) {
             pl.swapLatch = 1;
             pl.swapState = 1;
             pl.swapFirstX = pl.cursorX;
             pl.swapFirstY = pl.cursorY;
-            if (gameMode == modePuzzle && puzzleSwapAllowance > 0) --puzzleSwapAllowance;
+            if (gameMode == puzzleMode && puzzleSwapAllowance > 0) --puzzleSwapAllowance;
         }
         return true;
     }
     if (pl.cursorX == pl.swapFirstX && pl.cursorY == pl.swapFirstY) return false;
     // In endless and versus the top row can't receive a panel by a swap.
-    const bool rowAllowed = gameMode == modePuzzle || gameMode == modePractice || pl.cursorY < 14;
+    const bool rowAllowed = gameMode == puzzleMode || gameMode == practiceMode || pl.cursorY < 14;
     if (pl.swapLatch == 0 && pl.swapState == 1 && rowAllowed) {
         pl.swapState = 2;
         pl.swapLatch = 1;

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "frontend/main_menu.h"
 #include "match/drops.h"
 #include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/sound.h"
 #include "setup/player_params.h"
+#include "shell/game_mode.h"
 
 namespace {
 
@@ -73,13 +73,13 @@ void HandOverLine(Player& pl, LineCells& target) {
 
 void FillExGauge(int p, Player& pl, const LineTally& t) {
     if (t.zeros == 0) {
-        if (gameMode == 1) {
+        if (gameMode == versusMode) {
             if (itemUseOff[p] == 0) pl.exGauge += 2 + playerParams[p][paramEx];
-        } else if (gameMode == 0) {
+        } else if (gameMode == endlessMode) {
             pl.exGauge += 5 - options.difficulty;
         }
     }
-    if (gameMode == 1) {
+    if (gameMode == versusMode) {
         if (pl.exGauge > 149) {
             if (pl.exStock < 9) {
                 pl.exStock = static_cast<int8_t>(pl.exStock + 1);
@@ -88,7 +88,7 @@ void FillExGauge(int p, Player& pl, const LineTally& t) {
                 pl.exGauge = 150;
             }
         }
-    } else if (gameMode == 0) {
+    } else if (gameMode == endlessMode) {
         if (pl.exGauge > 299) {
             if (gaugeFullSounded == 0) {
                 RestartSound(effectSound, false);
@@ -106,8 +106,8 @@ void Vanish(int p, Player& pl, const LineTally& t, double& product) {
     pl.popupTimer = 1;
     if (t.sevens >= 2) product = 7.0 * t.sevens;
     if (pl.chain < chainMax) ++pl.chain;
-    if (gameMode == 0 || gameMode == 2) panelsCleared += t.cells;
-    if (gameMode == 0 && pl.chain % 10 == 0 && level < levelMax) {
+    if (gameMode == endlessMode || gameMode == puzzleMode) panelsCleared += t.cells;
+    if (gameMode == endlessMode && pl.chain % 10 == 0 && level < levelMax) {
         ++level;
         RestartSound(levelUpSound, false);
     }
@@ -133,7 +133,7 @@ void Miss(Player& pl) {
 // and truncated toward zero, as the score table was tuned with.
 int32_t LineScore(double product, int chain) {
     double factor = chain * (chain * 0.1 + 1.0);
-    if (gameMode == 0) factor = factor * (level * 0.1 + 1.0);
+    if (gameMode == endlessMode) factor = factor * (level * 0.1 + 1.0);
     const double value = product * factor;
     // A line through an empty cell can carry a negative product; it earns nothing.
     if (!(value > 0.0)) return 0;

@@ -38,3 +38,5 @@ void WriteOptionsFile() {
     for (int i = 0; i < 5; ++i) bytes[i] = static_cast<uint8_t>(OptionField(i));
     WriteGameFileAtomic(optionsPath, bytes, sizeof bytes);
 }
+
+void ResetOptionsRecords() { options = OptionsFile{}; }

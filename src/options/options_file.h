@@ -27,3 +27,7 @@ void WriteOptionsFile();
 
 // Field by byte position (0..4), for screens that walk the settings.
 int8_t& OptionField(int index);
+
+// The record back to its process start (all settings 0 but for difficulty 1,
+// as before the file is read).
+void ResetOptionsRecords();

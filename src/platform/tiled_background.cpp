@@ -1,22 +1,18 @@
 #include "platform/tiled_background.h"
 
-#include "content/title_sheet.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
 
 int32_t scrollOffsetX = 0;
 int32_t scrollOffsetY = 0;
-int8_t tileToggle = 0;
 
-void BuildTiledBackground() {
-    const SheetRect tile = titleSheet::BackgroundTile(tileToggle);
+void FillTileSurface(const Surface* sheet, int left, int top, int right, int bottom) {
     for (int row = 0; row < 6; ++row) {
         for (int col = 0; col < 8; ++col) {
-            BlitStretched(tileSurface, mainSheet, keyedStretch, 80 * col, 80 * row, 80 * col + 80, 80 * row + 80,
-                          tile.left, tile.top, tile.right, tile.bottom);
+            BlitStretched(tileSurface, sheet, keyedStretch, 80 * col, 80 * row, 80 * col + 80, 80 * row + 80, left, top,
+                          right, bottom);
         }
     }
-    tileToggle = static_cast<int8_t>(1 - tileToggle);
 }
 
 void ScrollTiledBackground() {

@@ -26,7 +26,3 @@ char NameCharacter(int code);
 void ReadRankingFile(RankingFile& table);
 // Writes the shared table atomically.
 void WriteRankingFile();
-// Ranks the current endless result into the shared table; place 0..99 or -1.
-int RankResult();
-// Grade 0..11 of a result.
-int ComputeGrade(int32_t scoreHigh, int32_t score, int32_t maxChain);

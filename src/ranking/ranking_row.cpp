@@ -1,7 +1,8 @@
+#include "ranking/ranking_row.h"
+
 #include "content/rank_sheet.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
-#include "ranking/name_entry.h"
 #include "ranking/rank_pictures.h"
 #include "ranking/ranking_file.h"
 

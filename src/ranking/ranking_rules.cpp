@@ -1,7 +1,7 @@
+#include "ranking/ranking_rules.h"
+
 #include <utility>
 
-#include "match/match_state.h"
-#include "options/options_file.h"
 #include "ranking/ranking_file.h"
 
 int ComputeGrade(int32_t scoreHigh, int32_t score, int32_t longestChain) {
@@ -51,9 +51,8 @@ void Exchange(RankingFile& t, int i, CarriedEntry& e) {
 
 }  // namespace
 
-int RankResult() {
-    const Player& pl = players[0];
-    if (pl.chain > maxChain) maxChain = pl.chain;
+int RankResult(const MatchResult& result) {
+    const MatchResult& pl = result;
     if (pl.score == 0 && pl.scoreHigh == 0) return -1;
     ReadRankingFile(rankingTable);
     RankingFile& t = rankingTable;
@@ -69,13 +68,13 @@ int RankResult() {
             // written entry reads back unchanged.
             carried.score = Clamp(pl.score, 0, 99999999);
             carried.scoreHigh = Clamp(pl.scoreHigh, 0, 9999);
-            carried.level = Clamp(level, 1, 999);
-            carried.maxChain = Clamp(maxChain, 0, 999);
-            carried.time[0] = Clamp(clockHours, 0, 99);
-            carried.time[1] = Clamp(clockMinutes, 0, 59);
-            carried.time[2] = Clamp(clockSeconds, 0, 59);
-            carried.grade = static_cast<int8_t>(ComputeGrade(pl.scoreHigh, pl.score, maxChain));
-            carried.difficulty = static_cast<int8_t>(Clamp(options.difficulty, 0, 2));
+            carried.level = Clamp(pl.level, 1, 999);
+            carried.maxChain = Clamp(pl.maxChain, 0, 999);
+            carried.time[0] = Clamp(pl.hours, 0, 99);
+            carried.time[1] = Clamp(pl.minutes, 0, 59);
+            carried.time[2] = Clamp(pl.seconds, 0, 59);
+            carried.grade = static_cast<int8_t>(ComputeGrade(pl.scoreHigh, pl.score, pl.maxChain));
+            carried.difficulty = static_cast<int8_t>(Clamp(pl.difficulty, 0, 2));
         }
         Exchange(t, i, carried);
     }

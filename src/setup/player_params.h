@@ -10,3 +10,6 @@ extern int8_t playerParams[2][5];
 // Two item slots per player (-1 empty) and whether items are switched off.
 extern int8_t itemSlots[2][2];
 extern int8_t itemUseOff[2];
+
+// The parameters and items back to their start (all 0, slots empty).
+void ResetSetupRecords();

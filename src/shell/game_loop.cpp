@@ -1,6 +1,5 @@
 #include "shell/game_loop.h"
 
-#include "frontend/boot_scene.h"
 #include "platform/backend.h"
 #include "platform/present.h"
 #include "platform/sound.h"
@@ -9,7 +8,7 @@
 #include "shell/farewell.h"
 #include "shell/scene.h"
 
-void StartGame() {
+void StartGame(Scene first) {
     EmptySlot(mainSheet);
     EmptySlot(itemSheet);
     EmptySlot(backdropSurface);
@@ -17,7 +16,7 @@ void StartGame() {
     quitPosted = false;
     InitSound();
     CreateSharedTextObjects();
-    currentScene = BootScene;
+    currentScene = first;
 }
 
 bool RunLoopPass() {
@@ -31,8 +30,8 @@ bool RunLoopPass() {
     return !quitPosted;
 }
 
-int RunGame() {
-    StartGame();
+int RunGame(Scene first) {
+    StartGame(first);
     while (RunLoopPass()) {
     }
     return 0;

@@ -1,5 +1,3 @@
 #include "shell/scene.h"
 
-#include "frontend/boot_scene.h"
-
-Scene currentScene = BootScene;
+Scene currentScene = nullptr;

@@ -5,6 +5,7 @@
 #include "content/palette_layout.h"
 #include "frontend/frontend_steps.h"
 #include "platform/tiled_background.h"
+#include "shell/menu_assets.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "content/palette_layout.h"
+#include "content/title_sheet.h"
 #include "frontend/frontend_steps.h"
-#include "frontend/menu_input.h"
 #include "options/options_file.h"
 #include "platform/surface.h"
-#include "content/title_sheet.h"
+#include "shell/menu_input.h"
 
 namespace {
 

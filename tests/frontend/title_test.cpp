@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "frontend/frontend_steps.h"
-#include "frontend/menu_input.h"
 #include "options/options_file.h"
-#include "shell/farewell.h"
 #include "platform/surface.h"
+#include "shell/farewell.h"
+#include "shell/menu_input.h"
 
 #include <algorithm>
 

@@ -3,29 +3,20 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <strings.h>
 #include <filesystem>
 
-#include "frontend/logo_scene.h"
-#include "frontend/main_menu.h"
-#include "frontend/menu_input.h"
-#include "frontend/title_scene.h"
+#include "frontend/boot_scene.h"
+#include "frontend/front_end_reset.h"
 #include "harness/png_writer.h"
 #include "match/match_state.h"
 #include "options/options_file.h"
-#include "platform/clock.h"
-#include "platform/keys.h"
-#include "platform/palette.h"
-#include "platform/present.h"
-#include "platform/sound.h"
-#include "platform/surface.h"
-#include "platform/tiled_background.h"
-#include "platform/wipe.h"
+#include "platform/platform_reset.h"
 #include "ranking/name_entry.h"
-#include "shell/farewell.h"
+#include "setup/player_params.h"
 #include "shell/game_loop.h"
 #include "shell/scene.h"
+#include "shell/shell_reset.h"
 
 namespace fs = std::filesystem;
 
@@ -65,42 +56,13 @@ void MakeWorkDir() {
 }
 
 void ResetRecords() {
-    // Platform.
-    EmptyAllSlots();
-    ReleaseSoundSlots();
-    ClearSoundCache();
-    colorKey = 243;
-    std::memset(backBuffer.pixels, 0, static_cast<size_t>(screenWidth) * screenHeight);
-    const Rgb blackPalette[256] = {};
-    SetDisplayPalette(blackPalette);
-    wipeState = 0;
-    wipeWidth = 0;
-    scrollOffsetX = 0;
-    scrollOffsetY = 0;
-    tileToggle = 0;
-    sceneClock = SceneClock{};
-    presentCount = 0;
-    // Shell and front end.
-    quitPosted = false;
-    currentScene = nullptr;
-    logoState = LogoState{};
-    titleState = TitleState{};
-    mainMenuState = MainMenuState{};
-    gameMode = 0;
-    confirmHeld = 0;
-    cancelHeld = 0;
-    escapeHeld = 0;
-    boxGrowth = 0;
-    options = OptionsFile{};
-    // Match and result screen.
+    ResetPlatformRecords();
+    ResetShellRecords();
+    ResetOptionsRecords();
+    ResetSetupRecords();
+    ResetRankingRecords();
     ResetMatchRecords();
-    entryPhase = 0;
-    rankPlace = -1;
-    for (int8_t& code : entryName) code = 0;
-    entryCursor = 0;
-    charRepeat = 0;
-    entryMoveHeld = 0;
-    scrollPos = 0;
+    ResetFrontEndRecords();
 }
 
 }  // namespace
@@ -113,7 +75,7 @@ void StartFresh() {
 
 void Boot() {
     StartFresh();
-    StartGame();
+    StartGame(BootScene);
 }
 
 const std::string& WorkDir() { return workDir; }

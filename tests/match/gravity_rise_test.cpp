@@ -7,6 +7,7 @@
 #include "match/board_test_util.h"
 #include "match/gravity_rise.h"
 #include "match/match_scene.h"
+#include "match/match_setup.h"
 #include "match/player_update.h"
 #include "match/vanish_test_util.h"
 #include "platform/sound.h"

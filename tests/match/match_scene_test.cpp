@@ -9,9 +9,9 @@
 #include "content/game_sheet.h"
 #include "frontend/frontend_steps.h"
 #include "frontend/main_menu.h"
-#include "frontend/menu_input.h"
 #include "match/board_test_util.h"
 #include "match/match_scene.h"
+#include "match/match_setup.h"
 #include "match/match_state.h"
 #include "match/pause.h"
 #include "options/options_file.h"
@@ -22,6 +22,7 @@
 #include "platform/text.h"
 #include "platform/wipe.h"
 #include "setup/player_params.h"
+#include "shell/menu_input.h"
 #include "shell/scene.h"
 
 namespace {

@@ -8,7 +8,6 @@
 
 #include "content/game_sheet.h"
 #include "frontend/main_menu.h"
-#include "frontend/menu_input.h"
 #include "harness/harness.h"
 #include "match/board_test_util.h"
 #include "match/match_state.h"
@@ -19,6 +18,7 @@
 #include "platform/present.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
+#include "shell/menu_input.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "platform/blit.h"
 #include "platform/surface.h"
 #include "platform/tiled_background.h"
+#include "shell/menu_assets.h"
 
 namespace {
 

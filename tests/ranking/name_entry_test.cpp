@@ -5,10 +5,11 @@
 #include "content/game_sheet.h"
 #include "content/title_sheet.h"
 #include "frontend/main_menu.h"
-#include "frontend/menu_input.h"
 #include "match/board_test_util.h"
 #include "match/match_scene.h"
+#include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/result_screen.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/blit.h"
@@ -20,6 +21,7 @@
 #include "platform/wipe.h"
 #include "ranking/name_entry.h"
 #include "ranking/ranking_test_util.h"
+#include "shell/menu_input.h"
 #include "shell/scene.h"
 
 namespace {
@@ -31,7 +33,7 @@ int rankingSkipped = 0;
 // The result screen as the match frame runs it: background, entry, present.
 void EntryScene() {
     Blit(&backBuffer, 0, 0, tileSurface, keyedCopy, 0, 0, screenWidth, screenHeight);
-    RunNameEntry(rankingSkipped);
+    ResultScreenStep(rankingSkipped);
     Present();
 }
 

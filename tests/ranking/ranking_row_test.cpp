@@ -7,6 +7,7 @@
 #include "ranking/name_entry.h"
 #include "ranking/rank_pictures.h"
 #include "ranking/ranking_file.h"
+#include "ranking/ranking_row.h"
 #include "ranking/ranking_test_util.h"
 
 namespace {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "match/match_state.h"
+#include "match/result_screen.h"
 #include "options/options_file.h"
 #include "ranking/ranking_file.h"
+#include "ranking/ranking_rules.h"
 #include "ranking/ranking_test_util.h"
 
 namespace {
@@ -24,7 +26,7 @@ protected:
 
 TEST_F(RankingRules, WithAnEmptyTableAnyPositiveScoreTakesFirstPlace) {
     Result(0, 1);
-    EXPECT_EQ(RankResult(), 0);
+    EXPECT_EQ(RankResult(CollectMatchResult()), 0);
     EXPECT_EQ(rankingTable.score[0], 1);
     EXPECT_EQ(rankingTable.score[1], -1);
 }
@@ -37,7 +39,7 @@ TEST_F(RankingRules, ScoreZeroDoesNotQualifyAndLeavesTheTableAsItWas) {
     MakeEmptyTable(rankingTable);
     rankingTable.score[0] = 777;
     Result(0, 0);
-    EXPECT_EQ(RankResult(), -1);
+    EXPECT_EQ(RankResult(CollectMatchResult()), -1);
     EXPECT_EQ(rankingTable.score[0], 777);
     EXPECT_EQ(rankingTable.score[1], -1);
 }
@@ -47,7 +49,7 @@ TEST_F(RankingRules, EqualTotalsDoNotBeat) {
     MakeFullTable(t);
     StoreTable(t);
     Result(0, t.score[4]);  // the same as place 5
-    EXPECT_EQ(RankResult(), 5);
+    EXPECT_EQ(RankResult(CollectMatchResult()), 5);
     EXPECT_TRUE(SameEntry(rankingTable, 4, t, 4));
     EXPECT_EQ(rankingTable.score[5], t.score[4]);
     EXPECT_TRUE(SameEntry(rankingTable, 6, t, 5));
@@ -60,10 +62,10 @@ TEST_F(RankingRules, HighPartsAreComparedFirst) {
     SetEntry(t, 1, 0, 99999999);
     StoreTable(t);
     Result(0, 99999999);
-    EXPECT_EQ(RankResult(), 2);
+    EXPECT_EQ(RankResult(CollectMatchResult()), 2);
     StoreTable(t);
     Result(1, 1);
-    EXPECT_EQ(RankResult(), 0);
+    EXPECT_EQ(RankResult(CollectMatchResult()), 0);
 }
 
 TEST_F(RankingRules, ExactlyOneHundredMillionQualifies) {
@@ -72,7 +74,7 @@ TEST_F(RankingRules, ExactlyOneHundredMillionQualifies) {
     for (int i = 0; i < rankingEntries; ++i) SetEntry(t, i, 0, 99999999);
     StoreTable(t);
     Result(1, 0);
-    EXPECT_EQ(RankResult(), 0);
+    EXPECT_EQ(RankResult(CollectMatchResult()), 0);
     EXPECT_EQ(rankingTable.scoreHigh[0], 1);
     EXPECT_EQ(rankingTable.score[0], 0);
 }
@@ -82,7 +84,7 @@ TEST_F(RankingRules, BeatingOnlyTheLastEntryReplacesItAndMovesNothingElse) {
     MakeFullTable(t);
     StoreTable(t);
     Result(0, t.score[99] + 1);
-    EXPECT_EQ(RankResult(), 99);
+    EXPECT_EQ(RankResult(CollectMatchResult()), 99);
     for (int i = 0; i < 99; ++i) EXPECT_TRUE(SameEntry(rankingTable, i, t, i)) << i;
     EXPECT_EQ(rankingTable.score[99], t.score[99] + 1);
 }
@@ -92,7 +94,7 @@ TEST_F(RankingRules, InsertingAtFirstPlaceDropsTheFormerHundredth) {
     MakeFullTable(t);
     StoreTable(t);
     Result(0, 5000000);
-    EXPECT_EQ(RankResult(), 0);
+    EXPECT_EQ(RankResult(CollectMatchResult()), 0);
     EXPECT_EQ(rankingTable.score[0], 5000000);
     for (int i = 1; i < rankingEntries; ++i) EXPECT_TRUE(SameEntry(rankingTable, i, t, i - 1)) << i;
     for (int i = 0; i < rankingEntries; ++i) EXPECT_NE(rankingTable.score[i], t.score[99]);
@@ -103,7 +105,7 @@ TEST_F(RankingRules, TooLowAResultLeavesTheTableUnchanged) {
     MakeFullTable(t);
     StoreTable(t);
     Result(0, t.score[99]);
-    EXPECT_EQ(RankResult(), -1);
+    EXPECT_EQ(RankResult(CollectMatchResult()), -1);
     for (int i = 0; i < rankingEntries; ++i) EXPECT_TRUE(SameEntry(rankingTable, i, t, i)) << i;
 }
 
@@ -119,7 +121,7 @@ TEST_F(RankingRules, NewEntryCarriesTheMatchResult) {
     clockHours = 1;
     clockMinutes = 2;
     clockSeconds = 3;
-    const int place = RankResult();
+    const int place = RankResult(CollectMatchResult());
     ASSERT_EQ(place, 40);
     EXPECT_EQ(maxChain, 25);
     EXPECT_EQ(rankingTable.score[40], 60500);
@@ -137,7 +139,7 @@ TEST_F(RankingRules, ShorterRunningChainLeavesTheLongestAlone) {
     maxChain = 30;
     players[0].chain = 4;
     Result(0, 10);
-    RankResult();
+    RankResult(CollectMatchResult());
     EXPECT_EQ(maxChain, 30);
     EXPECT_EQ(rankingTable.maxChain[0], 30);
 }
@@ -149,7 +151,7 @@ TEST_F(RankingRules, NewEntryIsStoredWithinWhatTheFileCanHold) {
     maxChain = 1200;
     clockHours = 150;
     options.difficulty = 5;
-    ASSERT_EQ(RankResult(), 0);
+    ASSERT_EQ(RankResult(CollectMatchResult()), 0);
     EXPECT_EQ(rankingTable.level[0], 999);
     EXPECT_EQ(rankingTable.maxChain[0], 999);
     EXPECT_EQ(rankingTable.time[0][0], 99);

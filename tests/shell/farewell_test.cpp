@@ -2,8 +2,8 @@
 
 #include "content/palette_layout.h"
 #include "frontend/frontend_steps.h"
-#include "shell/farewell.h"
 #include "platform/present.h"
+#include "shell/farewell.h"
 #include "shell/game_loop.h"
 
 namespace {

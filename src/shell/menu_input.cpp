@@ -1,10 +1,11 @@
-#include "frontend/menu_input.h"
+#include "shell/menu_input.h"
 
 #include "content/title_sheet.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/surface.h"
+#include "platform/text.h"
 
 int8_t confirmHeld = 0;
 int8_t cancelHeld = 0;
@@ -52,4 +53,13 @@ void DrawCursorFrame(int x, int y, int w, int h, int f) {
     BlitStretched(&backBuffer, mainSheet, keyedStretch, x + b, y + h - b, x + w - b, y + h, l + b, bt, l + 2 * b, bt + b);
     BlitStretched(&backBuffer, mainSheet, keyedStretch, x, y + b, x + b, y + h - b, l, t + b, l + b, t + 2 * b);
     BlitStretched(&backBuffer, mainSheet, keyedStretch, x + w - b, y + b, x + w, y + h - b, r, t + b, r + b, t + 2 * b);
+}
+
+void BeginPanelText(FontHandle font) {
+    BeginText();
+    SelectPen(whitePen);
+    SelectBrush(blueBrush);
+    SelectFont(font);
+    SetBkMode(bkTransparent);
+    SetTextColor(MakeRgb(255, 255, 255));
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/text.h"
+
 // Latches and counters the menu screens share.
 extern int8_t confirmHeld;  // decide key
 extern int8_t cancelHeld;   // cancel key
@@ -31,3 +33,7 @@ void RestartCursorCycle(CursorAnimation& animation);
 // Frame of w x h with top-left (x,y) around a choice, from the 8-pixel pieces
 // of the title sheet's cursor frame in phase f.
 void DrawCursorFrame(int x, int y, int w, int h, int f);
+
+// Opens text drawing for a rounded panel: white pen, blue brush, the font,
+// white text on a transparent background. EndText closes it.
+void BeginPanelText(FontHandle font);

@@ -1,5 +1,7 @@
 #include <cstdio>
 
+#include "frontend/boot_scene.h"
+#include "frontend/main_menu.h"
 #include "platform/backend.h"
 #include "shell/game_loop.h"
 
@@ -9,7 +11,8 @@ int main() {
         std::fprintf(stderr, "%s\n", failure != nullptr ? failure : "cannot start");
         return 1;
     }
-    const int code = RunGame();
+    LinkFrontEnd();
+    const int code = RunGame(BootScene);
     backend::Shutdown();
     return code;
 }

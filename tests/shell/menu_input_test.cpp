@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "frontend/menu_input.h"
+#include "shell/menu_input.h"
 
 namespace {
 

@@ -1,0 +1,13 @@
+#pragma once
+
+// What a match mode does as the main menu hands over to it: the menu music
+// and sheets go (the match loads its own at set-up) and a puzzle series
+// starts from its first problem.
+void PrepareMatchEntry();
+
+// Loads the match's pictures and sounds, resets every value, raises the
+// opening rows, counts down and hands over to MatchScene.
+void MatchSetupScene();
+
+// Puzzle choice before a puzzle match (modal; presents its own frames).
+void PuzzlePicker();

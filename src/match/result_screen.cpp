@@ -1,0 +1,161 @@
+#include "match/result_screen.h"
+
+#include "content/game_sheet.h"
+#include "content/title_sheet.h"
+#include "match/match_setup.h"
+#include "match/match_state.h"
+#include "options/options_file.h"
+#include "platform/bitmap_loader.h"
+#include "platform/blit.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "platform/wipe.h"
+#include "ranking/name_entry.h"
+#include "ranking/ranking_file.h"
+#include "shell/game_mode.h"
+#include "shell/menu_assets.h"
+#include "shell/menu_input.h"
+#include "shell/scene.h"
+#include "shell/scene_links.h"
+
+namespace {
+
+void PrepareSurfaces() {
+    if (itemSheet == nullptr) {
+        CreateSheet(itemSheet, 288, 177);
+        LoadBitmapToSurface(itemSheet, "Back\\Rank.bmp");
+    }
+    if (backdropSurface == nullptr) CreateSheet(backdropSurface, 700, 100);
+}
+
+void RetryQuestionStep() {
+    const bool sideways = KeyHeld(vkLeft) || KeyHeld(vkRight) || KeyHeld('H') || KeyHeld('G');
+    if (sideways && wipeState == 0 && entryMoveHeld == 0) {
+        entryMoveHeld = 1;
+        entryCursor = entryCursor == 0 ? 1 : 0;
+        RestartSound(seBuffer1, false);
+    }
+    if (!sideways) entryMoveHeld = 0;
+    const bool decide = EntryDecideHeld();
+    if (decide && wipeState == 0 && confirmHeld == 0) {
+        // Either answer keeps the table, ranked or not.
+        if (gameMode == endlessMode) WriteRankingFile();
+        wipeState = 1;
+        confirmHeld = 1;
+        RestartSound(seBuffer2, false);
+    }
+    if (!decide) confirmHeld = 0;
+
+    BeginPanelText(matchFontBig);
+    const int g = boxGrowth;
+    RoundRect(319 - 19 * g, 239 - 5 * g, 319 + 19 * g, 239 + 5 * g, 10, 10);
+    if (g < 10 && wipeState == 0) ++boxGrowth;
+    if (g == 10) {
+        DrawTextInRect(gameMode == puzzleMode ? "リトライしますか？" : "もう一度しますか？", textCenter, 140, 200, 500, 240);
+        DrawTextInRect("はい      いいえ", textCenter, 135, 239, 505, 279);
+    }
+    EndText();
+    if (g == 10) {
+        // After an endless match the title sheet is back in mainSheet.
+        const SheetRect arrow = gameMode == endlessMode ? titleSheet::rowMarker : gameSheet::pauseMarker;
+        BlitClipped(&backBuffer, 150 + 160 * entryCursor, 245, mainSheet, keyedCopy, arrow.left, arrow.top,
+                    arrow.right, arrow.bottom);
+    }
+}
+
+void BackToMenuWithMusic() {
+    if (options.soundOff == 0) {
+        StopSound(bgmBuffer);
+        EmptySoundSlot(bgmBuffer);
+        LoadSoundBuffer(bgmBuffer, "Sound\\Opening.wav");
+        RestartSound(bgmBuffer, true);
+    }
+    currentScene = sceneLinks.mainMenu;
+}
+
+// Every puzzle has been played: back to the menu with its sounds.
+void AllPuzzlesPlayed(int rankingSkipped) {
+    if (rankingSkipped == 1) ReloadTitleSheet();
+    if (options.soundOff == 0) {
+        LoadMenuSounds();
+        RestartSound(bgmBuffer, true);
+    }
+    currentScene = sceneLinks.mainMenu;
+}
+
+void AnswerAfterWipe(int rankingSkipped) {
+    if (entryCursor == 0) {
+        if ((gameMode == endlessMode || gameMode == practiceMode) && options.soundOff == 0) RestartSound(bgmBuffer, true);
+        bool again = true;
+        if (gameMode == puzzleMode && matchEnd == 1) {
+            puzzleIndex = static_cast<int8_t>(puzzleIndex + 1);
+            // Past the last problem there is nothing left to play.
+            if (puzzleIndex > 99) {
+                AllPuzzlesPlayed(rankingSkipped);
+                again = false;
+            }
+        }
+        if (again) {
+            EmptySlot(mainSheet);
+            currentScene = MatchSetupScene;
+        }
+    } else {
+        if (rankingSkipped == 1) ReloadTitleSheet();
+        BackToMenuWithMusic();
+        versusWins[0] = 0;
+        versusWins[1] = 0;
+    }
+    EmptySlot(backdropSurface);
+    EmptySlot(itemSheet);
+    rankPlace = -1;
+    entryCursor = 0;
+    boxGrowth = 0;
+    entryPhase = 0;
+}
+
+}  // namespace
+
+MatchResult CollectMatchResult() {
+    const Player& pl = players[0];
+    if (pl.chain > maxChain) maxChain = pl.chain;
+    MatchResult result;
+    result.score = pl.score;
+    result.scoreHigh = pl.scoreHigh;
+    result.level = level;
+    result.maxChain = maxChain;
+    result.hours = clockHours;
+    result.minutes = clockMinutes;
+    result.seconds = clockSeconds;
+    result.difficulty = options.difficulty;
+    return result;
+}
+
+void ResultScreenStep(int rankingSkipped) {
+    PrepareSurfaces();
+    const uint32_t now = TimeGetTime();
+    if (gameMode == puzzleMode) {
+        if (matchEnd == 1) {
+            // A solved puzzle moves on without waiting for an answer.
+            wipeState = 1;
+            entryCursor = 0;
+        }
+        if (matchEnd == 2) {
+            EmptySlot(mainSheet);
+            EmptySlot(backdropSurface);
+            EmptySlot(itemSheet);
+            entryPhase = 0;
+            entryCursor = 0;
+            boxGrowth = 0;
+            currentScene = MatchSetupScene;
+            return;
+        }
+    }
+    if (rankingSkipped == 1) entryPhase = 2;
+    if (entryPhase == 0 && EnterRanking(CollectMatchResult())) return;
+    if (entryPhase == 1 && NameEntryStep(matchFontBig, now, blinkClock)) return;
+    if (entryPhase == 2) RetryQuestionStep();
+    if (wipeState == 1 && StripeWipe(0)) AnswerAfterWipe(rankingSkipped);
+}

@@ -1,0 +1,27 @@
+#include "platform/platform_reset.h"
+
+#include <cstring>
+
+#include "platform/clock.h"
+#include "platform/palette.h"
+#include "platform/present.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/tiled_background.h"
+#include "platform/wipe.h"
+
+void ResetPlatformRecords() {
+    EmptyAllSlots();
+    ReleaseSoundSlots();
+    ClearSoundCache();
+    colorKey = 243;
+    std::memset(backBuffer.pixels, 0, static_cast<size_t>(screenWidth) * screenHeight);
+    const Rgb blackPalette[256] = {};
+    SetDisplayPalette(blackPalette);
+    wipeState = 0;
+    wipeWidth = 0;
+    scrollOffsetX = 0;
+    scrollOffsetY = 0;
+    sceneClock = SceneClock{};
+    presentCount = 0;
+}

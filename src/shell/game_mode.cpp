@@ -1,0 +1,3 @@
+#include "shell/game_mode.h"
+
+int8_t gameMode = endlessMode;

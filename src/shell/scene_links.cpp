@@ -1,0 +1,3 @@
+#include "shell/scene_links.h"
+
+SceneLinks sceneLinks;

@@ -1,0 +1,14 @@
+#pragma once
+#include "shell/scene.h"
+
+// The ways up the layers. A mode ends in the main menu, which belongs to the
+// front end above it; the front end fills these in before the first frame
+// (LinkFrontEnd), so the modes lead there without knowing its code.
+struct SceneLinks {
+    // The hub of the game.
+    Scene mainMenu = nullptr;
+    // Title sheet, menu music and sounds back in their slots, then the main
+    // menu, its music playing unless the sound is off.
+    void (*returnToMainMenu)() = nullptr;
+};
+extern SceneLinks sceneLinks;

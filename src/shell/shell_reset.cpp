@@ -1,0 +1,18 @@
+#include "shell/shell_reset.h"
+
+#include "shell/farewell.h"
+#include "shell/game_mode.h"
+#include "shell/menu_assets.h"
+#include "shell/menu_input.h"
+#include "shell/scene.h"
+
+void ResetShellRecords() {
+    quitPosted = false;
+    currentScene = nullptr;
+    gameMode = endlessMode;
+    confirmHeld = 0;
+    cancelHeld = 0;
+    escapeHeld = 0;
+    boxGrowth = 0;
+    tileToggle = 0;
+}
