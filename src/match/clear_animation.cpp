@@ -8,18 +8,22 @@
 
 namespace {
 
-// Calls visit(row, column) for every cell of the line, whichever way it runs.
-// A line whose ends leave the board has no cells.
+// Calls visit(row, column) for every cell of the line still on the board,
+// whichever way it runs. A rise can push the line's top cell over the field's
+// top and away; the cells below it are still the line's and must clear or miss
+// with it. An idle line (all -1) has no cells.
 template <typename Visit>
 void ForEachLineCell(const LineCells& line, Visit visit) {
     auto onBoard = [](int x, int y) { return x >= 0 && x < boardColumns && y >= 0 && y < boardRows; };
-    if (!onBoard(line.startX, line.startY) || !onBoard(line.endX, line.endY)) return;
+    auto visitOnBoard = [&](int r, int c) {
+        if (onBoard(c, r)) visit(r, c);
+    };
     if (line.startX == line.endX) {
         const int top = std::max(line.startY, line.endY);
-        for (int r = std::min(line.startY, line.endY); r <= top; ++r) visit(r, static_cast<int>(line.startX));
+        for (int r = std::min(line.startY, line.endY); r <= top; ++r) visitOnBoard(r, line.startX);
     } else if (line.startY == line.endY) {
         const int right = std::max(line.startX, line.endX);
-        for (int c = std::min(line.startX, line.endX); c <= right; ++c) visit(static_cast<int>(line.startY), c);
+        for (int c = std::min(line.startX, line.endX); c <= right; ++c) visitOnBoard(line.startY, c);
     }
 }
 
