@@ -2,7 +2,7 @@
 #include "content/sheet_rect.h"
 
 // "Back\Game.bmp" (650x280): everything a match draws.
-namespace gameSheet {
+namespace gameSheetLayout {
 
 constexpr int width = 650;
 constexpr int height = 280;
@@ -131,4 +131,4 @@ constexpr SheetRect swapNoneWord{550, 201, 630, 225};  // "交換不可"
 // labels; the same size as panelsClearedLabel.
 constexpr SheetRect goalLabel{162, 227, 232, 251};
 
-}  // namespace gameSheet
+}  // namespace gameSheetLayout

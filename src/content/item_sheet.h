@@ -3,7 +3,7 @@
 
 // "Back\Item.bmp" (372x220): the 50 item icons, the locked placeholder, the
 // endless mode's two attack pictures and the gallery's title.
-namespace itemSheet {
+namespace itemSheetLayout {
 
 constexpr int width = 372;
 constexpr int height = 220;
@@ -28,4 +28,4 @@ constexpr SheetRect titleFrameLeft{347, 170, 357, 220};
 constexpr SheetRect titleFrameMiddle{357, 170, 362, 220};
 constexpr SheetRect titleFrameRight{362, 170, 372, 220};
 
-}  // namespace itemSheet
+}  // namespace itemSheetLayout

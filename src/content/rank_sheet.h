@@ -3,7 +3,7 @@
 
 // "Back\Rank.bmp" (288x177): the pictures of the ranking lines, shared by the
 // ranking viewer and the new entry's line in the name entry.
-namespace rankSheet {
+namespace rankSheetLayout {
 
 constexpr int width = 288;
 constexpr int height = 177;
@@ -68,4 +68,4 @@ constexpr SheetRect StripeLower(int d, int k) {
 constexpr int headerStripeNormal = 2;
 constexpr int headerStripeReversed = 0;
 
-}  // namespace rankSheet
+}  // namespace rankSheetLayout

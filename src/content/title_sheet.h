@@ -2,10 +2,14 @@
 #include "content/sheet_rect.h"
 
 // "Back\Title.bmp": the front end's pictures.
-namespace titleSheet {
+namespace titleSheetLayout {
 
 constexpr int width = 384;
 constexpr int height = 418;
+// When a mode hands back to the menus the sheet is reloaded into a larger
+// slot; the picture in it is the same.
+constexpr int reloadWidth = 390;
+constexpr int reloadHeight = 500;
 
 constexpr SheetRect titleLogo{0, 0, 384, 90};
 
@@ -33,12 +37,20 @@ constexpr SheetRect CursorFrame(int f) {
 }
 
 // Bracket arrows, phase f: the left one points right, the right one left.
-// The name entry draws their upper (rows 92..114) and lower (110..132) parts.
 constexpr SheetRect BracketLeft(int f) {
     return SheetRect{static_cast<int16_t>(304 + 32 * f), 92, static_cast<int16_t>(319 + 32 * f), 132};
 }
 constexpr SheetRect BracketRight(int f) {
     return SheetRect{static_cast<int16_t>(321 + 32 * f), 92, static_cast<int16_t>(336 + 32 * f), 132};
+}
+// The name entry spreads a bracket to a letter's height from two overlapping
+// 22-row parts: the upper one and the lower one.
+constexpr int bracketPartHeight = 22;
+constexpr SheetRect BracketUpperPart(const SheetRect& b) {
+    return SheetRect{b.left, b.top, b.right, static_cast<int16_t>(b.top + bracketPartHeight)};
+}
+constexpr SheetRect BracketLowerPart(const SheetRect& b) {
+    return SheetRect{b.left, static_cast<int16_t>(b.bottom - bracketPartHeight), b.right, b.bottom};
 }
 
 constexpr SheetRect rowMarker{304, 176, 328, 200};
@@ -50,4 +62,4 @@ constexpr SheetRect BackgroundTile(int t) {
     return SheetRect{static_cast<int16_t>(304 + 40 * t), 286, static_cast<int16_t>(344 + 40 * t), 326};
 }
 
-}  // namespace titleSheet
+}  // namespace titleSheetLayout

@@ -12,7 +12,7 @@ void BootScene() {
     colorKey = 243;
     // Only when empty, so coming back this way never makes the sheets twice.
     if (mainSheet == nullptr) {
-        CreateSheet(mainSheet, titleSheet::width, titleSheet::height);
+        CreateSheet(mainSheet, titleSheetLayout::width, titleSheetLayout::height);
         LoadBitmapToSurface(mainSheet, "Back\\Title.bmp");
     }
     if (logoSheet == nullptr) {

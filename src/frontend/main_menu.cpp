@@ -117,7 +117,7 @@ void DrawDescriptionPanel() {
 }
 
 void DrawTiles() {
-    const SheetRect& back = titleSheet::backTile;
+    const SheetRect& back = titleSheetLayout::backTile;
     BlitClipped(&backBuffer, 43, 150, mainSheet, keyedCopy, back.left, back.top, back.right, back.bottom);
     bool hideChosen = false;
     if (mainMenuState.menuDecided == 1) {
@@ -131,14 +131,14 @@ void DrawTiles() {
     }
     for (int k = 0; k < 8; ++k) {
         if (hideChosen && k == gameMode) continue;
-        const SheetRect tile = titleSheet::ModeTile(k);
+        const SheetRect tile = titleSheetLayout::ModeTile(k);
         BlitClipped(&backBuffer, 8 + 158 * (k / 2), 210 + 100 * (k % 2), mainSheet, keyedCopy, tile.left, tile.top,
                     tile.right, tile.bottom);
     }
 }
 
 void DrawBackTileFrame(int f) {
-    const SheetRect box = titleSheet::CursorFrame(f);
+    const SheetRect box = titleSheetLayout::CursorFrame(f);
     const int l = box.left;
     const int t = box.top;
     // Upper half from the box's rows 0..23, lower half from rows 17..40.
@@ -189,7 +189,7 @@ bool Dispatch() {
 
 void MainMenuScene() {
     ScrollTiledBackground();
-    const SheetRect& logo = titleSheet::titleLogo;
+    const SheetRect& logo = titleSheetLayout::titleLogo;
     BlitClipped(&backBuffer, 128, 30, mainSheet, keyedCopy, logo.left, logo.top, logo.right, logo.bottom);
     VerticalKeys();
     HorizontalKeys();

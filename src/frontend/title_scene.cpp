@@ -103,7 +103,7 @@ void CloseInto() {
 void TitleScene() {
     TitleState& s = titleState;
     BlitClipped(&backBuffer, 0, 0, tileSurface, keyedCopy, 0, 0, screenWidth, screenHeight);
-    const SheetRect& logo = titleSheet::titleLogo;
+    const SheetRect& logo = titleSheetLayout::titleLogo;
     BlitClipped(&backBuffer, 128, 80, mainSheet, keyedCopy, logo.left, logo.top, logo.right, logo.bottom);
     DrawPlates();
 

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr int lampStepMs = 5000;
-constexpr int batchMax = 35;
 
 int32_t SinceAttackMark(uint32_t now) { return static_cast<int32_t>(now - attackMark); }
 
@@ -25,25 +24,12 @@ int LampState(int i, int32_t elapsed) {
 }
 
 void DrawMeter(int32_t elapsed) {
-    using namespace gameSheet;
+    using namespace gameSheetLayout;
     const SheetRect& icon = attackMeterSize < 4 ? meterIconSmall : attackMeterSize < 8 ? meterIconMedium : meterIconLarge;
     DrawSheetPicture(icon, 444, 362);
     for (int i = 0; i <= attackMeterSize; ++i) {
         DrawSheetPicture(Lamp(LampState(i, elapsed)), 327 + 34 * (i % 8), 390 + 32 * (i / 8));
     }
-}
-
-// The attack's panels go to the player like any other batch from above.
-void SendAttack(Player& pl) {
-    if (pl.dropActive == 0 && pl.dropPending == 0) {
-        const int pending = pl.dropPending + attackAmount;
-        if (pending > batchMax) pl.dropOverflow = SaturatingAdd(pl.dropOverflow, pending - batchMax);
-        pl.dropPending = static_cast<int8_t>(pending > batchMax ? batchMax : pending);
-        pl.dropPhase = 0;
-    } else {
-        pl.dropOverflow = SaturatingAdd(pl.dropOverflow, attackAmount);
-    }
-    pl.dropActive = 1;
 }
 
 void Attack(uint32_t now) {
@@ -57,7 +43,8 @@ void Attack(uint32_t now) {
         attackMeterSize = static_cast<int8_t>(std::rand() % 12 + 4);
     }
     attackMark = now;
-    SendAttack(players[0]);
+    // The attack's panels go to the player like any other batch from above.
+    QueueDrop(0, attackAmount);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ void DrawPanelRows(int v, int x, int y, int firstRow, int lastRow) {
     firstRow = std::clamp(firstRow, 0, cellSize);
     lastRow = std::clamp(lastRow, 0, cellSize);
     if (lastRow <= firstRow) return;
-    const SheetRect r = gameSheet::Panel(v, options.panelShape == 1 ? 1 : 0);
+    const SheetRect r = gameSheetLayout::Panel(v, options.panelShape == 1 ? 1 : 0);
     BlitClipped(&backBuffer, x, y, mainSheet, keyedCopy, r.left, r.top + firstRow, r.right, r.top + lastRow);
 }
 

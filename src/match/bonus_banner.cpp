@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int batchMax = 35;
 constexpr int levelBonusPanels = 21;
 constexpr int bannerSteps = 120;
 constexpr int scoreShift = 375;
@@ -37,18 +36,8 @@ BonusFigure ChainBonus() {
     return {chainBonus * 1000, 5, 84};
 }
 
-// The level bonus also brings three rows of panels down at once.
-void DropBonusRows(Player& pl) {
-    const int pending = pl.dropPending + levelBonusPanels;
-    if (pending > batchMax) pl.dropOverflow = SaturatingAdd(pl.dropOverflow, pending - batchMax);
-    pl.dropPending = static_cast<int8_t>(pending > batchMax ? batchMax : pending);
-    pl.dropActive = 1;
-    pl.dropImmediate = 1;
-    pl.dropPhase = 0;
-}
-
 void DrawBannerRows(int p, int y, int firstRow, int lastRow) {
-    const SheetRect& b = gameSheet::bonusBanner;
+    const SheetRect& b = gameSheetLayout::bonusBanner;
     BlitClipped(&backBuffer, 83 + boardShift * p, y, mainSheet, keyedCopy, b.left, b.top + firstRow, b.right,
                 b.top + lastRow);
 }
@@ -59,11 +48,12 @@ void RunBonusBanner(int p) {
     Player& pl = players[p];
     if (pl.bonusBannerTimer == 0) {
         payingLevelBonus[p] = pl.bonusState == 2;
-        if (payingLevelBonus[p]) DropBonusRows(pl);
+        // The level bonus also brings three rows of panels down at once.
+        if (payingLevelBonus[p]) QueueDrop(p, levelBonusPanels, DropRule::atOnce);
     }
     pl.bonusBannerTimer = static_cast<int8_t>(pl.bonusBannerTimer + 1);
     const int t = pl.bonusBannerTimer;
-    const int height = gameSheet::bonusBanner.Height();
+    const int height = gameSheetLayout::bonusBanner.Height();
     const BonusFigure figure = payingLevelBonus[p] ? LevelBonus() : ChainBonus();
     const int x = figure.x + scoreShift * p;
     if (t < height) {
@@ -89,7 +79,7 @@ void RunBonusBanner(int p) {
 void RunClearBanner(int p) {
     Player& pl = players[p];
     clearBannerY += clearBannerY < 101 || clearBannerY > 149 ? 10 : 1;
-    DrawSheetPicture(gameSheet::clearBanner, 58 + boardShift * p, clearBannerY);
+    DrawSheetPicture(gameSheetLayout::clearBanner, 58 + boardShift * p, clearBannerY);
     if (clearBannerY >= 480) {
         pl.bonusState = 2;
         clearBannerY = -50;

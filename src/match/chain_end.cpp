@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int batchMax = 35;
 constexpr int popupSteps = 100;
 constexpr int bonusChain = 10;
 
@@ -21,26 +20,13 @@ void DrawPopup(Player& pl) {
     if (pl.chain >= 2) {
         const int digits = std::min(DigitCount(pl.chain), 3);
         DrawNumber(pl.chain, 0, pl.popupX - 30 - 14 * (digits - 1), pl.popupY, digits, -1, 0);
-        DrawSheetPicture(gameSheet::chainLabel, pl.popupX, pl.popupY + 5);
+        DrawSheetPicture(gameSheetLayout::chainLabel, pl.popupX, pl.popupY + 5);
         pl.popupY -= 3;
     } else if (pl.failingLine.Active()) {
-        DrawSheetPicture(gameSheet::missLabel, pl.popupX, pl.popupY);
+        DrawSheetPicture(gameSheetLayout::missLabel, pl.popupX, pl.popupY);
         pl.popupY -= 3;
     }
     pl.popupTimer = static_cast<int8_t>(pl.popupTimer >= popupSteps ? 0 : pl.popupTimer + 1);
-}
-
-// Versus: a finished chain drops chain - 1 panels on the opponent. Panels
-// already pending there push these behind them, replacing what waited.
-void SendChainAttack(Player& opponent, int amount) {
-    if (opponent.dropPending == 0) {
-        if (amount > batchMax) opponent.dropOverflow = SaturatingAdd(opponent.dropOverflow, amount - batchMax);
-        opponent.dropPending = static_cast<int8_t>(std::min(amount, batchMax));
-        opponent.dropPhase = 0;
-        opponent.dropActive = 1;
-    } else {
-        opponent.dropOverflow = SaturatingAdd(0, amount);
-    }
 }
 
 // A long chain low on the board lifts the stack by up to two more rows.
@@ -58,7 +44,10 @@ void FinishChain(int p) {
         maxChain = std::max(maxChain, pl.chain);
         if (pl.chain >= bonusChain) chainBonus = pl.chain;
     }
-    if (gameMode == versusMode && pl.chain >= 2) SendChainAttack(players[1 - p], pl.chain - 1);
+    if (gameMode == versusMode && pl.chain >= 2) {
+        // Versus: a finished chain drops chain - 1 panels on the opponent.
+        QueueDrop(1 - p, pl.chain - 1, DropRule::chainAttack);
+    }
     if (pl.chain >= bonusChain) AwardExtraRises(pl);
     pl.chain = 0;
     pl.chainTimer = 0;

@@ -9,8 +9,6 @@ namespace {
 
 constexpr int stepPixels = 24;
 
-bool Between(int v, int a, int b) { return a <= b ? (a <= v && v <= b) : (b <= v && v <= a); }
-
 }  // namespace
 
 int CursorSpeed(int p) {
@@ -63,6 +61,6 @@ void AnimateCursor(int p) {
         default: break;
     }
     const SheetRect picture =
-        (pl.swapState == 1 && BlinkPhase() == 1) ? gameSheet::pickedCursor : gameSheet::Cursor(p);
+        (pl.swapState == 1 && BlinkPhase() == 1) ? gameSheetLayout::pickedCursor : gameSheetLayout::Cursor(p);
     BlitClipped(&backBuffer, x, top, mainSheet, keyedCopy, picture.left, picture.top, picture.right, picture.bottom);
 }

@@ -17,12 +17,12 @@ void FinishBatch(Player& pl) {
     pl.dropImmediate = 0;
     if (pl.dropOverflow <= 0) return;
     // What waited behind becomes the next batch, announced like any other.
-    if (pl.dropOverflow < 35) {
+    if (pl.dropOverflow < dropBatchMax) {
         pl.dropPending = pl.dropOverflow;
         pl.dropOverflow = 0;
     } else {
-        pl.dropPending = 35;
-        pl.dropOverflow = static_cast<int8_t>(pl.dropOverflow - 35);
+        pl.dropPending = dropBatchMax;
+        pl.dropOverflow = static_cast<int8_t>(pl.dropOverflow - dropBatchMax);
     }
     pl.dropPhase = 0;
     pl.dropActive = 1;

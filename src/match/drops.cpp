@@ -5,29 +5,22 @@
 
 #include "content/game_sheet.h"
 #include "match/controls.h"
+#include "match/gravity_rise.h"
 #include "match/match_state.h"
 #include "platform/blit.h"
 #include "shell/game_mode.h"
 
 namespace {
 
-constexpr int batchMax = 35;  // five rows of seven
-
 // Amount into the batch, the part beyond 35 behind it.
 void AddToBatch(Player& pl, int amount) {
     const int pending = pl.dropPending + amount;
-    if (pending > batchMax) pl.dropOverflow = SaturatingAdd(pl.dropOverflow, pending - batchMax);
-    pl.dropPending = static_cast<int8_t>(std::min(pending, batchMax));
+    if (pending > dropBatchMax) pl.dropOverflow = SaturatingAdd(pl.dropOverflow, pending - dropBatchMax);
+    pl.dropPending = static_cast<int8_t>(std::min(pending, dropBatchMax));
 }
 
 // A new panel for the batch: the bottom-row draw at LUCK 0.
-int8_t DrawDropValue() {
-    const int r = std::rand() % 35 + 1;
-    if (r <= 31) return static_cast<int8_t>(r % 4 + 1);
-    if (r <= 33) return 5;
-    if (r == 34) return 6;
-    return 7;
-}
+int8_t DrawDropValue() { return PanelFromRoll(std::rand() % 35 + 1); }
 
 void GenerateBatch(Player& pl, int count, int announce) {
     pl.dropRow = 15;
@@ -59,7 +52,7 @@ void WarnBatch(int p, Player& pl) {
         if (n == 0) continue;
         const int home = ColumnLeft(p, c);
         const int x = pl.dropPhaseCounter >= 20 ? home : 49 + 374 * p + (24 * c / 20) * pl.dropPhaseCounter;
-        const SheetRect marker = gameSheet::NextMarker(n);
+        const SheetRect marker = gameSheetLayout::NextMarker(n);
         BlitClipped(&backBuffer, x, 10, mainSheet, keyedCopy, marker.left, marker.top, marker.right, marker.bottom);
     }
     if (pl.dropPhaseCounter < 120) ++pl.dropPhaseCounter;
@@ -74,15 +67,44 @@ int8_t SaturatingAdd(int8_t value, int amount) {
     return static_cast<int8_t>(std::clamp(sum, -128, 127));
 }
 
-void QueueDrop(int p, int amount) {
+void QueueDrop(int p, int amount, DropRule rule) {
     Player& pl = players[p];
     // Nothing to drop would leave an active queue that never runs.
     if (amount <= 0) return;
-    if (pl.dropActive == 0 && pl.dropPending == 0) {
-        AddToBatch(pl, amount);
-        pl.dropPhase = 0;
-    } else {
-        pl.dropOverflow = SaturatingAdd(pl.dropOverflow, amount);
+    const bool idle = pl.dropActive == 0 && pl.dropPending == 0;
+    switch (rule) {
+        case DropRule::behindBatch:
+            if (idle) {
+                AddToBatch(pl, amount);
+                pl.dropPhase = 0;
+            } else {
+                pl.dropOverflow = SaturatingAdd(pl.dropOverflow, amount);
+            }
+            break;
+        case DropRule::atOnce:
+            AddToBatch(pl, amount);
+            pl.dropImmediate = 1;
+            pl.dropPhase = 0;
+            break;
+        case DropRule::timeout:
+            if (idle) {
+                AddToBatch(pl, amount);
+                pl.dropPhase = 0;
+                pl.dropPhaseCounter = 0;
+            } else if (pl.dropOverflow < dropBatchMax) {
+                pl.dropOverflow = static_cast<int8_t>(std::min(pl.dropOverflow + amount, dropBatchMax));
+            }
+            break;
+        case DropRule::chainAttack:
+            if (pl.dropPending == 0) {
+                AddToBatch(pl, amount);
+                pl.dropPhase = 0;
+            } else {
+                // What waited behind is replaced, and the queue keeps its state.
+                pl.dropOverflow = SaturatingAdd(0, amount);
+                return;
+            }
+            break;
     }
     pl.dropActive = 1;
 }
@@ -101,17 +123,14 @@ bool DropRequestKey(int p) {
     if (pl.dropPhase >= 2) return true;
     for (int c = 0; c < boardColumns; ++c)
         if (Occupied(Cell(p, 13, c))) return false;
-    pl.dropPhase = 0;
-    pl.dropImmediate = 1;
-    pl.dropActive = 1;
-    AddToBatch(pl, 7);
+    QueueDrop(p, boardColumns, DropRule::atOnce);
     return true;
 }
 
 void RunDrop(int p, int count, int announce) {
     Player& pl = players[p];
     // The batch holds five rows; a larger count could only come from a bad caller.
-    count = std::clamp(count, 0, batchMax);
+    count = std::clamp(count, 0, dropBatchMax);
     switch (pl.dropPhase) {
         case 0: GenerateBatch(pl, count, announce); break;
         case 1: WarnBatch(p, pl); break;

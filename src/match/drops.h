@@ -10,9 +10,27 @@ void RunDrop(int p, int count, int announce);
 // player's step must be skipped.
 bool DropRequestKey(int p);
 
-// Queues panels for p as missed lines, timeouts, the attack meter and the
-// bonuses do: into the batch when none is active, else behind it.
-void QueueDrop(int p, int amount);
+// The batch from above holds at most five rows of seven; more waits behind it.
+constexpr int dropBatchMax = 35;
+
+// How panels join a player's queue from above.
+enum class DropRule : int8_t {
+    // Missed lines and the attack meter: into the batch when none is active,
+    // else behind it.
+    behindBatch,
+    // The drop-request key and the level bonus: into the batch now, falling
+    // without the NEXT warning.
+    atOnce,
+    // The limit running out: like behindBatch, but timeouts alone never stack
+    // more than five rows behind the batch.
+    timeout,
+    // A versus chain on the opponent: a new batch when none is pending, else
+    // it replaces what waits behind.
+    chainAttack,
+};
+
+// The one way into p's queue from above. Nothing to queue leaves it as it is.
+void QueueDrop(int p, int amount, DropRule rule = DropRule::behindBatch);
 // The falling phase of RunDrop: one step of the batch coming down.
 void FallDropBatch(int p);
 

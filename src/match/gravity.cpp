@@ -8,8 +8,6 @@ namespace {
 
 constexpr int fallStep = 8;
 
-bool Between(int v, int a, int b) { return a <= b ? (a <= v && v <= b) : (b <= v && v <= a); }
-
 // A cell of the stack moved down from row r of column c: a pick or a line
 // resting on it can't follow, so it is dropped.
 void NoticeMove(Player& pl, int r, int c) {

@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace gameSheet;
+using namespace gameSheetLayout;
 
 constexpr int boardShift = 374;
 constexpr int scoreShift = 375;

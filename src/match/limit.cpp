@@ -13,13 +13,5 @@ void TickLimit(int p) {
     pl.limitCounter = 0;
     pl.swapState = 0;
     pl.lineState = -1;
-    if (pl.dropActive == 0 && pl.dropPending == 0) {
-        pl.dropPending = 7;
-        pl.dropPhase = 0;
-        pl.dropPhaseCounter = 0;
-    } else if (pl.dropOverflow < 35) {
-        // Timeouts alone never stack more than five rows behind the batch.
-        pl.dropOverflow = static_cast<int8_t>(std::min(pl.dropOverflow + 7, 35));
-    }
-    pl.dropActive = 1;
+    QueueDrop(p, boardColumns, DropRule::timeout);
 }

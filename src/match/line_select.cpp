@@ -55,7 +55,7 @@ bool SelectKey(int p) {
 }
 
 void DrawStretchFrame(int left, int top, int right, int bottom, bool horizontal, int p, int b) {
-    const SheetRect f = gameSheet::LineFrame(36 * p + b);
+    const SheetRect f = gameSheetLayout::LineFrame(36 * p + b);
     const int s = f.left;
     if (horizontal) {
         BlitClipped(&backBuffer, left, top, mainSheet, keyedCopy, s, f.top, s + cap, f.bottom);
@@ -111,7 +111,7 @@ void DrawLineFrame(int p) {
         return;
     }
     if (pl.lineStartX == pl.lineEndX && pl.lineStartY == pl.lineEndY) {
-        const SheetRect f = gameSheet::LineFrame(36 * p + b);
+        const SheetRect f = gameSheetLayout::LineFrame(36 * p + b);
         BlitClipped(&backBuffer, left, top, mainSheet, keyedCopy, f.left, f.top, f.right, f.bottom);
         return;
     }

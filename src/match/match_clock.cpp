@@ -62,14 +62,14 @@ void DrawClock(int p) {
     const int y = puzzle ? 100 : 202 + 4 * gameMode;
     if (clockHours > 0 && !puzzle) {
         DrawNumber(clockHours, 0, 470, y, 3, p, 0);
-        DrawSheetPicture(gameSheet::colon, 528, y);
+        DrawSheetPicture(gameSheetLayout::colon, 528, y);
         DrawNumber(clockMinutes, 0, 522, y, 2, p, 1);
     } else if (clockMinutes == 0) {
         DrawGlyph(0, p, puzzle ? 490 : 550, y);
     } else {
         DrawNumber(clockMinutes, 0, puzzle ? 462 : 522, y, 2, p, 0);
     }
-    DrawSheetPicture(gameSheet::colon, puzzle ? 506 : 566, y);
+    DrawSheetPicture(gameSheetLayout::colon, puzzle ? 506 : 566, y);
     DrawNumber(clockSeconds, 0, puzzle ? 500 : 560, y, 2, p, 1);
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "content/game_sheet.h"
+#include "content/item_sheet.h"
 #include "match/board_pass.h"
 #include "match/hud.h"
 #include "match/match_scene.h"
@@ -29,9 +30,9 @@ constexpr const char* backdropFiles[4] = {"Back\\screen1.bmp", "Back\\screen2.bm
                                           "Back\\screen4.bmp"};
 
 void LoadSheets() {
-    CreateSheet(mainSheet, gameSheet::width, gameSheet::height);
+    CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
     CreateSheet(backdropSurface, screenWidth, screenHeight);
-    if (itemSheet == nullptr) CreateSheet(itemSheet, 372, 220);
+    if (itemSheet == nullptr) CreateSheet(itemSheet, itemSheetLayout::width, itemSheetLayout::height);
     LoadBitmapToSurface(mainSheet, "Back\\Game.bmp");
     LoadBitmapToSurface(itemSheet, "Back\\Item.bmp");
     const int pattern = options.backgroundPattern;

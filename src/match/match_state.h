@@ -22,6 +22,9 @@ extern int8_t board[2 * boardCells];
 inline int8_t& Cell(int p, int r, int c) { return board[p * boardCells + r * boardColumns + c]; }
 inline bool HoldsPanel(int8_t v) { return v >= 0 && v <= 7; }
 inline bool Occupied(int8_t v) { return v >= 0; }
+// True when v lies from a to b, whichever way round they are (a line's or a
+// swap's two ends).
+inline bool Between(int v, int a, int b) { return a <= b ? (a <= v && v <= b) : (b <= v && v <= a); }
 
 // A line of cells: start and end column, start and end row; startX -1 = idle.
 struct LineCells {

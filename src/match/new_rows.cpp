@@ -4,18 +4,12 @@
 #include "match/match_state.h"
 #include "setup/player_params.h"
 
-namespace {
-
-// r in 1..35 + LUCK: 1..31 give 1..4 in turn, 32 and 33 give 5, 34 gives 6,
-// and 35 on (one more outcome per point of LUCK) give 7.
 int8_t PanelFromRoll(int r) {
     if (r <= 31) return static_cast<int8_t>(r % 4 + 1);
     if (r <= 33) return 5;
     if (r == 34) return 6;
     return 7;
 }
-
-}  // namespace
 
 void NewBottomRow(int p) {
     const int luckParam = playerParams[p][paramLuck];

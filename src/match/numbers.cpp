@@ -37,7 +37,7 @@ int DigitAt(int32_t value, int place) {
 }  // namespace
 
 void DrawGlyph(int digit, int colour, int x, int y) {
-    const SheetRect g = gameSheet::Digit(std::clamp(digit, 0, 9), std::clamp(colour, -1, 1));
+    const SheetRect g = gameSheetLayout::Digit(std::clamp(digit, 0, 9), std::clamp(colour, -1, 1));
     BlitClipped(&backBuffer, x, y, mainSheet, keyedCopy, g.left, g.top, g.right, g.bottom);
 }
 
@@ -71,7 +71,7 @@ void DrawProduct(int x, int y, int colour, int32_t a, int32_t b) {
         DrawGlyph(rest % 10, colour, at, y);
         at -= glyphStep;
     }
-    DrawSheetPicture(gameSheet::Times(std::clamp(colour, 0, 1)), at, y + 2);
+    DrawSheetPicture(gameSheetLayout::Times(std::clamp(colour, 0, 1)), at, y + 2);
     at -= glyphStep;
     if (a == 0) {
         DrawGlyph(0, colour, at, y);

@@ -13,7 +13,7 @@ constexpr uint32_t blinkCycle = 600;
 
 SheetRect PanelPicture(int v, bool failingRow) {
     const int shape = options.panelShape == 1 ? 1 : 0;
-    return failingRow ? gameSheet::FailingPanel(v, shape) : gameSheet::Panel(v, shape);
+    return failingRow ? gameSheetLayout::FailingPanel(v, shape) : gameSheetLayout::Panel(v, shape);
 }
 
 // Stretches the picture over (x + left, y)-(x + right, y + 24); rows above

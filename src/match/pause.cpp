@@ -112,7 +112,7 @@ void DrawPause() {
         const bool shown = (players[0].paused >= 1 && players[0].paused <= 39) ||
                            (players[1].paused >= 1 && players[1].paused <= 39);
         if (shown) {
-            const SheetRect& pic = gameSheet::pausePicture;
+            const SheetRect& pic = gameSheetLayout::pausePicture;
             BlitClipped(&backBuffer, 230, 150, mainSheet, keyedCopy, pic.left, pic.top, pic.right, pic.bottom);
         }
         return;
@@ -140,7 +140,7 @@ void DrawPause() {
     }
     EndText();
     if (g == 10 && players[0].paused % 40 < 20) {
-        const SheetRect& m = gameSheet::pauseMarker;
+        const SheetRect& m = gameSheetLayout::pauseMarker;
         const int x = puzzle ? 230 : 190 + 120 * pauseMenuCursor;
         const int y = puzzle ? 203 + 25 * pauseMenuCursor : 241;
         BlitClipped(&backBuffer, x, y, mainSheet, keyedCopy, m.left, m.top, m.right, m.bottom);

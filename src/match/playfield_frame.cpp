@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace gameSheet;
+using namespace gameSheetLayout;
 
 constexpr int edge = 13;        // thickness of the frame's edges, sides and corners
 constexpr int boardShift = 374; // from the left board to the right one

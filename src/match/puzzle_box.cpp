@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace gameSheet;
+using namespace gameSheetLayout;
 
 constexpr int glyphStep = 14;
 

@@ -52,7 +52,7 @@ bool FlyPanels() {
                 const int x = static_cast<int>(f.flyX);
                 const int y = static_cast<int>(f.flyY);
                 if (x < -23 || x > 638 || y < -23 || y > 478) f.flyGone = 1;
-                const SheetRect pic = gameSheet::Panel(v, shape);
+                const SheetRect pic = gameSheetLayout::Panel(v, shape);
                 BlitClipped(&backBuffer, x, y, mainSheet, keyedCopy, pic.left, pic.top, pic.right, pic.bottom);
                 drew = true;
             }
@@ -81,13 +81,13 @@ void Stretch(const SheetRect& pic, int left, int top, int right, int bottom) {
 
 void DrawVersusBanners(int t, int d) {
     if (topOutResult == 3) {
-        Stretch(gameSheet::drawPicture, 58 - d, 150 - t, 208 + d, 200 + t);
-        Stretch(gameSheet::drawPicture, 432 + d, 150 + t, 582 - d, 200 - t);
+        Stretch(gameSheetLayout::drawPicture, 58 - d, 150 - t, 208 + d, 200 + t);
+        Stretch(gameSheetLayout::drawPicture, 432 + d, 150 + t, 582 - d, 200 - t);
         return;
     }
     if (topOutResult != 1 && topOutResult != 2) return;
-    const SheetRect& leftPic = topOutResult == 1 ? gameSheet::winPicture : gameSheet::losePicture;
-    const SheetRect& rightPic = topOutResult == 1 ? gameSheet::losePicture : gameSheet::winPicture;
+    const SheetRect& leftPic = topOutResult == 1 ? gameSheetLayout::winPicture : gameSheetLayout::losePicture;
+    const SheetRect& rightPic = topOutResult == 1 ? gameSheetLayout::losePicture : gameSheetLayout::winPicture;
     // The two boards pulse in opposite phase.
     Stretch(leftPic, 93 - d, 150 - t, 173 + d, 200 + t);
     Stretch(rightPic, 467 + d, 150 + t, 547 - d, 200 - t);
@@ -112,7 +112,7 @@ bool BannerOrWait() {
             return true;
         }
     } else if (SolvedPuzzle()) {
-        Stretch(gameSheet::clearPicture, 68 - d, 150 - t, 198 + d, 200 + t);
+        Stretch(gameSheetLayout::clearPicture, 68 - d, 150 - t, 198 + d, 200 + t);
         if (ResultKeyHeld()) {
             RestartSound(seBuffer1, false);
             resultPulse = 0;

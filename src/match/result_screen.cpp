@@ -1,6 +1,7 @@
 #include "match/result_screen.h"
 
 #include "content/game_sheet.h"
+#include "content/rank_sheet.h"
 #include "content/title_sheet.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
@@ -25,7 +26,7 @@ namespace {
 
 void PrepareSurfaces() {
     if (itemSheet == nullptr) {
-        CreateSheet(itemSheet, 288, 177);
+        CreateSheet(itemSheet, rankSheetLayout::width, rankSheetLayout::height);
         LoadBitmapToSurface(itemSheet, "Back\\Rank.bmp");
     }
     if (backdropSurface == nullptr) CreateSheet(backdropSurface, 700, 100);
@@ -60,7 +61,7 @@ void RetryQuestionStep() {
     EndText();
     if (g == 10) {
         // After an endless match the title sheet is back in mainSheet.
-        const SheetRect arrow = gameMode == endlessMode ? titleSheet::rowMarker : gameSheet::pauseMarker;
+        const SheetRect arrow = gameMode == endlessMode ? titleSheetLayout::rowMarker : gameSheetLayout::pauseMarker;
         BlitClipped(&backBuffer, 150 + 160 * entryCursor, 245, mainSheet, keyedCopy, arrow.left, arrow.top,
                     arrow.right, arrow.bottom);
     }

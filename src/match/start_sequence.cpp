@@ -74,7 +74,7 @@ void MoveLogo(StartLogo& logo, int t) {
 }
 
 void DrawLogo(const StartLogo& logo) {
-    using namespace gameSheet;
+    using namespace gameSheetLayout;
     DrawSheetPicture(startLogoTopLeft, 254, logo.topLeftY);
     DrawSheetPicture(startLogoTopRight, logo.topRightX, 135);
     DrawSheetPicture(startLogoBottomRight, 319, logo.bottomRightY);
@@ -86,7 +86,7 @@ void DrawCursorZoom(int t) {
     const int last = twoPlayers == 1 ? 1 : 0;
     const int shrink = sequenceEnd - t;
     for (int p = 0; p <= last; ++p) {
-        const SheetRect c = gameSheet::Cursor(p);
+        const SheetRect c = gameSheetLayout::Cursor(p);
         BlitStretched(&backBuffer, mainSheet, keyedStretch, 115 + 374 * p - shrink, 346 - shrink, 381 + 374 * p - t,
                       612 - t, c.left, c.top, c.right, c.bottom);
     }
@@ -145,7 +145,7 @@ void StartSequence() {
         if (!puzzle) {
             for (int i = 0; i < 3; ++i) {
                 const int x = CountdownDigitX(i, t);
-                if (x <= 639) DrawSheetPicture(gameSheet::Countdown(i), x, 135);
+                if (x <= 639) DrawSheetPicture(gameSheetLayout::Countdown(i), x, 135);
             }
         }
         if (t == gameStartFrame && sound) {

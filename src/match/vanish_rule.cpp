@@ -113,18 +113,10 @@ void Vanish(int p, Player& pl, const LineTally& t, double& product) {
     }
 }
 
-void Miss(Player& pl) {
+void Miss(int p, Player& pl) {
     HandOverLine(pl, pl.failingLine);
-    if (pl.dropActive == 0) {
-        // The batch holds at most 35; anything beyond waits behind it.
-        const int pending = pl.dropPending + 7;
-        if (pending > 35) pl.dropOverflow = SaturatingAdd(pl.dropOverflow, pending - 35);
-        pl.dropPending = static_cast<int8_t>(std::min(pending, 35));
-        pl.dropPhase = 0;
-    } else {
-        pl.dropOverflow = SaturatingAdd(pl.dropOverflow, 7);
-    }
-    pl.dropActive = 1;
+    // A missed line brings a row of panels down from above.
+    QueueDrop(p, boardColumns);
     pl.popupTimer = 1;
     pl.chain = 0;
 }
@@ -161,7 +153,7 @@ void ConfirmLine(int p) {
     if (vanishes) {
         Vanish(p, pl, t, product);
     } else {
-        Miss(pl);
+        Miss(p, pl);
     }
 
     pl.lineScore = LineScore(product, pl.chain);

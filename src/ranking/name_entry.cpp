@@ -73,14 +73,14 @@ void DrawLetterCursor(uint32_t now, uint32_t& blinkMark) {
         elapsed = 0;
     }
     if (elapsed >= 400) return;
-    const SheetRect left = titleSheet::BracketLeft(0);
-    const SheetRect right = titleSheet::BracketRight(0);
+    const SheetRect left = titleSheetLayout::BracketLeft(0);
+    const SheetRect right = titleSheetLayout::BracketRight(0);
     const int x = 60 * entryCursor;
     // Upper and lower parts of the brackets, spread to the letter's height.
-    BlitPiece(SheetRect{left.left, 92, left.right, 114}, 174 + x, 237);
-    BlitPiece(SheetRect{left.left, 110, left.right, 132}, 174 + x, 259);
-    BlitPiece(SheetRect{right.left, 92, right.right, 114}, 209 + x, 237);
-    BlitPiece(SheetRect{right.left, 110, right.right, 132}, 209 + x, 259);
+    BlitPiece(titleSheetLayout::BracketUpperPart(left), 174 + x, 237);
+    BlitPiece(titleSheetLayout::BracketLowerPart(left), 174 + x, 259);
+    BlitPiece(titleSheetLayout::BracketUpperPart(right), 209 + x, 237);
+    BlitPiece(titleSheetLayout::BracketLowerPart(right), 209 + x, 259);
 }
 
 void DrawNamePanels(FontHandle font, uint32_t now, uint32_t& blinkMark) {

@@ -22,29 +22,29 @@ void DrawRankDigits(int32_t value, int n, int x, int line, int showZeros) {
     for (int k = 1; k <= n; ++k, place /= 10) {
         const int digit = static_cast<int>(value / place % 10);
         started = started || value >= place;
-        if (started || showZeros == 1) Put(rankSheet::Digit(digit), x + 18 * k, LineY(line));
+        if (started || showZeros == 1) Put(rankSheetLayout::Digit(digit), x + 18 * k, LineY(line));
     }
 }
 
 void DrawRankLetter(int code, int x, int y) {
     if (code >= 29 && code <= 38) {
-        Put(rankSheet::Digit(code - 29), x + 3, y);
+        Put(rankSheetLayout::Digit(code - 29), x + 3, y);
     } else if (code >= 0 && code <= 28) {
-        Put(rankSheet::Letter(code), x, y);
+        Put(rankSheetLayout::Letter(code), x, y);
     } else {
-        Put(rankSheet::blankLetter, x, y);
+        Put(rankSheetLayout::blankLetter, x, y);
     }
 }
 
 void DrawGradeMark(int grade, int x, int y) {
     constexpr int codeA = 0;
     if (grade <= 0) {
-        for (int k = -1; k <= 1; ++k) DrawRankLetter(rankSheet::sCode, x + 25 * k, y);
+        for (int k = -1; k <= 1; ++k) DrawRankLetter(rankSheetLayout::sCode, x + 25 * k, y);
     } else if (grade == 1) {
-        DrawRankLetter(rankSheet::sCode, x - 12, y);
-        DrawRankLetter(rankSheet::sCode, x + 13, y);
+        DrawRankLetter(rankSheetLayout::sCode, x - 12, y);
+        DrawRankLetter(rankSheetLayout::sCode, x + 13, y);
     } else if (grade == 2) {
-        DrawRankLetter(rankSheet::sCode, x, y);
+        DrawRankLetter(rankSheetLayout::sCode, x, y);
     } else if (grade == 3) {
         for (int k = -1; k <= 1; ++k) DrawRankLetter(codeA, x + 25 * k, y);
     } else if (grade == 4) {
@@ -58,14 +58,14 @@ void DrawGradeMark(int grade, int x, int y) {
 
 void DrawRankStripe(int difficulty, int left, int right, int y) {
     const int d = difficulty < 0 ? 0 : (difficulty > 2 ? 2 : difficulty);
-    const int h = rankSheet::stripeHalfHeight;
+    const int h = rankSheetLayout::stripeHalfHeight;
     for (int half = 0; half < 2; ++half) {
         const int top = y + h * half;
-        const SheetRect leftCap = half == 0 ? rankSheet::StripeUpper(d, 0) : rankSheet::StripeLower(d, 0);
-        const SheetRect middle = half == 0 ? rankSheet::StripeUpper(d, 1) : rankSheet::StripeLower(d, 1);
-        const SheetRect rightCap = half == 0 ? rankSheet::StripeUpper(d, 2) : rankSheet::StripeLower(d, 2);
+        const SheetRect leftCap = half == 0 ? rankSheetLayout::StripeUpper(d, 0) : rankSheetLayout::StripeLower(d, 0);
+        const SheetRect middle = half == 0 ? rankSheetLayout::StripeUpper(d, 1) : rankSheetLayout::StripeLower(d, 1);
+        const SheetRect rightCap = half == 0 ? rankSheetLayout::StripeUpper(d, 2) : rankSheetLayout::StripeLower(d, 2);
         Put(leftCap, left, top);
-        BlitStretched(backdropSurface, itemSheet, keyedStretch, left + rankSheet::stripeCapWidth, top, right, top + h,
+        BlitStretched(backdropSurface, itemSheet, keyedStretch, left + rankSheetLayout::stripeCapWidth, top, right, top + h,
                       middle.left, middle.top, middle.right, middle.bottom);
         Put(rightCap, right, top);
     }

@@ -1,5 +1,6 @@
 #include "ranking/ranking_file.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -36,8 +37,6 @@ void PutInt(uint8_t* bytes, size_t at, int32_t value) {
     bytes[at + 3] = static_cast<uint8_t>(v >> 24);
 }
 
-int32_t Clamp(int32_t v, int32_t low, int32_t high) { return v < low ? low : (v > high ? high : v); }
-
 void MakeEmpty(RankingFile& t, int i) {
     t.score[i] = -1;
     t.scoreHigh[i] = 0;
@@ -52,20 +51,20 @@ void MakeEmpty(RankingFile& t, int i) {
 // Keeps every field inside what the screens can draw: a damaged file must
 // never index a picture table out of range or print a figure too wide.
 void ClampEntry(RankingFile& t, int i) {
-    t.score[i] = Clamp(t.score[i], -1, 99999999);
+    t.score[i] = std::clamp<int32_t>(t.score[i], -1, 99999999);
     if (t.score[i] < 0) {
         MakeEmpty(t, i);
         return;
     }
-    t.scoreHigh[i] = Clamp(t.scoreHigh[i], 0, 9999);
-    t.level[i] = Clamp(t.level[i], 1, 999);
-    t.maxChain[i] = Clamp(t.maxChain[i], 0, 999);
-    for (int8_t& code : t.name[i]) code = static_cast<int8_t>(Clamp(code, 0, 39));
-    t.time[i][0] = Clamp(t.time[i][0], 0, 99);
-    t.time[i][1] = Clamp(t.time[i][1], 0, 59);
-    t.time[i][2] = Clamp(t.time[i][2], 0, 59);
-    t.grade[i] = static_cast<int8_t>(Clamp(t.grade[i], 0, 11));
-    t.difficulty[i] = static_cast<int8_t>(Clamp(t.difficulty[i], 0, 2));
+    t.scoreHigh[i] = std::clamp<int32_t>(t.scoreHigh[i], 0, 9999);
+    t.level[i] = std::clamp<int32_t>(t.level[i], 1, 999);
+    t.maxChain[i] = std::clamp<int32_t>(t.maxChain[i], 0, 999);
+    for (int8_t& code : t.name[i]) code = static_cast<int8_t>(std::clamp<int32_t>(code, 0, 39));
+    t.time[i][0] = std::clamp<int32_t>(t.time[i][0], 0, 99);
+    t.time[i][1] = std::clamp<int32_t>(t.time[i][1], 0, 59);
+    t.time[i][2] = std::clamp<int32_t>(t.time[i][2], 0, 59);
+    t.grade[i] = static_cast<int8_t>(std::clamp<int32_t>(t.grade[i], 0, 11));
+    t.difficulty[i] = static_cast<int8_t>(std::clamp<int32_t>(t.difficulty[i], 0, 2));
 }
 
 // True when entry a ranks below entry b (empty entries rank below all).

@@ -18,14 +18,14 @@ void Put(const SheetRect& r, int x, int y) {
 void DrawRowTime(int32_t hours, int32_t minutes, int32_t seconds) {
     if (hours > 0) {
         DrawRankDigits(hours, 2, 420, rowLine, 0);
-        Put(rankSheet::colon, 478, rowY);
+        Put(rankSheetLayout::colon, 478, rowY);
         DrawRankDigits(minutes, 2, 470, rowLine, 1);
     } else if (minutes == 0) {
         DrawRankDigits(0, 1, 488, rowLine, 1);
     } else {
         DrawRankDigits(minutes, 2, 470, rowLine, 0);
     }
-    Put(rankSheet::colon, 528, rowY);
+    Put(rankSheetLayout::colon, 528, rowY);
     DrawRankDigits(seconds, 2, 520, rowLine, 1);
 }
 
@@ -37,12 +37,12 @@ void DrawRankingRow(int place) {
     if (place < 0 || place >= rankingEntries) return;
     const RankingFile& t = rankingTable;
     DrawRankStripe(t.difficulty[place], 0, 694, 60);
-    Put(rankSheet::scoreHeading, 80, 19);
-    Put(rankSheet::levelHeading, 255, 19);
-    Put(rankSheet::maxChainHeadingTop, 335, 0);
-    Put(rankSheet::maxChainHeadingBottom, 350, 25);
-    Put(rankSheet::timeHeading, 470, 19);
-    Put(rankSheet::gradeHeading, 620, 19);
+    Put(rankSheetLayout::scoreHeading, 80, 19);
+    Put(rankSheetLayout::levelHeading, 255, 19);
+    Put(rankSheetLayout::maxChainHeadingTop, 335, 0);
+    Put(rankSheetLayout::maxChainHeadingBottom, 350, 25);
+    Put(rankSheetLayout::timeHeading, 470, 19);
+    Put(rankSheetLayout::gradeHeading, 620, 19);
     // Twelve positions read as one number: the low part padded once a high part shows.
     const int32_t high = t.scoreHigh[place];
     DrawRankDigits(t.score[place], 8, 59, rowLine, high > 0 ? 1 : 0);

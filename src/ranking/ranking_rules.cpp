@@ -1,5 +1,6 @@
 #include "ranking/ranking_rules.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "ranking/ranking_file.h"
@@ -23,8 +24,6 @@ int ComputeGrade(int32_t scoreHigh, int32_t score, int32_t longestChain) {
 }
 
 namespace {
-
-int32_t Clamp(int32_t v, int32_t low, int32_t high) { return v < low ? low : (v > high ? high : v); }
 
 // The record carried down the table while inserting.
 struct CarriedEntry {
@@ -66,15 +65,15 @@ int RankResult(const MatchResult& result) {
             place = i;
             // Stored within the ranges the file reader allows, so the
             // written entry reads back unchanged.
-            carried.score = Clamp(pl.score, 0, 99999999);
-            carried.scoreHigh = Clamp(pl.scoreHigh, 0, 9999);
-            carried.level = Clamp(pl.level, 1, 999);
-            carried.maxChain = Clamp(pl.maxChain, 0, 999);
-            carried.time[0] = Clamp(pl.hours, 0, 99);
-            carried.time[1] = Clamp(pl.minutes, 0, 59);
-            carried.time[2] = Clamp(pl.seconds, 0, 59);
+            carried.score = std::clamp<int32_t>(pl.score, 0, 99999999);
+            carried.scoreHigh = std::clamp<int32_t>(pl.scoreHigh, 0, 9999);
+            carried.level = std::clamp<int32_t>(pl.level, 1, 999);
+            carried.maxChain = std::clamp<int32_t>(pl.maxChain, 0, 999);
+            carried.time[0] = std::clamp<int32_t>(pl.hours, 0, 99);
+            carried.time[1] = std::clamp<int32_t>(pl.minutes, 0, 59);
+            carried.time[2] = std::clamp<int32_t>(pl.seconds, 0, 59);
             carried.grade = static_cast<int8_t>(ComputeGrade(pl.scoreHigh, pl.score, pl.maxChain));
-            carried.difficulty = static_cast<int8_t>(Clamp(pl.difficulty, 0, 2));
+            carried.difficulty = static_cast<int8_t>(std::clamp<int32_t>(pl.difficulty, 0, 2));
         }
         Exchange(t, i, carried);
     }

@@ -9,13 +9,13 @@
 int8_t tileToggle = 0;
 
 void BuildTiledBackground() {
-    const SheetRect tile = titleSheet::BackgroundTile(tileToggle);
+    const SheetRect tile = titleSheetLayout::BackgroundTile(tileToggle);
     FillTileSurface(mainSheet, tile.left, tile.top, tile.right, tile.bottom);
     tileToggle = static_cast<int8_t>(1 - tileToggle);
 }
 
 void ReloadTitleSheet() {
-    CreateSheet(mainSheet, 390, 500);
+    CreateSheet(mainSheet, titleSheetLayout::reloadWidth, titleSheetLayout::reloadHeight);
     LoadBitmapToSurface(mainSheet, "Back\\Title.bmp");
     BuildTiledBackground();
 }

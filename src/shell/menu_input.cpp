@@ -40,8 +40,8 @@ int CursorPhase(CursorAnimation& animation) {
 void RestartCursorCycle(CursorAnimation& animation) { animation.cycleStart = animation.now; }
 
 void DrawCursorFrame(int x, int y, int w, int h, int f) {
-    const SheetRect box = titleSheet::CursorFrame(f);
-    const int b = titleSheet::frameBorder;
+    const SheetRect box = titleSheetLayout::CursorFrame(f);
+    const int b = titleSheetLayout::frameBorder;
     const int l = box.left, t = box.top, r = box.right - b, bt = box.bottom - b;
     // Corners at their own size.
     BlitStretched(&backBuffer, mainSheet, keyedStretch, x, y, x + b, y + b, l, t, l + b, t + b);

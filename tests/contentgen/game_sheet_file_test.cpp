@@ -10,7 +10,7 @@
 namespace {
 
 using namespace sheetChecks;
-using namespace gameSheet;
+using namespace gameSheetLayout;
 
 const Bitmap& Sheet() {
     static const Bitmap sheet = Load("Back/Game.bmp");
@@ -19,8 +19,8 @@ const Bitmap& Sheet() {
 
 TEST(GameSheetFile, Is650By280WithTheSharedPalette) {
     const Bitmap& b = Sheet();
-    EXPECT_EQ(b.width, gameSheet::width);
-    EXPECT_EQ(b.height, gameSheet::height);
+    EXPECT_EQ(b.width, gameSheetLayout::width);
+    EXPECT_EQ(b.height, gameSheetLayout::height);
     EXPECT_TRUE(SamePalette(b, Load("Back/Title.bmp")));
 }
 

@@ -93,7 +93,7 @@ TEST(TitleSheetFile, EveryModeTileHasItsOwnPicture) {
     const Bitmap b = LoadTitleSheet();
     for (int i = 0; i < 8; ++i) {
         for (int j = i + 1; j < 8; ++j) {
-            const SheetRect p = titleSheet::ModeTile(i), q = titleSheet::ModeTile(j);
+            const SheetRect p = titleSheetLayout::ModeTile(i), q = titleSheetLayout::ModeTile(j);
             int differing = 0;
             for (int y = 0; y < p.Height(); ++y) {
                 for (int x = 0; x < p.Width(); ++x) differing += PixelOf(b, p.left + x, p.top + y) != PixelOf(b, q.left + x, q.top + y) ? 1 : 0;
@@ -105,9 +105,9 @@ TEST(TitleSheetFile, EveryModeTileHasItsOwnPicture) {
 
 TEST(TitleSheetFile, CursorFramesAreHollowWithASolidBorder) {
     const Bitmap b = LoadTitleSheet();
-    const int border = titleSheet::frameBorder;
+    const int border = titleSheetLayout::frameBorder;
     for (int f = 0; f < 2; ++f) {
-        const SheetRect r = titleSheet::CursorFrame(f);
+        const SheetRect r = titleSheetLayout::CursorFrame(f);
         for (int y = r.top + border; y < r.bottom - border; ++y) {
             for (int x = r.left + border; x < r.right - border; ++x) ASSERT_EQ(PixelOf(b, x, y), transparent) << x << "," << y;
         }
@@ -127,8 +127,8 @@ TEST(TitleSheetFile, CursorFrameEdgesDoNotChangeAlongTheirLength) {
     // Scenes stretch an 8-pixel slice of each edge over any length.
     const Bitmap b = LoadTitleSheet();
     for (int f = 0; f < 2; ++f) {
-        const SheetRect r = titleSheet::CursorFrame(f);
-        for (int d = 0; d < titleSheet::frameBorder; ++d) {
+        const SheetRect r = titleSheetLayout::CursorFrame(f);
+        for (int d = 0; d < titleSheetLayout::frameBorder; ++d) {
             for (int along = 8; along < 32; ++along) {
                 EXPECT_EQ(PixelOf(b, r.left + along, r.top + d), PixelOf(b, r.left + 8, r.top + d));
                 EXPECT_EQ(PixelOf(b, r.left + d, r.top + along), PixelOf(b, r.left + d, r.top + 8));
@@ -139,7 +139,7 @@ TEST(TitleSheetFile, CursorFrameEdgesDoNotChangeAlongTheirLength) {
 
 TEST(TitleSheetFile, CursorFramePhasesLookDifferent) {
     const Bitmap b = LoadTitleSheet();
-    const SheetRect a = titleSheet::CursorFrame(0), c = titleSheet::CursorFrame(1);
+    const SheetRect a = titleSheetLayout::CursorFrame(0), c = titleSheetLayout::CursorFrame(1);
     int differing = 0;
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 40; ++x) differing += PixelOf(b, a.left + x, a.top + y) != PixelOf(b, c.left + x, c.top + y) ? 1 : 0;
@@ -152,7 +152,7 @@ TEST(TitleSheetFile, BracketsAreMirrorImagesTopToBottomAndSideToSide) {
     // bracket is the left one turned round.
     const Bitmap b = LoadTitleSheet();
     for (int f = 0; f < 2; ++f) {
-        const SheetRect left = titleSheet::BracketLeft(f), right = titleSheet::BracketRight(f);
+        const SheetRect left = titleSheetLayout::BracketLeft(f), right = titleSheetLayout::BracketRight(f);
         ASSERT_EQ(left.Width(), right.Width());
         int opaque = 0;
         for (int y = 0; y < left.Height(); ++y) {
@@ -170,16 +170,16 @@ TEST(TitleSheetFile, BracketsAreMirrorImagesTopToBottomAndSideToSide) {
 TEST(TitleSheetFile, PicturesFillTheirRectanglesAndGapsStayTransparent) {
     const Bitmap b = LoadTitleSheet();
     for (int k = 0; k < 8; ++k) {
-        const SheetRect r = titleSheet::ModeTile(k);
+        const SheetRect r = titleSheetLayout::ModeTile(k);
         EXPECT_GT(OpaqueCount(b, r), r.Width() * r.Height() * 95 / 100) << "tile " << k;
     }
-    for (const SheetRect& r : {titleSheet::backTile, titleSheet::decideButton, titleSheet::notUsedCoverA, titleSheet::notUsedCoverB}) {
+    for (const SheetRect& r : {titleSheetLayout::backTile, titleSheetLayout::decideButton, titleSheetLayout::notUsedCoverA, titleSheetLayout::notUsedCoverB}) {
         EXPECT_GT(OpaqueCount(b, r), r.Width() * r.Height() * 95 / 100);
     }
-    for (const SheetRect& r : {titleSheet::rowMarker, titleSheet::scrollUpArrow, titleSheet::scrollDownArrow}) {
+    for (const SheetRect& r : {titleSheetLayout::rowMarker, titleSheetLayout::scrollUpArrow, titleSheetLayout::scrollDownArrow}) {
         EXPECT_GT(OpaqueCount(b, r), 100);
     }
-    EXPECT_GT(OpaqueCount(b, titleSheet::titleLogo), 384 * 90 / 4);
+    EXPECT_GT(OpaqueCount(b, titleSheetLayout::titleLogo), 384 * 90 / 4);
     // Between the tile columns and right of them nothing is drawn.
     EXPECT_EQ(OpaqueCount(b, SheetRect{150, 92, 152, 418}), 0);
     EXPECT_EQ(OpaqueCount(b, SheetRect{302, 92, 304, 418}), 0);
@@ -187,7 +187,7 @@ TEST(TitleSheetFile, PicturesFillTheirRectanglesAndGapsStayTransparent) {
 
 TEST(TitleSheetFile, BackgroundTilesAreOpaqueAndDistinct) {
     const Bitmap b = LoadTitleSheet();
-    const SheetRect t0 = titleSheet::BackgroundTile(0), t1 = titleSheet::BackgroundTile(1);
+    const SheetRect t0 = titleSheetLayout::BackgroundTile(0), t1 = titleSheetLayout::BackgroundTile(1);
     EXPECT_EQ(OpaqueCount(b, t0), 1600);
     EXPECT_EQ(OpaqueCount(b, t1), 1600);
     int differing = 0;

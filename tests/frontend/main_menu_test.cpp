@@ -129,7 +129,7 @@ TEST_F(MainMenu, DescriptionFollowsTheCursor) {
 
 // True when every opaque pixel of mode tile k shows at its menu place.
 bool TileShown(int k) {
-    const SheetRect tile = titleSheet::ModeTile(k);
+    const SheetRect tile = titleSheetLayout::ModeTile(k);
     const int x0 = 8 + 158 * (k / 2), y0 = 210 + 100 * (k % 2);
     int opaque = 0, matching = 0;
     for (int y = 0; y < tile.Height(); ++y)

@@ -38,17 +38,17 @@ constexpr uint8_t FrameMiddleIndex(int s) { return static_cast<uint8_t>(150 + s 
 inline void Paint(const SheetRect& r, uint8_t index) { ColorFill(mainSheet, r.left, r.top, r.right, r.bottom, index); }
 
 inline void BuildStandInSheets() {
-    CreateSheet(mainSheet, gameSheet::width, gameSheet::height);
-    ColorFill(mainSheet, 0, 0, gameSheet::width, gameSheet::height, colorKey);
+    CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
+    ColorFill(mainSheet, 0, 0, gameSheetLayout::width, gameSheetLayout::height, colorKey);
     for (int v = 0; v <= 7; ++v) {
-        Paint(gameSheet::Panel(v, 0), PanelIndex(v));
-        Paint(gameSheet::FailingPanel(v, 0), FailingIndex(v));
+        Paint(gameSheetLayout::Panel(v, 0), PanelIndex(v));
+        Paint(gameSheetLayout::FailingPanel(v, 0), FailingIndex(v));
     }
-    Paint(gameSheet::Cursor(0), CursorIndex(0));
-    Paint(gameSheet::Cursor(1), CursorIndex(1));
-    Paint(gameSheet::pickedCursor, pickedCursorIndex);
+    Paint(gameSheetLayout::Cursor(0), CursorIndex(0));
+    Paint(gameSheetLayout::Cursor(1), CursorIndex(1));
+    Paint(gameSheetLayout::pickedCursor, pickedCursorIndex);
     for (int s = 0; s <= 72; s += 36) {
-        const SheetRect f = gameSheet::LineFrame(s);
+        const SheetRect f = gameSheetLayout::LineFrame(s);
         Paint(f, FrameCapIndex(s));
         // The middle piece of both forms: rows 118..136 and columns s+9..s+27.
         ColorFill(mainSheet, s + 9, 118, s + 27, 136, FrameMiddleIndex(s));

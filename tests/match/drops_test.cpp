@@ -163,10 +163,10 @@ TEST(Drops, WarningLastsOneHundredOneStepsAndWaitsForAClear) {
 
 TEST(Drops, NextMarkersSlideInFromTheLeftEdge) {
     FreshMatch(endless);
-    CreateSheet(mainSheet, gameSheet::width, gameSheet::height);
-    const SheetRect one = gameSheet::NextMarker(1);
+    CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
+    const SheetRect one = gameSheetLayout::NextMarker(1);
     for (int y = one.top; y < one.bottom; ++y)
-        std::memset(mainSheet->pixels + y * gameSheet::width + one.left, 77, one.Width());
+        std::memset(mainSheet->pixels + y * gameSheetLayout::width + one.left, 77, one.Width());
     Generate(2, 1);  // columns 2 and 6
     auto markerAt = [](int x) { return backBuffer.pixels[20 * screenWidth + x + 11] == 77; };
     auto step = [] {

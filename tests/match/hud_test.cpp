@@ -348,10 +348,10 @@ TEST(HudFrame, ItemIconsTakeTheirCellsAndEmptySlotsStayEmpty) {
 
 TEST(HudFrame, AShorterLimitCoversTheGroovesEnd) {
     FreshMatch(endless);
-    ColorFill(mainSheet, gameSheet::fieldTile.left, gameSheet::fieldTile.top, gameSheet::fieldTile.right,
-              gameSheet::fieldTile.bottom, 202);
-    ColorFill(mainSheet, gameSheet::frameBottomEdge.left, gameSheet::frameBottomEdge.top,
-              gameSheet::frameBottomEdge.right, gameSheet::frameBottomEdge.bottom, 203);
+    ColorFill(mainSheet, gameSheetLayout::fieldTile.left, gameSheetLayout::fieldTile.top, gameSheetLayout::fieldTile.right,
+              gameSheetLayout::fieldTile.bottom, 202);
+    ColorFill(mainSheet, gameSheetLayout::frameBottomEdge.left, gameSheetLayout::frameBottomEdge.top,
+              gameSheetLayout::frameBottomEdge.right, gameSheetLayout::frameBottomEdge.bottom, 203);
     playerParams[0][paramChain] = 3;
     PaintPlayfieldFrame();
     // The groove runs 138 + 6 x 3 = 156 pixels from 49; beyond that the frame.

@@ -53,7 +53,7 @@ constexpr uint8_t labelIndex = 120;
 inline void Paint(const SheetRect& r, uint8_t index) { ColorFill(mainSheet, r.left, r.top, r.right, r.bottom, index); }
 
 inline void BuildStandInSheet() {
-    using namespace gameSheet;
+    using namespace gameSheetLayout;
     CreateSheet(mainSheet, width, height);
     ColorFill(mainSheet, 0, 0, width, height, colorKey);
     for (int c = -1; c <= 1; ++c)

@@ -59,7 +59,7 @@ void StandInPictures() {
     LoadBitmapToSurface(spareSurface, "Back\\Title.bmp");
     EmptySlot(spareSurface);
     boardTest::BuildStandInSheets();
-    boardTest::Paint(gameSheet::pausePicture, pauseIndex);
+    boardTest::Paint(gameSheetLayout::pausePicture, pauseIndex);
 }
 
 // The board area under the top line and above the NEXT strip shows only background.
@@ -306,7 +306,7 @@ TEST(MatchScene, PracticeNoAnswerResumes) {
 TEST(MatchScene, PracticeMenuGrowsThenShowsTheQuestionAndMarker) {
     SetUpMatch(practice);
     StandInPictures();
-    boardTest::Paint(gameSheet::pauseMarker, pauseIndex + 1);
+    boardTest::Paint(gameSheetLayout::pauseMarker, pauseIndex + 1);
     Tap('C');
     harness::RunMs(400);
     EXPECT_EQ(boxGrowth, 10);

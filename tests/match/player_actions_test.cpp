@@ -781,7 +781,7 @@ TEST(BoardActions, PanelPictures) {
 TEST(BoardActions, SecondPanelSetByOption) {
     FreshBoard(endless);
     options.panelShape = 1;
-    const SheetRect r = gameSheet::Panel(3, 1);
+    const SheetRect r = gameSheetLayout::Panel(3, 1);
     ColorFill(mainSheet, r.left, r.top, r.right, r.bottom, 99);
     DrawPanel(3, 100, 100);
     EXPECT_EQ(Pixel(110, 110), 99);

@@ -13,13 +13,13 @@ namespace {
 // mainSheet with two flat tiles (5 and 6) at the tile places.
 struct TileSheets {
     TileSheets() {
-        CreateSheet(mainSheet, titleSheet::width, titleSheet::height);
+        CreateSheet(mainSheet, titleSheetLayout::width, titleSheetLayout::height);
         for (int t = 0; t < 2; ++t) {
-            const SheetRect r = titleSheet::BackgroundTile(t);
+            const SheetRect r = titleSheetLayout::BackgroundTile(t);
             ColorFill(mainSheet, r.left, r.top, r.right, r.bottom, static_cast<uint8_t>(5 + t));
         }
         // A marker pixel in tile 0's corner shows the scale.
-        const SheetRect r0 = titleSheet::BackgroundTile(0);
+        const SheetRect r0 = titleSheetLayout::BackgroundTile(0);
         mainSheet->pixels[r0.top * mainSheet->width + r0.left] = 9;
         CreateSheet(tileSurface, 640, 480);
         tileToggle = 0;

@@ -59,7 +59,7 @@ protected:
         ResetMatchRecords();
         ResetMatchValues();
         CreateSheet(tileSurface, screenWidth, screenHeight);
-        CreateSheet(mainSheet, gameSheet::width, gameSheet::height);
+        CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
         LoadBitmapToSurface(mainSheet, "Back\\Game.bmp");
         matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
         LoadSoundBuffer(bgmBuffer, "Sound\\Game.wav");
@@ -273,17 +273,17 @@ TEST_F(NameEntry, ChoiceArrowComesFromTheSheetOfTheMode) {
     players[0].score = 0;
     Frames(12);
     ASSERT_EQ(boxGrowth, 10);
-    EXPECT_TRUE(PictureShown(mainSheet, titleSheet::rowMarker, 150, 245));
+    EXPECT_TRUE(PictureShown(mainSheet, titleSheetLayout::rowMarker, 150, 245));
     Step(vkRight);
-    EXPECT_TRUE(PictureShown(mainSheet, titleSheet::rowMarker, 310, 245));
-    EXPECT_FALSE(PictureShown(mainSheet, titleSheet::rowMarker, 150, 245));
+    EXPECT_TRUE(PictureShown(mainSheet, titleSheetLayout::rowMarker, 310, 245));
+    EXPECT_FALSE(PictureShown(mainSheet, titleSheetLayout::rowMarker, 150, 245));
 }
 
 TEST_F(NameEntry, RetryArrowAfterOtherModesIsTheMatchMarker) {
     gameMode = 1;
     rankingSkipped = 1;
     Frames(12);
-    EXPECT_TRUE(PictureShown(mainSheet, gameSheet::pauseMarker, 150, 245));
+    EXPECT_TRUE(PictureShown(mainSheet, gameSheetLayout::pauseMarker, 150, 245));
 }
 
 TEST_F(NameEntry, NamePanelsGrowThenTheLetterCursorBlinks) {

@@ -29,17 +29,17 @@ class RankingRow : public ::testing::Test {
 protected:
     void SetUp() override {
         harness::StartFresh();
-        CreateSheet(itemSheet, rankSheet::width, rankSheet::height);
-        ColorFill(itemSheet, 0, 0, rankSheet::width, rankSheet::height, colorKey);
-        for (int c = 0; c <= 28; ++c) Paint(rankSheet::Letter(c), LetterIndex(c));
-        for (int d = 0; d <= 9; ++d) Paint(rankSheet::Digit(d), DigitIndex(d));
+        CreateSheet(itemSheet, rankSheetLayout::width, rankSheetLayout::height);
+        ColorFill(itemSheet, 0, 0, rankSheetLayout::width, rankSheetLayout::height, colorKey);
+        for (int c = 0; c <= 28; ++c) Paint(rankSheetLayout::Letter(c), LetterIndex(c));
+        for (int d = 0; d <= 9; ++d) Paint(rankSheetLayout::Digit(d), DigitIndex(d));
         for (int d = 0; d < 3; ++d)
             for (int k = 0; k < 3; ++k)
                 ColorFill(itemSheet, 270 + 6 * k, 78 + 25 * d, 276 + 6 * k, 101 + 25 * d, StripeIndex(d, k));
-        Paint(rankSheet::colon, colonIndex);
-        Paint(rankSheet::scoreHeading, scoreHeadingIndex);
-        Paint(rankSheet::gradeHeading, gradeHeadingIndex);
-        Paint(rankSheet::maxChainHeadingTop, chainHeadingIndex);
+        Paint(rankSheetLayout::colon, colonIndex);
+        Paint(rankSheetLayout::scoreHeading, scoreHeadingIndex);
+        Paint(rankSheetLayout::gradeHeading, gradeHeadingIndex);
+        Paint(rankSheetLayout::maxChainHeadingTop, chainHeadingIndex);
         CreateSheet(backdropSurface, 700, 100);
         MakeEmptyTable(rankingTable);
         SetEntry(rankingTable, 0, 0, 1234);
@@ -124,7 +124,7 @@ TEST_F(RankingRow, MinutesWithoutHoursHaveNoLeadingZero) {
 }
 
 TEST_F(RankingRow, GradeMarksByGrade) {
-    const int s = rankSheet::sCode;
+    const int s = rankSheetLayout::sCode;
     DrawRankingRow(0);
     EXPECT_EQ(Canvas(611, 64), LetterIndex(s));
     EXPECT_EQ(Canvas(636, 64), LetterIndex(s));
@@ -164,8 +164,8 @@ TEST_F(RankingRow, StripeInTheDifficultysColoursWithHeadings) {
 
 TEST(RankDigits, LeadingPositionsShowZerosOnlyWhenAsked) {
     harness::StartFresh();
-    CreateSheet(itemSheet, rankSheet::width, rankSheet::height);
-    ColorFill(itemSheet, 0, 0, rankSheet::width, rankSheet::height, colorKey);
+    CreateSheet(itemSheet, rankSheetLayout::width, rankSheetLayout::height);
+    ColorFill(itemSheet, 0, 0, rankSheetLayout::width, rankSheetLayout::height, colorKey);
     for (int d = 0; d <= 9; ++d) ColorFill(itemSheet, 180 - 20 * d, 153, 198 - 20 * d, 177, DigitIndex(d));
     CreateSheet(backdropSurface, 1000, 200);
     ColorFill(backdropSurface, 0, 0, 1000, 200, colorKey);

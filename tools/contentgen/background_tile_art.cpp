@@ -44,7 +44,7 @@ void PanelTile(Canvas& sheet, SheetRect r) {
 void DrawBackgroundTiles(Canvas& sheet) {
     const bool blend = sheet.blendOverKey;
     sheet.blendOverKey = false;  // the tiles are opaque everywhere
-    StripeTile(sheet, titleSheet::BackgroundTile(0));
-    PanelTile(sheet, titleSheet::BackgroundTile(1));
+    StripeTile(sheet, titleSheetLayout::BackgroundTile(0));
+    PanelTile(sheet, titleSheetLayout::BackgroundTile(1));
     sheet.blendOverKey = blend;
 }

@@ -26,8 +26,8 @@ Rgb FrameProfile(int phase, float p) {
 }
 
 void CursorFrame(Canvas& sheet, int phase) {
-    const SheetRect r = titleSheet::CursorFrame(phase);
-    const float border = titleSheet::frameBorder;
+    const SheetRect r = titleSheetLayout::CursorFrame(phase);
+    const float border = titleSheetLayout::frameBorder;
     const float l = r.left, t = r.top, rt = r.right, b = r.bottom;
     for (int y = r.top; y < r.bottom; ++y) {
         for (int x = r.left; x < r.right; ++x) {
@@ -100,10 +100,10 @@ void ScrollArrow(Canvas& sheet, SheetRect r, bool up) {
 void DrawCursorPieces(Canvas& sheet) {
     for (int f = 0; f < 2; ++f) {
         CursorFrame(sheet, f);
-        Bracket(sheet, titleSheet::BracketLeft(f), false, f);
-        Bracket(sheet, titleSheet::BracketRight(f), true, f);
+        Bracket(sheet, titleSheetLayout::BracketLeft(f), false, f);
+        Bracket(sheet, titleSheetLayout::BracketRight(f), true, f);
     }
-    RowMarker(sheet, titleSheet::rowMarker);
-    ScrollArrow(sheet, titleSheet::scrollUpArrow, true);
-    ScrollArrow(sheet, titleSheet::scrollDownArrow, false);
+    RowMarker(sheet, titleSheetLayout::rowMarker);
+    ScrollArrow(sheet, titleSheetLayout::scrollUpArrow, true);
+    ScrollArrow(sheet, titleSheetLayout::scrollDownArrow, false);
 }

@@ -5,7 +5,7 @@
 Rgb FieldColour() { return MakeRgb(18, 24, 52); }
 
 Canvas DrawGameSheet() {
-    Canvas sheet = MakeCanvas(gameSheet::width, gameSheet::height);
+    Canvas sheet = MakeCanvas(gameSheetLayout::width, gameSheetLayout::height);
     // Most pictures land on the dark field and boxes: soft edges are mixed
     // with that navy, and whatever is drawn on lighter ground keeps crisp edges.
     sheet.blendOverKey = true;

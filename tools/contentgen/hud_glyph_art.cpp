@@ -37,7 +37,7 @@ LabelStyle GlyphStyle(int c, float top, float bottom) {
 }
 
 void Digit(Canvas& sheet, int d, int c) {
-    const SheetRect r = gameSheet::Digit(d, c);
+    const SheetRect r = gameSheetLayout::Digit(d, c);
     const char text[2] = {static_cast<char>('0' + d), '\0'};
     const LabelStyle s = GlyphStyle(c, r.top + 3.0f, r.bottom - 3.0f);
     // Ink 15 high leaves room for the rim inside the 13x19 cell.
@@ -45,7 +45,7 @@ void Digit(Canvas& sheet, int d, int c) {
 }
 
 void TimesSign(Canvas& sheet, int c) {
-    const SheetRect r = gameSheet::Times(c);
+    const SheetRect r = gameSheetLayout::Times(c);
     const float cx = r.left + 6.5f, cy = r.top + 7.5f, arm = 4.2f;
     const LabelStyle s = GlyphStyle(c, r.top + 2.0f, r.bottom - 2.0f);
     auto cross = [=](float x, float y) {
@@ -58,7 +58,7 @@ void TimesSign(Canvas& sheet, int c) {
 }
 
 void Colon(Canvas& sheet) {
-    const SheetRect r = gameSheet::colon;
+    const SheetRect r = gameSheetLayout::colon;
     const LabelStyle s = GlyphStyle(-1, r.top + 3.0f, r.bottom - 3.0f);
     for (const float cy : {r.top + 6.0f, r.top + 14.0f}) {
         FillRoundRect(sheet, r.left + 0.5f, cy - 3.0f, r.left + 5.5f, cy + 2.5f, 1.5f, Solid(s.outline));
@@ -76,7 +76,7 @@ void DrawHudGlyphs(Canvas& sheet) {
     TimesSign(sheet, 1);
     Colon(sheet);
     // "勝" after each versus win count.
-    const SheetRect w = gameSheet::winLabel;
+    const SheetRect w = gameSheetLayout::winLabel;
     LabelStyle win = GlyphStyle(-1, w.top + 2.0f, w.bottom - 2.0f);
     win.fill = LinearGradient(0, w.top + 2.0f, PaletteColour(HueShade(rampYellow, 11)), 0, w.bottom - 2.0f,
                               PaletteColour(HueShade(rampYellow, 6)));

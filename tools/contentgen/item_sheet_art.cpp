@@ -17,7 +17,7 @@ constexpr float pi = 3.14159265f;
 
 // Not yet unlocked: a grey tile with a padlock.
 void LockedIcon(Canvas& sheet) {
-    const SheetRect r = itemSheet::lockedIcon;
+    const SheetRect r = itemSheetLayout::lockedIcon;
     const IconPainter p{sheet, static_cast<float>(r.left), static_cast<float>(r.top)};
     p.Box(1, 1, 31, 31, 6, greyRamp, 6, 3);
     p.Part([](float x, float y) { return std::max(std::fabs(CircleDistance(x, y, 16, 13, 6)) - 1.6f, y - 14.0f); }, greyRamp, 13, 9);
@@ -50,7 +50,7 @@ std::vector<Point> Burst(float cx, float cy, float outer, float inner, int point
 
 // Delete: a bomb with a lit fuse (it clears the lowest rows).
 void DeletePicture(Canvas& sheet) {
-    const SheetRect r = itemSheet::deleteAttackPicture;
+    const SheetRect r = itemSheetLayout::deleteAttackPicture;
     const IconPainter p{sheet, static_cast<float>(r.left), static_cast<float>(r.top)};
     p.Box(0.5f, 0.5f, 31.5f, 31.5f, 6, rampBlue, 6, 2);
     p.Disc(14, 18, 10, steelRamp, 6, 0);
@@ -64,7 +64,7 @@ void DeletePicture(Canvas& sheet) {
 
 // Maxdelete: a big blast (it clears every panel of one number).
 void MaxdeletePicture(Canvas& sheet) {
-    const SheetRect r = itemSheet::maxdeleteAttackPicture;
+    const SheetRect r = itemSheetLayout::maxdeleteAttackPicture;
     const IconPainter p{sheet, static_cast<float>(r.left), static_cast<float>(r.top)};
     p.Box(0.5f, 0.5f, 31.5f, 31.5f, 6, rampRed, 6, 2);
     p.Poly(Burst(15, 15, 14, 7, 9, 0.1f), rampOrange, 9, 5);
@@ -75,7 +75,7 @@ void MaxdeletePicture(Canvas& sheet) {
 
 // The gallery's title plate: caps 10 wide, a middle that stretches.
 void TitleFrame(Canvas& sheet) {
-    const SheetRect l = itemSheet::titleFrameLeft, m = itemSheet::titleFrameMiddle, rt = itemSheet::titleFrameRight;
+    const SheetRect l = itemSheetLayout::titleFrameLeft, m = itemSheetLayout::titleFrameMiddle, rt = itemSheetLayout::titleFrameRight;
     // Draw one plate over a long strip and keep its two ends and a middle column.
     Canvas plate = MakeCanvas(300, 50);
     DrawPlate(plate, 0.5f, 0.5f, 299.5f, 49.5f, 10, rampPink);
@@ -89,7 +89,7 @@ void TitleFrame(Canvas& sheet) {
 }
 
 void GalleryTitle(Canvas& sheet) {
-    const SheetRect r = itemSheet::galleryTitle;
+    const SheetRect r = itemSheetLayout::galleryTitle;
     LabelStyle s = PlateLabel(rampPink, 30);
     s.thicken = 0.4f;
     s.fill = LinearGradient(0, r.top + 10, MakeRgb(255, 255, 255), 0, r.bottom - 10, PaletteColour(HueShade(rampYellow, 9)));
@@ -104,12 +104,12 @@ void GalleryTitle(Canvas& sheet) {
 }  // namespace
 
 Canvas DrawItemSheet() {
-    Canvas sheet = MakeCanvas(itemSheet::width, itemSheet::height);
+    Canvas sheet = MakeCanvas(itemSheetLayout::width, itemSheetLayout::height);
     // Icons show on the blue setup panels, the pale gallery and the match's
     // slate boxes: crisp edges suit them all.
     sheet.blendOverKey = false;
-    for (int k = 0; k < itemSheet::itemCount; ++k) {
-        const SheetRect r = itemSheet::Icon(k);
+    for (int k = 0; k < itemSheetLayout::itemCount; ++k) {
+        const SheetRect r = itemSheetLayout::Icon(k);
         DrawItemIcon(sheet, k, r.left, r.top);
     }
     LockedIcon(sheet);

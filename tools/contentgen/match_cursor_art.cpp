@@ -59,7 +59,7 @@ Rgb LineBand(int look, float d) {
 }
 
 void DrawLineFrame(Canvas& sheet, int s, int look) {
-    const SheetRect r = gameSheet::LineFrame(s);
+    const SheetRect r = gameSheetLayout::LineFrame(s);
     const float l = r.left, t = r.top;
     for (int y = r.top; y < r.bottom; ++y) {
         for (int x = r.left; x < r.right; ++x) {
@@ -112,7 +112,7 @@ void PuzzleArrow(Canvas& sheet, SheetRect r, int direction) {
 // Warning of n panels about to fall into a column: a red tag with the count
 // and a point downwards.
 void NextMarker(Canvas& sheet, int n) {
-    const SheetRect r = gameSheet::NextMarker(n);
+    const SheetRect r = gameSheetLayout::NextMarker(n);
     const float l = r.left, t = r.top;
     auto tag = [=](float x, float y) {
         const float box = RoundRectDistance(x, y, l + 0.5f, t + 0.5f, l + 22.5f, t + 18.0f, 5.0f);
@@ -139,18 +139,18 @@ void NextMarker(Canvas& sheet, int n) {
 }  // namespace
 
 void DrawMatchCursors(Canvas& sheet) {
-    DrawCursorFrame(sheet, gameSheet::Cursor(0), rampOrange, PaletteColour(HueShade(rampYellow, 8)),
+    DrawCursorFrame(sheet, gameSheetLayout::Cursor(0), rampOrange, PaletteColour(HueShade(rampYellow, 8)),
                     PaletteColour(HueShade(rampOrange, 5)));
-    DrawCursorFrame(sheet, gameSheet::Cursor(1), rampBlue, PaletteColour(HueShade(rampCyan, 8)),
+    DrawCursorFrame(sheet, gameSheetLayout::Cursor(1), rampBlue, PaletteColour(HueShade(rampCyan, 8)),
                     PaletteColour(HueShade(rampBlue, 6)));
-    DrawCursorFrame(sheet, gameSheet::pickedCursor, rampPink, MakeRgb(255, 255, 255), PaletteColour(HueShade(rampPink, 6)));
+    DrawCursorFrame(sheet, gameSheetLayout::pickedCursor, rampPink, MakeRgb(255, 255, 255), PaletteColour(HueShade(rampPink, 6)));
     DrawLineFrame(sheet, 0, 0);
     DrawLineFrame(sheet, 36, 1);
     DrawLineFrame(sheet, 72, 2);
-    MenuMarker(sheet, gameSheet::pauseMarker);
-    PuzzleArrow(sheet, gameSheet::arrowLeft, 0);
-    PuzzleArrow(sheet, gameSheet::arrowRight, 1);
-    PuzzleArrow(sheet, gameSheet::arrowDown, 2);
-    PuzzleArrow(sheet, gameSheet::arrowUp, 3);
+    MenuMarker(sheet, gameSheetLayout::pauseMarker);
+    PuzzleArrow(sheet, gameSheetLayout::arrowLeft, 0);
+    PuzzleArrow(sheet, gameSheetLayout::arrowRight, 1);
+    PuzzleArrow(sheet, gameSheetLayout::arrowDown, 2);
+    PuzzleArrow(sheet, gameSheetLayout::arrowUp, 3);
     for (int n = 1; n <= 5; ++n) NextMarker(sheet, n);
 }

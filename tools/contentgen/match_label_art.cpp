@@ -76,7 +76,7 @@ void DrawWordSet(Canvas& sheet, const Word* words, size_t count, LabelStyle styl
 }  // namespace
 
 void DrawMatchLabels(Canvas& sheet) {
-    using namespace gameSheet;
+    using namespace gameSheetLayout;
     const Rgb backdrop = sheet.keyBackdrop;
     sheet.keyBackdrop = PaletteColour(SteelShade(1));  // the information boxes
     const Word headings[] = {

@@ -60,14 +60,14 @@ void Countdown(Canvas& sheet) {
         BigLook look = LookOf(ramps[i]);
         look.innerWidth = 2.5f;
         look.outerWidth = 2.5f;
-        BigLetters(sheet, numbers[i], gameSheet::Countdown(i), look, 0);
+        BigLetters(sheet, numbers[i], gameSheetLayout::Countdown(i), look, 0);
     }
 }
 
 // "START!" over the four quarters, which fly in and out on their own.
 void StartLogo(Canvas& sheet) {
-    const SheetRect whole{gameSheet::startLogoTopLeft.left, gameSheet::startLogoTopLeft.top,
-                          gameSheet::startLogoBottomRight.right, gameSheet::startLogoBottomRight.bottom};
+    const SheetRect whole{gameSheetLayout::startLogoTopLeft.left, gameSheetLayout::startLogoTopLeft.top,
+                          gameSheetLayout::startLogoBottomRight.right, gameSheetLayout::startLogoBottomRight.bottom};
     BigLook look{PaletteColour(HueShade(rampYellow, 11)), PaletteColour(HueShade(rampOrange, 5)), MakeRgb(255, 255, 255),
                  PaletteColour(HueShade(rampRed, 1)), 2.0f, 2.5f};
     BigLetters(sheet, "START!", whole, look, 0);
@@ -76,7 +76,7 @@ void StartLogo(Canvas& sheet) {
 }  // namespace
 
 void DrawMatchPictures(Canvas& sheet) {
-    using namespace gameSheet;
+    using namespace gameSheetLayout;
     const bool blend = sheet.blendOverKey;
     // These fly over the backdrops, the frames and the boards alike.
     sheet.blendOverKey = false;

@@ -61,8 +61,8 @@ void NotUsedCover(Canvas& sheet, SheetRect r, float slope) {
 }  // namespace
 
 void DrawMenuButtons(Canvas& sheet) {
-    BackButton(sheet, titleSheet::backTile);
-    DecideButton(sheet, titleSheet::decideButton);
-    NotUsedCover(sheet, titleSheet::notUsedCoverA, 1.0f);
-    NotUsedCover(sheet, titleSheet::notUsedCoverB, -1.0f);
+    BackButton(sheet, titleSheetLayout::backTile);
+    DecideButton(sheet, titleSheetLayout::decideButton);
+    NotUsedCover(sheet, titleSheetLayout::notUsedCoverA, 1.0f);
+    NotUsedCover(sheet, titleSheetLayout::notUsedCoverB, -1.0f);
 }

@@ -31,7 +31,7 @@ const ModeTileLook modeTiles[8] = {
 
 void DrawModeTiles(Canvas& sheet) {
     for (int k = 0; k < 8; ++k) {
-        const SheetRect r = titleSheet::ModeTile(k);
+        const SheetRect r = titleSheetLayout::ModeTile(k);
         const ModeTileLook& look = modeTiles[k];
         const float l = r.left, t = r.top, rt = r.right, b = r.bottom;
         DrawPlate(sheet, l, t, rt, b, 10, look.ramp);

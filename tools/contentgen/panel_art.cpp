@@ -174,7 +174,7 @@ void DrawPanels(Canvas& sheet) {
     sheet.keyBackdrop = FieldColour();
     for (int shape = 0; shape < 2; ++shape) {
         for (int v = 0; v < 8; ++v) {
-            const SheetRect live = gameSheet::Panel(v, shape), failing = gameSheet::FailingPanel(v, shape);
+            const SheetRect live = gameSheetLayout::Panel(v, shape), failing = gameSheetLayout::FailingPanel(v, shape);
             const PanelLook a = LiveLook(v), b = FailingLook(v);
             DrawPanel(sheet, live, shape, a);
             Numeral(sheet, numerals[v], live.left + 12.0f, live.top + 12.5f, a.numeralFill, a.numeralRim);

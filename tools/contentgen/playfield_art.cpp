@@ -37,7 +37,7 @@ void FramePiece(Canvas& sheet, SheetRect r, Depth depth) {
 }
 
 void FramePieces(Canvas& sheet) {
-    using namespace gameSheet;
+    using namespace gameSheetLayout;
     const float big = 200.0f, radius = 8.0f, e = static_cast<float>(edge);
     FramePiece(sheet, frameTopEdge, [](float, float y) { return y; });
     FramePiece(sheet, frameBottomEdge, [=](float, float y) { return e - y; });
@@ -56,7 +56,7 @@ void FramePieces(Canvas& sheet) {
 // The board's field: calm dark navy with a faint cell grid, so that panels
 // of every colour stand out and the columns are easy to follow.
 void FieldTile(Canvas& sheet) {
-    const SheetRect r = gameSheet::fieldTile;
+    const SheetRect r = gameSheetLayout::fieldTile;
     for (int y = 0; y < 24; ++y) {
         for (int x = 0; x < 24; ++x) {
             uint8_t c = SteelShade(0);
@@ -71,7 +71,7 @@ void FieldTile(Canvas& sheet) {
 // fine dot screen. Its pattern repeats every 4 pixels, so the gauge backs cut
 // from its corner (19x20 and 19x10) join seamlessly too.
 void FillTile(Canvas& sheet) {
-    const SheetRect r = gameSheet::fillTile;
+    const SheetRect r = gameSheetLayout::fillTile;
     for (int y = 0; y < 24; ++y) {
         for (int x = 0; x < 24; ++x) {
             const bool dot = (x % 4 == 1) && (y % 4 == 1);
@@ -97,8 +97,8 @@ void TopLineStrip(Canvas& sheet) {
             default: r = v, g = p, b = q; break;
         }
         const uint8_t c = NearestGameColour(MakeRgb(static_cast<int>(r * 255), static_cast<int>(g * 255), static_cast<int>(b * 255)));
-        FillIndex(sheet, gameSheet::topLineLeft, gameSheet::topLineFirstRow + step, gameSheet::topLineRight,
-                  gameSheet::topLineFirstRow + step + 1, c);
+        FillIndex(sheet, gameSheetLayout::topLineLeft, gameSheetLayout::topLineFirstRow + step, gameSheetLayout::topLineRight,
+                  gameSheetLayout::topLineFirstRow + step + 1, c);
     }
 }
 
@@ -120,7 +120,7 @@ void VerticalGauge(Canvas& sheet, SheetRect r, int ramp) {
 
 // "EX" tag under the item icons, in two colourings that alternate.
 void ItemMarker(Canvas& sheet, int phase) {
-    const SheetRect r = gameSheet::ItemMarker(phase);
+    const SheetRect r = gameSheetLayout::ItemMarker(phase);
     const float l = r.left, t = r.top;
     const int body = phase == 0 ? rampRed : rampYellow;
     FillRoundRect(sheet, l + 0.5f, t + 0.5f, l + 23.5f, t + 15.5f, 6.0f, SolidIndex(RampShade(body, 0)));
@@ -137,7 +137,7 @@ void ItemMarker(Canvas& sheet, int phase) {
 
 // Attack-meter lamp: off (dark glass), lit (red glow) or flashing (white hot).
 void Lamp(Canvas& sheet, int state) {
-    const SheetRect r = gameSheet::Lamp(state);
+    const SheetRect r = gameSheetLayout::Lamp(state);
     const float cx = r.left + 13.5f, cy = r.top + 13.5f;
     // Metal bezel.
     FillCircle(sheet, cx, cy, 12.8f, SolidIndex(SteelShade(0)));
@@ -210,19 +210,19 @@ void DrawPlayfieldPieces(Canvas& sheet) {
     FieldTile(sheet);
     FillTile(sheet);
     TopLineStrip(sheet);
-    HorizontalGauge(sheet, gameSheet::LimitFill(0), rampOrange);
-    HorizontalGauge(sheet, gameSheet::LimitFill(1), rampCyan);
-    HorizontalGauge(sheet, gameSheet::chainFill, rampGreen);
+    HorizontalGauge(sheet, gameSheetLayout::LimitFill(0), rampOrange);
+    HorizontalGauge(sheet, gameSheetLayout::LimitFill(1), rampCyan);
+    HorizontalGauge(sheet, gameSheetLayout::chainFill, rampGreen);
     // The endless fill (19 wide) holds the left versus fill (15 wide) inside it.
-    VerticalGauge(sheet, gameSheet::endlessExFill, rampPink);
-    VerticalGauge(sheet, gameSheet::VersusExFill(1), rampPurple);
+    VerticalGauge(sheet, gameSheetLayout::endlessExFill, rampPink);
+    VerticalGauge(sheet, gameSheetLayout::VersusExFill(1), rampPurple);
     const Rgb backdrop = sheet.keyBackdrop;
     sheet.keyBackdrop = PaletteColour(SteelShade(1));  // these sit in the information boxes
     ItemMarker(sheet, 0);
     ItemMarker(sheet, 1);
     for (int s = 0; s < 3; ++s) Lamp(sheet, s);
-    Bomb(sheet, gameSheet::meterIconSmall, 4.0f);
-    Bomb(sheet, gameSheet::meterIconMedium, 5.2f);
-    Bomb(sheet, gameSheet::meterIconLarge, 6.5f);
+    Bomb(sheet, gameSheetLayout::meterIconSmall, 4.0f);
+    Bomb(sheet, gameSheetLayout::meterIconMedium, 5.2f);
+    Bomb(sheet, gameSheetLayout::meterIconLarge, 6.5f);
     sheet.keyBackdrop = backdrop;
 }

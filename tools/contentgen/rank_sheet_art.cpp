@@ -94,16 +94,16 @@ void Heading(Canvas& sheet, SheetRect r, const char* word, int size) {
 
 void Letters(Canvas& sheet) {
     for (int code = 0; code <= 27; ++code) {
-        const SheetRect r = rankSheet::Letter(code);
+        const SheetRect r = rankSheetLayout::Letter(code);
         const char letter[2] = {code < 26 ? static_cast<char>('A' + code) : code == 26 ? '!' : '?', '\0'};
         LineGlyph(sheet, letter, r, 17, 1.0f);
     }
     // The full stop: a square dot on the baseline.
-    const SheetRect stop = rankSheet::Letter(28);
+    const SheetRect stop = rankSheetLayout::Letter(28);
     FillRoundRect(sheet, stop.left + 9.0f, stop.top + 14.0f, stop.left + 16.0f, stop.top + 21.0f, 1.5f, SolidIndex(SteelShade(0)));
     FillRoundRect(sheet, stop.left + 10.6f, stop.top + 15.6f, stop.left + 14.4f, stop.top + 19.4f, 0.8f, SolidIndex(white));
     // The blank: a bar along the foot of the cell.
-    const SheetRect b = rankSheet::blankLetter;
+    const SheetRect b = rankSheetLayout::blankLetter;
     FillRoundRect(sheet, b.left + 3.5f, b.top + 17.5f, b.right - 3.5f, b.top + 22.5f, 2.0f, SolidIndex(SteelShade(0)));
     FillRoundRect(sheet, b.left + 5.0f, b.top + 19.0f, b.right - 5.0f, b.top + 21.0f, 1.0f, SolidIndex(white));
 }
@@ -111,12 +111,12 @@ void Letters(Canvas& sheet) {
 void Digits(Canvas& sheet) {
     for (int d = 0; d < 10; ++d) {
         const char text[2] = {static_cast<char>('0' + d), '\0'};
-        LineGlyph(sheet, text, rankSheet::Digit(d), 18, 1.0f);
+        LineGlyph(sheet, text, rankSheetLayout::Digit(d), 18, 1.0f);
     }
 }
 
 void Colon(Canvas& sheet) {
-    const SheetRect r = rankSheet::colon;
+    const SheetRect r = rankSheetLayout::colon;
     for (const float cy : {r.top + 8.5f, r.top + 17.5f}) {
         FillRoundRect(sheet, r.left + 0.5f, cy - 3.0f, r.left + 5.5f, cy + 2.5f, 1.5f, SolidIndex(SteelShade(0)));
         FillRoundRect(sheet, r.left + 1.7f, cy - 1.8f, r.left + 4.3f, cy + 1.3f, 0.6f, SolidIndex(white));
@@ -134,7 +134,7 @@ Rgb StripeRow(int ramp, int row) {
 
 void Stripe(Canvas& sheet, int d) {
     const int ramp = stripeRamps[d];
-    const int left = rankSheet::StripeUpper(d, 0).left, top = rankSheet::StripeUpper(d, 0).top;
+    const int left = rankSheetLayout::StripeUpper(d, 0).left, top = rankSheetLayout::StripeUpper(d, 0).top;
     for (int row = 0; row < 23; ++row) {
         for (int x = 0; x < 18; ++x) {
             // Distance in from the nearer end of the stripe, with rounded corners
@@ -166,7 +166,7 @@ void ScrollMark(Canvas& sheet, SheetRect r, bool up) {
 
 // First place: a gold crown, drawn narrow because it is shown 30 wide.
 void FirstPlaceMark(Canvas& sheet) {
-    const SheetRect r = rankSheet::firstPlaceMark;
+    const SheetRect r = rankSheetLayout::firstPlaceMark;
     const float l = r.left, t = r.top, sx = 18.0f / 30.0f;
     auto at = [&](float x, float y) { return Point{l + x * sx, t + y}; };
     const std::vector<Point> crown = {at(2, 6), at(8.5f, 12), at(15, 3), at(21.5f, 12), at(28, 6), at(26, 21), at(4, 21)};
@@ -180,7 +180,7 @@ void FirstPlaceMark(Canvas& sheet) {
 }
 
 void SuffixMarks(Canvas& sheet) {
-    const SheetRect first = rankSheet::firstPlaceSuffix, other = rankSheet::placeSuffix;
+    const SheetRect first = rankSheetLayout::firstPlaceSuffix, other = rankSheetLayout::placeSuffix;
     FillCircle(sheet, first.left + 3.0f, first.top + 3.0f, 2.8f, SolidIndex(HueShade(rampOrange, 0)));
     FillCircle(sheet, first.left + 3.0f, first.top + 3.0f, 1.7f, SolidIndex(HueShade(rampYellow, 9)));
     FillCircle(sheet, other.left + 3.0f, other.top + 3.0f, 2.8f, SolidIndex(SteelShade(0)));
@@ -205,7 +205,7 @@ void OrderLabel(Canvas& sheet, SheetRect r, const char* word, bool down, int siz
 }  // namespace
 
 Canvas DrawRankSheet() {
-    Canvas sheet = MakeCanvas(rankSheet::width, rankSheet::height);
+    Canvas sheet = MakeCanvas(rankSheetLayout::width, rankSheetLayout::height);
     // Shown over the pale tiles of the viewer and over the match screen:
     // crisp edges, with outlines doing the smoothing.
     sheet.blendOverKey = false;
@@ -214,19 +214,19 @@ Canvas DrawRankSheet() {
         const char* text;
     };
     const Word headings[] = {
-        {rankSheet::scoreHeading, "スコア"},      {rankSheet::levelHeading, "レベル"},
-        {rankSheet::timeHeading, "タイム"},       {rankSheet::nameHeading, "なまえ"},
-        {rankSheet::gradeHeading, "評価"},        {rankSheet::maxChainHeadingTop, "最大"},
-        {rankSheet::maxChainHeadingBottom, "連鎖"},
+        {rankSheetLayout::scoreHeading, "スコア"},      {rankSheetLayout::levelHeading, "レベル"},
+        {rankSheetLayout::timeHeading, "タイム"},       {rankSheetLayout::nameHeading, "なまえ"},
+        {rankSheetLayout::gradeHeading, "評価"},        {rankSheetLayout::maxChainHeadingTop, "最大"},
+        {rankSheetLayout::maxChainHeadingBottom, "連鎖"},
     };
     // One size for every heading: the largest at which all of them fit.
     int size = 40;
     for (const Word& w : headings) size = std::min(size, FittingSize(w.text, w.rect, HeadingStyle(), 3));
     for (const Word& w : headings) Heading(sheet, w.rect, w.text, size);
-    OrderLabel(sheet, rankSheet::orderNormalLabel, "正順", true, size);
-    OrderLabel(sheet, rankSheet::orderReversedLabel, "逆順", false, size);
-    ScrollMark(sheet, rankSheet::scrollUpMark, true);
-    ScrollMark(sheet, rankSheet::scrollDownMark, false);
+    OrderLabel(sheet, rankSheetLayout::orderNormalLabel, "正順", true, size);
+    OrderLabel(sheet, rankSheetLayout::orderReversedLabel, "逆順", false, size);
+    ScrollMark(sheet, rankSheetLayout::scrollUpMark, true);
+    ScrollMark(sheet, rankSheetLayout::scrollDownMark, false);
     FirstPlaceMark(sheet);
     SuffixMarks(sheet);
     Colon(sheet);

@@ -68,7 +68,7 @@ void DrawName(Canvas& sheet, const char* letters, float cx, float cy) {
 }  // namespace
 
 void DrawTitleLogo(Canvas& sheet) {
-    const SheetRect area = titleSheet::titleLogo;
+    const SheetRect area = titleSheetLayout::titleLogo;
     const float cx = (area.left + area.right) * 0.5f;
 
     // The tagline ribbon under the name.

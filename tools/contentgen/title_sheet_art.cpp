@@ -3,7 +3,7 @@
 #include "content/title_sheet.h"
 
 Canvas DrawTitleSheet() {
-    Canvas sheet = MakeCanvas(titleSheet::width, titleSheet::height);
+    Canvas sheet = MakeCanvas(titleSheetLayout::width, titleSheetLayout::height);
     // Shown over the light tiled background of the front end.
     sheet.blendOverKey = true;
     sheet.keyBackdrop = MakeRgb(222, 232, 246);
