@@ -401,3 +401,45 @@ TEST(Drops, PracticeRequestRaisesTheStack) {
     EXPECT_EQ(players[0].dropPending, 0);
     ReleaseKey(VkLetter('I'));
 }
+
+// Each way into the queue, from an idle queue and from a batch already
+// waiting (10 pending, 30 behind it, falling): what the batch, the panels
+// behind it and the queue's state become.
+TEST(Drops, EachQueueRuleFromIdleAndFromAWaitingBatch) {
+    struct Case {
+        DropRule rule;
+        bool busy;
+        int amount;
+        int pending, overflow, phase, immediate, active;
+    };
+    const Case cases[] = {
+        {DropRule::behindBatch, false, 40, 35, 5, 0, 0, 1},
+        {DropRule::behindBatch, true, 7, 10, 37, 2, 0, 1},
+        {DropRule::atOnce, false, 21, 21, 0, 0, 1, 1},
+        {DropRule::atOnce, true, 28, 35, 33, 0, 1, 1},
+        {DropRule::timeout, false, 7, 7, 0, 0, 0, 1},
+        {DropRule::timeout, true, 7, 10, 35, 2, 0, 1},
+        {DropRule::chainAttack, false, 40, 35, 5, 0, 0, 1},
+        {DropRule::chainAttack, true, 12, 10, 12, 2, 0, 1},
+    };
+    for (const Case& c : cases) {
+        FreshMatch(endless);
+        Player& pl = players[0];
+        pl.dropPhaseCounter = 9;
+        if (c.busy) {
+            pl.dropPending = 10;
+            pl.dropOverflow = 30;
+            pl.dropPhase = 2;
+            pl.dropActive = 1;
+        }
+        QueueDrop(0, c.amount, c.rule);
+        const auto label = ::testing::Message() << "rule " << static_cast<int>(c.rule) << (c.busy ? " busy" : " idle");
+        EXPECT_EQ(pl.dropPending, c.pending) << label;
+        EXPECT_EQ(pl.dropOverflow, c.overflow) << label;
+        EXPECT_EQ(pl.dropPhase, c.phase) << label;
+        EXPECT_EQ(pl.dropImmediate, c.immediate) << label;
+        EXPECT_EQ(pl.dropActive, c.active) << label;
+        // Only a timeout on an idle queue starts its phase count afresh.
+        EXPECT_EQ(pl.dropPhaseCounter, c.rule == DropRule::timeout && !c.busy ? 0 : 9) << label;
+    }
+}
