@@ -11,7 +11,6 @@ constexpr int vkDown = 0x28;
 constexpr int vkDigit8 = 0x38;
 constexpr int vkDigit9 = 0x39;
 // Letters use their upper-case ASCII code: 'X' is 0x58.
-constexpr int VkLetter(char c) { return c; }
 
 // True while the key is down, as the backend last saw it.
 bool KeyHeld(int vk);

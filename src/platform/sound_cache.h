@@ -7,5 +7,3 @@
 // that answer is remembered as well.
 SoundPcm* FindOrLoadSound(const char* gamePath);
 
-// Sounds currently kept (including remembered failures), for tests.
-int CachedSoundCount();

@@ -49,4 +49,5 @@ void EmptyAllSlots() {
     EmptySlot(spareSurface);
 }
 
+// For the tests (their probes header declares it).
 int LiveSheetCount() { return liveSheets; }

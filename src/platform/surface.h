@@ -35,5 +35,3 @@ void EmptySlot(Surface*& slot);
 // Empties every slot (shutdown).
 void EmptyAllSlots();
 
-// Number of sheets alive, for tests that check revisits do not pile up.
-int LiveSheetCount();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "content/game_sheet.h"
+#include "harness/probes.h"
 #include "match/drops.h"
 #include "match/match_state.h"
 #include "match/vanish_rule.h"

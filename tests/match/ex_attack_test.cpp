@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "harness/probes.h"
 #include "match/match_state.h"
 #include "match/vanish_rule.h"
 #include "match/vanish_test_util.h"

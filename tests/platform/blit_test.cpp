@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "harness/probes.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
 

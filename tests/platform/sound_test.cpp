@@ -1,3 +1,4 @@
+#include "harness/probes.h"
 #include "platform/sound.h"
 
 #include <unistd.h>
