@@ -1,3 +1,7 @@
+// app: the executable, the top of the stack. It starts the SDL backend, links
+// the front end into the shell's scene links and runs the main loop from the
+// boot scene. It stands on frontend and, through it, every layer below.
+
 #include <cstdio>
 
 #include "frontend/boot_scene.h"

@@ -1,4 +1,10 @@
 #pragma once
+
+// content: where every picture lies in the game's sheets and palette (the
+// ...Layout namespaces), one set of constants for the game that blits from the
+// sheets and the tool that draws them (tools/contentgen). Constants only; it
+// stands on platform.
+
 #include <cstdint>
 
 // A rectangle of a sprite sheet: (left, top)-(right, bottom), right and bottom

@@ -1,4 +1,9 @@
 #pragma once
+
+// frontend: boot, logo, title and the main menu the modes start from and
+// end at; it fills in the shell's `sceneLinks`. It stands on match and every
+// layer below.
+
 #include <cstdint>
 
 #include "shell/game_mode.h"

@@ -3,7 +3,7 @@
 #include "match/hud.h"
 #include "match/hud_parts.h"
 #include "match/match_state.h"
-#include "match/vanish_rule.h"
+#include "match/score.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
 

@@ -3,6 +3,7 @@
 #include "match/match_state.h"
 #include "match/player_update.h"
 #include "match/puzzle_fields.h"
+#include "match/score.h"
 #include "match/vanish_rule.h"
 #include "shell/game_mode.h"
 

@@ -13,6 +13,7 @@ constexpr PlayerKeys playerKeys[2] = {
     {vkUp, vkRight, vkDown, vkLeft, 'L', 'O', 'I', vkDigit8, vkDigit9, 'K', vkReturn},
 };
 
+// --- direction_keys.cpp
 // Directions as the board counts them: 1 up, 2 right, 3 down, 4 left. The
 // first held one of p in that order, or 0 when none is held.
 int HeldBoardDirection(int p);

@@ -31,8 +31,10 @@ enum class DropRule : int8_t {
 
 // The one way into p's queue from above. Nothing to queue leaves it as it is.
 void QueueDrop(int p, int amount, DropRule rule = DropRule::behindBatch);
-// The falling phase of RunDrop: one step of the batch coming down.
-void FallDropBatch(int p);
 
 // Adds to a signed-byte counter, saturating at 127 instead of wrapping.
 int8_t SaturatingAdd(int8_t value, int amount);
+
+// --- drop_fall.cpp
+// The falling phase of RunDrop: one step of the batch coming down.
+void FallDropBatch(int p);

@@ -1,6 +1,7 @@
 #include "match/controls.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
+#include "match/score.h"
 #include "match/vanish_rule.h"
 #include "platform/keys.h"
 #include "platform/sound.h"

@@ -4,10 +4,10 @@
 
 #include "content/game_sheet.h"
 #include "content/item_sheet.h"
-#include "match/board_pass.h"
 #include "match/hud.h"
 #include "match/match_scene.h"
 #include "match/match_state.h"
+#include "match/start_sequence.h"
 #include "options/options_file.h"
 #include "platform/backend.h"
 #include "platform/bitmap_loader.h"

@@ -1,4 +1,10 @@
 #pragma once
+
+// match: the match engine (boards, players, keys, rises, lines, drops and
+// scores), its display, the pause, the puzzles, the set-up before a match and
+// the result flow after it. It stands on ranking (the result goes there),
+// setup (the players' parameters), options, shell, content and platform.
+
 #include <cstdint>
 
 // The records the match engine shares: two boards, everything each player

@@ -1,4 +1,4 @@
-#include "match/vanish_rule.h"
+#include "match/score.h"
 
 #include "match/match_state.h"
 

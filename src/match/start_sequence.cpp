@@ -1,3 +1,5 @@
+#include "match/start_sequence.h"
+
 #include <cstring>
 
 #include "content/game_sheet.h"

@@ -1,4 +1,8 @@
 #pragma once
+
+// options: the user settings and their file. It stands on shell, content and
+// platform.
+
 #include <cstdint>
 
 // The five user settings, stored byte for byte in "Data\OD.dat".

@@ -3,8 +3,11 @@
 #include "platform/palette.h"
 #include "platform/sound.h"
 
-// What a backend provides: the real one drives an SDL2 window and mixer, the
-// virtual one a deterministic clock, scripted keys and recorded output.
+// What a backend provides: the one interface both backends implement, in
+// platform/sdl/sdl_*.cpp and in platform/virtual/virtual_backend.cpp; a
+// program links exactly one of them. The real one drives an SDL2 window and
+// mixer, the virtual one a deterministic clock, scripted keys and recorded
+// output.
 namespace backend {
 
 // Opens the window and the audio device. On failure returns false and points

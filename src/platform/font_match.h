@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+// Implemented in platform/sdl/font_match.cpp, on fontconfig.
 // Path of the installed font file that best stands in for a face the game
 // asks for by name ("ＭＳ 明朝" gets a Mincho, "HG創英角ｺﾞｼｯｸUB" a bold Gothic).
 // Falls back to any installed face; empty only when there is no font at all.

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+// Implemented in platform/sdl/font_raster.cpp, on SDL_ttf.
 // Glyph source for the text drawer: the installed face matched to a requested
 // one, rasterised once per glyph as a 1-bit mask and kept for the run.
 

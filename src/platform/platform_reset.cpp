@@ -6,6 +6,7 @@
 #include "platform/palette.h"
 #include "platform/present.h"
 #include "platform/sound.h"
+#include "platform/sound_cache.h"
 #include "platform/surface.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"

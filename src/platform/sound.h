@@ -39,6 +39,4 @@ void EmptySoundSlot(SoundSlot& slot);
 void InitSound();
 // Stops and empties every slot (shutdown).
 void ReleaseSoundSlots();
-// Frees the cache; only at process end or between tests.
-void ClearSoundCache();
 

@@ -6,4 +6,6 @@
 // spellings of the same file). nullptr when the file is missing or unusable;
 // that answer is remembered as well.
 SoundPcm* FindOrLoadSound(const char* gamePath);
+// Frees the cache; only at process end or between tests.
+void ClearSoundCache();
 

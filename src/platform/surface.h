@@ -1,4 +1,10 @@
 #pragma once
+
+// platform: the bottom of the stack. 8-bit surfaces and blits, the palette,
+// text and shapes, sound slots, keys, clock, game files, wipes and presenting,
+// over one backend (backend.h; sdl/ for the game, virtual/ for tests and
+// tools). It stands on no other layer.
+
 #include <cstdint>
 
 // An 8-bit picture: one palette index per pixel, rows packed without padding.

@@ -13,9 +13,9 @@ struct Pen {
     int8_t width = 1;
 };
 
-// Creates (or finds the identical) font: pixel height, weight (400 normal,
-// 700 and up bold), face name as the game asks for it.
-FontHandle CreateGameFont(int height, int weight, const char* face);
+struct Point {
+    int x = 0, y = 0;
+};
 
 constexpr int textLeft = 0;    // lines broken only at "\n"
 constexpr int textCenter = 1;  // each line centred
@@ -23,13 +23,10 @@ constexpr int textRight = 2;   // each line right-aligned
 constexpr int bkTransparent = 1;
 constexpr int bkOpaque = 2;       // text cells filled white first (the default)
 
-void BeginText();
-void EndText();
-void SelectFont(FontHandle font);
-void SelectBrush(Rgb color);
-void SelectPen(const Pen& pen);
-void SetTextColor(Rgb color);
-void SetBkMode(int mode);
+// --- text.cpp
+// Creates (or finds the identical) font: pixel height, weight (400 normal,
+// 700 and up bold), face name as the game asks for it.
+FontHandle CreateGameFont(int height, int weight, const char* face);
 
 // Draws UTF-8 text in the rectangle with the format above; clipped to it.
 void DrawTextInRect(const char* text, int format, int left, int top, int right, int bottom);
@@ -37,16 +34,6 @@ void DrawTextInRect(const char* text, int format, int left, int top, int right, 
 void TextOut(int x, int y, const char* text);
 // Width in pixels of one line of text in the selected font.
 int TextWidth(const char* text);
-
-// Filled with the brush, outlined with the pen; ellipse corners ew x eh.
-void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
-
-struct Point {
-    int x = 0, y = 0;
-};
-void Polygon(const Point* points, int count);
-void MoveTo(int x, int y);
-void LineTo(int x, int y);
 
 // The process-wide objects every scene uses.
 extern FontHandle smallFont;
@@ -58,3 +45,19 @@ void CreateSharedTextObjects();
 // Forgets every font (closing the faces) and empties the font table; the
 // shared handles go back to none. For shutdown.
 void ReleaseTextObjects();
+
+// --- draw_context.cpp
+void BeginText();
+void EndText();
+void SelectFont(FontHandle font);
+void SelectBrush(Rgb color);
+void SelectPen(const Pen& pen);
+void SetTextColor(Rgb color);
+void SetBkMode(int mode);
+
+// --- shapes.cpp
+// Filled with the brush, outlined with the pen; ellipse corners ew x eh.
+void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
+void Polygon(const Point* points, int count);
+void MoveTo(int x, int y);
+void LineTo(int x, int y);

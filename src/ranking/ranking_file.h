@@ -1,4 +1,9 @@
 #pragma once
+
+// ranking: the endless ranking file, the rules that rank a finished match,
+// the ranking lines' pictures and the name entry after a match. It stands on
+// options, shell, content and platform.
+
 #include <cstdint>
 
 constexpr int rankingEntries = 100;

@@ -1,4 +1,8 @@
 #pragma once
+
+// setup: each player's play parameters and item slots, set before a match.
+// It stands on shell, content and platform.
+
 #include <cstdint>
 
 // The five play parameters of each player, levels 0..5.

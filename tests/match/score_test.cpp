@@ -2,6 +2,7 @@
 
 #include "match/match_state.h"
 #include "match/puzzle_fields.h"
+#include "match/score.h"
 #include "match/vanish_rule.h"
 #include "match/vanish_test_util.h"
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <strings.h>
 
-#include "match/board_pass.h"
 #include "match/hud_test_util.h"
+#include "match/start_sequence.h"
 #include "platform/wipe.h"
 
 namespace {

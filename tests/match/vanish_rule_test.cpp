@@ -2,6 +2,7 @@
 
 #include "match/drops.h"
 #include "match/match_state.h"
+#include "match/score.h"
 #include "match/vanish_rule.h"
 #include "match/vanish_test_util.h"
 

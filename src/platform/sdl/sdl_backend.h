@@ -1,4 +1,10 @@
 #pragma once
+
+// platform/sdl: the backend the game runs on, implementing platform/backend.h
+// with SDL2: window, scaled presenting, frame pacing, keys, full screen and
+// the mixer; also the font lookup and rasteriser (font_*.cpp) every program
+// uses. It stands on the platform layer only.
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -7,12 +13,13 @@
 // platform/backend.h.
 namespace backend {
 
+// --- sdl_window.cpp
 // The one game window, from Start to Shutdown.
 extern SDL_Window* gameWindow;
 
+// --- sdl_present.cpp
 // Frames handed to the window so far; key releases wait for it to move.
 extern uint32_t framesShown;
-
 // The window surface was replaced (resize, full screen): get it again and
 // draw everything on the next present.
 void ForgetWindowSurface();
@@ -21,18 +28,22 @@ void RepaintWindow();
 // Back to the state before the first present (start and shutdown).
 void ResetPresenter();
 
+// --- sdl_pacing.cpp
 // Returns at the next 1/60 s deadline after the previous present.
 void WaitForFrameDeadline();
 void ResetPacing();
 
+// --- sdl_keys.cpp
 // Key events from the event loop, in the game's key codes.
 void HandleKeyEvent(const SDL_KeyboardEvent& key);
 void ApplyDeferredReleases();
 void ReleaseAllKeys();
 
+// --- sdl_fullscreen.cpp
 // Desktop full screen on and off (Alt+Enter, F11).
 void ToggleFullScreen();
 
+// --- sdl_audio.cpp
 // Audio device and mixer; failing to open just leaves the game silent.
 void OpenAudio();
 void CloseAudio();

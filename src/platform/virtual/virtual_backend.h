@@ -1,4 +1,9 @@
 #pragma once
+
+// platform/virtual: the backend the tests, the screenshot tool and the
+// benchmarks link instead of platform/sdl, implementing platform/backend.h
+// without a window or a sound device. It stands on the platform layer only.
+
 #include <cstdint>
 #include <string>
 #include <vector>
