@@ -14,10 +14,6 @@ constexpr int bannerSteps = 120;
 constexpr int scoreShift = 375;
 constexpr int boardShift = 374;
 
-// Which bonus a running banner pays, fixed when it starts, so that a bonus
-// earned while the other one is shown waits for its own banner.
-bool payingLevelBonus[2] = {};
-
 struct BonusFigure {
     int32_t value;
     int digits;
@@ -47,14 +43,14 @@ void DrawBannerRows(int p, int y, int firstRow, int lastRow) {
 void RunBonusBanner(int p) {
     Player& pl = players[p];
     if (pl.bonusBannerTimer == 0) {
-        payingLevelBonus[p] = pl.bonusState == 2;
+        pl.payingLevelBonus = pl.bonusState == 2 ? 1 : 0;
         // The level bonus also brings three rows of panels down at once.
-        if (payingLevelBonus[p]) QueueDrop(p, levelBonusPanels, DropRule::atOnce);
+        if (pl.payingLevelBonus != 0) QueueDrop(p, levelBonusPanels, DropRule::atOnce);
     }
     pl.bonusBannerTimer = static_cast<int8_t>(pl.bonusBannerTimer + 1);
     const int t = pl.bonusBannerTimer;
     const int height = gameSheetLayout::bonusBanner.Height();
-    const BonusFigure figure = payingLevelBonus[p] ? LevelBonus() : ChainBonus();
+    const BonusFigure figure = pl.payingLevelBonus != 0 ? LevelBonus() : ChainBonus();
     const int x = figure.x + scoreShift * p;
     if (t < height) {
         DrawBannerRows(p, 471 - t, 0, t);
@@ -72,7 +68,7 @@ void RunBonusBanner(int p) {
     if (t < bannerSteps) return;
     AddScore(p, figure.value);
     pl.bonusBannerTimer = 0;
-    if (payingLevelBonus[p]) pl.bonusState = 0;
+    if (pl.payingLevelBonus != 0) pl.bonusState = 0;
     else chainBonus = 0;
 }
 

@@ -9,51 +9,55 @@
 
 int8_t board[2 * boardCells];
 Player players[2];
-
-int8_t twoPlayers = 0;
-int8_t matchState = 0;
-int8_t matchEnd = 0;
-int8_t matchStarted = 0;
-int8_t pauseMenuCursor = 0;
-FrameClock frameClock;
-int8_t puzzleIndex = 0;
-int8_t skipPicker = 0;
-int8_t matchFontBig = -1;
-uint32_t blinkClock = 0;
-
-int32_t level = 1;
-int32_t panelsCleared = 0;
-int8_t exAttackKind = 0;
-int32_t exAttackClock = 0;
-int8_t gaugeFullSounded = 0;
-int8_t maxdeleteValue = 0;
-
-int32_t maxChain = 0;
-int32_t chainBonus = 0;
-int32_t clearBannerY = -50;
 int8_t versusWins[2] = {};
-int32_t clockHours = 0;
-int32_t clockMinutes = 0;
-int32_t clockSeconds = 0;
-uint32_t clockMark = 0;
-int8_t blinkPhase = 0;
-int8_t attackMeterSize = 0;
-int8_t attackMeterLit = -3;
-uint32_t attackMark = 0;
-int8_t attackAmount = 0;
-int8_t topLineStep = 0;
-
-int8_t topOutResult = 0;
-int8_t dangerInCheerSlot = 0;
-
-uint32_t pausedClockElapsed = 0;
-uint32_t pausedAttackElapsed = 0;
-
-int8_t resultPhase = 0;
-int8_t resultPulse = 0;
-int8_t resultPulseStep = 1;
-int32_t resultWait = 0;
 FlyingPanel flyingPanels[2][boardRows][boardColumns];
+// Made at the first set-up and kept for the run, like every font.
+int8_t matchFontBig = -1;
+
+// Every single value of the match with its process start value. The one list
+// both defines the values and puts them back (ResetMatchRecords), so a value
+// added here can never be missed by the reset.
+#define MATCH_VALUES(X)                  \
+    X(int8_t, twoPlayers, 0)             \
+    X(int8_t, matchState, 0)             \
+    X(int8_t, matchEnd, 0)               \
+    X(int8_t, matchStarted, 0)           \
+    X(int8_t, pauseMenuCursor, 0)        \
+    X(FrameClock, frameClock, )          \
+    X(int8_t, puzzleIndex, 0)            \
+    X(int8_t, skipPicker, 0)             \
+    X(uint32_t, blinkClock, 0)           \
+    X(int32_t, level, 1)                 \
+    X(int32_t, panelsCleared, 0)         \
+    X(int8_t, exAttackKind, 0)           \
+    X(int32_t, exAttackClock, 0)         \
+    X(int8_t, gaugeFullSounded, 0)       \
+    X(int8_t, maxdeleteValue, 0)         \
+    X(int32_t, maxChain, 0)              \
+    X(int32_t, chainBonus, 0)            \
+    X(int32_t, clearBannerY, -50)        \
+    X(int32_t, clockHours, 0)            \
+    X(int32_t, clockMinutes, 0)          \
+    X(int32_t, clockSeconds, 0)          \
+    X(uint32_t, clockMark, 0)            \
+    X(int8_t, blinkPhase, 0)             \
+    X(int8_t, attackMeterSize, 0)        \
+    X(int8_t, attackMeterLit, -3)        \
+    X(uint32_t, attackMark, 0)           \
+    X(int8_t, attackAmount, 0)           \
+    X(int8_t, topLineStep, 0)            \
+    X(int8_t, topOutResult, 0)           \
+    X(int8_t, dangerInCheerSlot, 0)      \
+    X(uint32_t, pausedClockElapsed, 0)   \
+    X(uint32_t, pausedAttackElapsed, 0)  \
+    X(int8_t, resultPhase, 0)            \
+    X(int8_t, resultPulse, 0)            \
+    X(int8_t, resultPulseStep, 1)        \
+    X(int32_t, resultWait, 0)
+
+#define DEFINE_MATCH_VALUE(type, name, start) type name = type{start};
+MATCH_VALUES(DEFINE_MATCH_VALUE)
+#undef DEFINE_MATCH_VALUE
 
 int TargetTotal() { return 7 + options.targetSumOffset; }
 
@@ -120,42 +124,12 @@ void ResetMatchRecords() {
     std::memset(board, 0, sizeof board);
     players[0] = Player{};
     players[1] = Player{};
-    twoPlayers = 0;
-    matchState = 0;
-    matchEnd = 0;
-    matchStarted = 0;
-    pauseMenuCursor = 0;
-    frameClock = FrameClock{};
-    puzzleIndex = 0;
-    skipPicker = 0;
-    blinkClock = 0;
-    level = 1;
-    panelsCleared = 0;
-    exAttackKind = 0;
-    exAttackClock = 0;
-    gaugeFullSounded = 0;
-    maxdeleteValue = 0;
-    maxChain = 0;
-    chainBonus = 0;
-    clearBannerY = -50;
     versusWins[0] = versusWins[1] = 0;
-    clockHours = clockMinutes = clockSeconds = 0;
-    clockMark = 0;
-    blinkPhase = 0;
-    attackMeterSize = 0;
-    attackMeterLit = -3;
-    attackMark = 0;
-    attackAmount = 0;
-    topLineStep = 0;
-    topOutResult = 0;
-    dangerInCheerSlot = 0;
-    pausedClockElapsed = pausedAttackElapsed = 0;
-    resultPhase = 0;
-    resultPulse = 0;
-    resultPulseStep = 1;
-    resultWait = 0;
     for (auto& side : flyingPanels)
         for (auto& row : side)
             for (auto& cell : row) cell = FlyingPanel{};
+#define RESET_MATCH_VALUE(type, name, start) name = type{start};
+    MATCH_VALUES(RESET_MATCH_VALUE)
+#undef RESET_MATCH_VALUE
     ResetPuzzleFields();
 }

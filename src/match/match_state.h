@@ -4,6 +4,18 @@
 // scores), its display, the pause, the puzzles, the set-up before a match and
 // the result flow after it. It stands on ranking (the result goes there),
 // setup (the players' parameters), options, shell, content and platform.
+//
+// A map of the folder, along the course of a match:
+//   records        match_state, puzzle_fields
+//   set-up, driver match_setup, start_sequence, match_scene, board_pass
+//   keys, board    player_update, controls.h, direction_keys, cursor, swap,
+//                  line_select, limit, ex_attack
+//   lines, score   vanish_rule, clear_animation, score, chain_end
+//   stack          gravity, rise, new_rows, idle_clean_up
+//   from above     drops, drop_fall, attack_meter
+//   display        hud, hud_parts.h, numbers, panel_drawing, playfield_frame,
+//                  match_clock, bonus_banner, puzzle_box
+//   pause, end     pause, result_flow, result_screen
 
 #include <cstdint>
 
@@ -108,6 +120,9 @@ struct Player {
     // Display, rewards, top-out and pause.
     int8_t bonusState = 0;      // 0 none, 1 clear banner, 2 level bonus pending
     int8_t bonusBannerTimer = 0;
+    // 1 while the banner pays the level bonus: fixed when it starts, so that
+    // a bonus earned while the other one is shown waits for its own banner.
+    int8_t payingLevelBonus = 0;
     int32_t topOutTimer = 0;    // steps with a panel in the top row, 0..201
     int8_t paused = 0;          // 0 off, 1..80 on (blink cycle)
     int8_t pauseLatch = 0;
