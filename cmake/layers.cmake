@@ -5,8 +5,9 @@
 #   sumline_layer(<folder> [DEPENDS <layer>...])
 #
 # makes sumline_<folder> from src/<folder>/*.cpp (its sub-folders are layers
-# of their own), and an include folder build/layers/<folder>/ holding links to
-# just the folders it may use, so its code cannot see a header above it.
+# of their own; "puzzle/editor" makes sumline_puzzle_editor), and an include
+# folder build/layers/<folder>/ holding links to the top folders of the layers
+# it may use, so its code cannot see a header of a folder above it.
 # SUMLINE_LAYER_INCLUDE_<folder> names that include folder.
 
 set(SUMLINE_LAYER_NAMES "" CACHE INTERNAL "")
@@ -24,12 +25,21 @@ function(sumline_layer name)
   set(SUMLINE_LAYER_ALLOWED_${name} "${allowed}" CACHE INTERNAL "")
   set(SUMLINE_LAYER_NAMES "${SUMLINE_LAYER_NAMES};${name}" CACHE INTERNAL "")
 
-  # The include folder: a link per usable folder.
-  set(fence ${CMAKE_BINARY_DIR}/layers/${name})
+  # The include folder: a link per top folder of the usable layers (a
+  # sub-folder layer comes with its top folder; the include check keeps it
+  # apart).
+  string(REPLACE "/" "_" target ${name})
+  set(fence ${CMAKE_BINARY_DIR}/layers/${target})
   file(REMOVE_RECURSE ${fence})
   file(MAKE_DIRECTORY ${fence})
+  set(tops "")
   foreach(folder IN LISTS allowed)
-    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${folder} ${fence}/${folder} SYMBOLIC)
+    string(REGEX REPLACE "/.*$" "" top ${folder})
+    list(APPEND tops ${top})
+  endforeach()
+  list(REMOVE_DUPLICATES tops)
+  foreach(top IN LISTS tops)
+    file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${top} ${fence}/${top} SYMBOLIC)
   endforeach()
   set(SUMLINE_LAYER_INCLUDE_${name} ${fence} CACHE INTERNAL "")
 
@@ -38,16 +48,17 @@ function(sumline_layer name)
     return()  # the executable's own folder
   endif()
   if(sources)
-    add_library(sumline_${name} STATIC ${sources})
-    target_include_directories(sumline_${name} PRIVATE ${fence})
+    add_library(sumline_${target} STATIC ${sources})
+    target_include_directories(sumline_${target} PRIVATE ${fence})
   else()
-    add_library(sumline_${name} INTERFACE)
+    add_library(sumline_${target} INTERFACE)
   endif()
   foreach(dep IN LISTS ARG_DEPENDS)
+    string(REPLACE "/" "_" depTarget ${dep})
     if(sources)
-      target_link_libraries(sumline_${name} PUBLIC sumline_${dep})
+      target_link_libraries(sumline_${target} PUBLIC sumline_${depTarget})
     else()
-      target_link_libraries(sumline_${name} INTERFACE sumline_${dep})
+      target_link_libraries(sumline_${target} INTERFACE sumline_${depTarget})
     endif()
   endforeach()
 endfunction()

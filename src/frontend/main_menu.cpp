@@ -15,13 +15,16 @@
 #include "platform/text.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
+#include "puzzle/progress_file.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/scene_links.h"
 
 MainMenuState mainMenuState;
-// Endless and practice start a match; the other modes arrive with their screens.
-Scene modeEntryScene[gameModeCount] = {MatchSetupScene, nullptr, nullptr, MatchSetupScene, nullptr, nullptr, nullptr, nullptr};
+// Endless, puzzle and practice start a match; the other modes arrive with
+// their screens.
+Scene modeEntryScene[gameModeCount] = {MatchSetupScene, nullptr, MatchSetupScene, MatchSetupScene,
+                                       nullptr,         nullptr, nullptr,         nullptr};
 
 const char* const menuDescription[9] = {
     "ゲームオーバーになるまでプレイするモードです。\n高得点を狙え！！",
@@ -175,6 +178,8 @@ bool Dispatch() {
     }
     Scene next = modeEntryScene[gameMode];
     if (next != nullptr && (gameMode == endlessMode || gameMode == puzzleMode || gameMode == practiceMode)) PrepareMatchEntry();
+    // The picker marks the problems the player has solved.
+    if (next != nullptr && gameMode == puzzleMode) ReadClearFile(clearTables);
     if (next == nullptr) {
         // Not built yet: open the menu again where it was.
         currentScene = MainMenuScene;

@@ -6,7 +6,7 @@
 #include "match/gravity_rise.h"
 #include "match/hud_parts.h"
 #include "match/match_state.h"
-#include "match/puzzle_fields.h"
+#include "match/puzzle_rules.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
@@ -95,7 +95,7 @@ void NoticeEmptiedBoard(int p) {
     if (pl.bonusState != 0 || pl.dropPhase >= 2 || matchStarted != 1 || !FieldEmpty(p)) return;
     if (gameMode == endlessMode) {
         pl.bonusState = 1;
-    } else if (gameMode == puzzleMode && puzzleGoalType == 0) {
+    } else if (gameMode == puzzleMode && PuzzleGoalType() == 0) {
         matchState = 1;
         matchEnd = 1;
     }

@@ -2,7 +2,7 @@
 
 #include "match/match_state.h"
 #include "match/player_update.h"
-#include "match/puzzle_fields.h"
+#include "match/puzzle_rules.h"
 #include "match/score.h"
 #include "match/vanish_rule.h"
 #include "shell/game_mode.h"
@@ -31,10 +31,10 @@ void ForEachLineCell(const LineCells& line, Visit visit) {
 void TestPuzzleGoal(const Player& pl) {
     if (gameMode != puzzleMode) return;
     bool met = false;
-    switch (puzzleGoalType) {
-        case 1: met = pl.chain >= puzzleGoalValue; break;
-        case 2: met = panelsCleared >= puzzleGoalValue; break;
-        case 3: met = pl.score >= puzzleGoalValue; break;
+    switch (PuzzleGoalType()) {
+        case 1: met = pl.chain >= PuzzleGoalValue(); break;
+        case 2: met = panelsCleared >= PuzzleGoalValue(); break;
+        case 3: met = pl.score >= PuzzleGoalValue(); break;
         default: break;  // type 0 (empty board) is the board pass's test
     }
     if (met) {

@@ -7,6 +7,8 @@
 #include "match/hud.h"
 #include "match/match_scene.h"
 #include "match/match_state.h"
+#include "match/puzzle_picker.h"
+#include "match/puzzle_rules.h"
 #include "match/start_sequence.h"
 #include "options/options_file.h"
 #include "platform/backend.h"
@@ -18,6 +20,7 @@
 #include "platform/surface.h"
 #include "platform/text.h"
 #include "platform/wipe.h"
+#include "puzzle/puzzle_file.h"
 #include "ranking/ranking_file.h"
 #include "setup/player_params.h"
 #include "shell/game_mode.h"
@@ -102,17 +105,17 @@ void PrepareMatchEntry() {
     skipPicker = 0;
 }
 
-void PuzzlePicker() {
-    // The puzzle tables and their picker come with the puzzle mode; until
-    // then a puzzle match starts straight away on an empty board.
-    skipPicker = 1;
-}
-
 void MatchSetupScene() {
     LoadSheets();
     LoadSounds();
     ReadOptionsFile();
     if (gameMode == endlessMode) ReadRankingFile(rankingTable);
+    if (gameMode == puzzleMode) {
+        // A missing file leaves every problem absent: the picker then offers
+        // nothing that can be started.
+        ReadPuzzleFile(puzzleTables);
+        UsePuzzleTarget();
+    }
     SetPlayerParameters();
     matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
     std::srand(static_cast<unsigned>(backend::CalendarSeconds()));
@@ -125,6 +128,7 @@ void MatchSetupScene() {
     clockMinutes = 0;
     clockSeconds = 0;
     ResetMatchValues();
+    if (gameMode == puzzleMode) ShowPuzzle(puzzleIndex);
 
     if (gameMode == endlessMode) {
         OpeningRise(static_cast<int8_t>(3 + 2 * options.difficulty));

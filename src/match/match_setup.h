@@ -8,6 +8,3 @@ void PrepareMatchEntry();
 // Loads the match's pictures and sounds, resets every value, raises the
 // opening rows, counts down and hands over to MatchScene.
 void MatchSetupScene();
-
-// Puzzle choice before a puzzle match (modal; presents its own frames).
-void PuzzlePicker();

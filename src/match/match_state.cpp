@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "match/puzzle_fields.h"
 #include "options/options_file.h"
 #include "setup/player_params.h"
 #include "shell/game_mode.h"
@@ -131,5 +130,4 @@ void ResetMatchRecords() {
 #define RESET_MATCH_VALUE(type, name, start) name = type{start};
     MATCH_VALUES(RESET_MATCH_VALUE)
 #undef RESET_MATCH_VALUE
-    ResetPuzzleFields();
 }

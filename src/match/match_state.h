@@ -6,7 +6,7 @@
 // setup (the players' parameters), options, shell, content and platform.
 //
 // A map of the folder, along the course of a match:
-//   records        match_state, puzzle_fields
+//   records        match_state, puzzle_rules (the problem being played)
 //   set-up, driver match_setup, start_sequence, match_scene, board_pass
 //   keys, board    player_update, controls.h, direction_keys, cursor, swap,
 //                  line_select, limit, ex_attack
@@ -211,6 +211,6 @@ int LimitFrames(int p);
 // Every value of a new match (the per-player records, the boards, the
 // process-wide values), as match set-up resets them.
 void ResetMatchValues();
-// Every record of the match engine back to its process start value (the
-// values above, the puzzle rules it plays by), as a fresh run has them.
+// Every record of the match engine back to its process start value, as a
+// fresh run has them.
 void ResetMatchRecords();

@@ -4,7 +4,7 @@
 #include "match/hud.h"
 #include "match/hud_parts.h"
 #include "match/match_state.h"
-#include "match/puzzle_fields.h"
+#include "match/puzzle_rules.h"
 
 namespace {
 
@@ -32,14 +32,14 @@ constexpr GoalLayout goalLayouts[4] = {
 };
 
 void DrawGoal() {
-    const int type = puzzleGoalType;
+    const int type = PuzzleGoalType();
     if (type <= 0 || type > 3) {
         DrawSheetPicture(goalClearAll, 290, 310);
         return;
     }
     const GoalLayout& g = goalLayouts[type];
     if (g.lead != nullptr) DrawSheetPicture(*g.lead, 290, 310);
-    const int32_t value = std::max(puzzleGoalValue, 0);
+    const int32_t value = std::max(PuzzleGoalValue(), 0);
     const int digits = std::clamp(DigitCount(value), g.minDigits, g.maxDigits);
     DrawNumber(value, 0, g.figureX, 315, digits, 0, 0);
     // The words follow the figure, 14 pixels further for every further place.
@@ -51,7 +51,7 @@ void DrawGoal() {
 }
 
 void DrawSwapLimit() {
-    const int allowance = puzzleSwapAllowance;
+    const int allowance = PuzzleSwapAllowance();
     if (allowance == -2) {
         DrawSheetPicture(swapNoneWord, 477, 400);
     } else if (allowance == -1) {

@@ -14,6 +14,8 @@
 #include "platform/surface.h"
 #include "platform/text.h"
 #include "platform/wipe.h"
+#include "puzzle/progress_file.h"
+#include "puzzle/puzzle_file.h"
 #include "ranking/name_entry.h"
 #include "ranking/ranking_file.h"
 #include "shell/game_mode.h"
@@ -92,9 +94,11 @@ void AnswerAfterWipe(int rankingSkipped) {
         if ((gameMode == endlessMode || gameMode == practiceMode) && options.soundOff == 0) RestartSound(bgmBuffer, true);
         bool again = true;
         if (gameMode == puzzleMode && matchEnd == 1) {
+            // The progress keeps the solve, and the most time left over.
+            RecordSolve(clearTables, puzzleIndex, clockMinutes * 60 + clockSeconds);
             puzzleIndex = static_cast<int8_t>(puzzleIndex + 1);
-            // Past the last problem there is nothing left to play.
-            if (puzzleIndex > 99) {
+            // Past the last present problem there is nothing left to play.
+            if (puzzleIndex >= puzzleCount || !PuzzlePresent(puzzleTables, puzzleIndex)) {
                 AllPuzzlesPlayed(rankingSkipped);
                 again = false;
             }

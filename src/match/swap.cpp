@@ -1,7 +1,7 @@
 #include "match/controls.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
-#include "match/puzzle_fields.h"
+#include "match/puzzle_rules.h"
 #include "shell/game_mode.h"
 
 namespace {
@@ -51,13 +51,13 @@ bool SwapKey(int p) {
     if (AnyPaused() || pl.lineState != -1 || pl.cursorY >= 15 || pl.moveOffset != 0) return true;
 
     if (pl.swapLatch == 0 && pl.swapState == 0) {
-        if (gameMode == puzzleMode && (puzzleSwapAllowance == -2 || puzzleSwapAllowance == 0)) return false;
+        if (gameMode == puzzleMode && (PuzzleSwapAllowance() == -2 || PuzzleSwapAllowance() == 0)) return false;
         if (HoldsPanel(Cell(p, pl.cursorY, pl.cursorX))) {
             pl.swapLatch = 1;
             pl.swapState = 1;
             pl.swapFirstX = pl.cursorX;
             pl.swapFirstY = pl.cursorY;
-            if (gameMode == puzzleMode && puzzleSwapAllowance > 0) --puzzleSwapAllowance;
+            if (gameMode == puzzleMode && PuzzleSwapAllowance() > 0) --PuzzleSwapAllowance();
         }
         return true;
     }

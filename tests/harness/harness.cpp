@@ -12,6 +12,7 @@
 #include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/platform_reset.h"
+#include "puzzle/progress_file.h"
 #include "ranking/name_entry.h"
 #include "setup/player_params.h"
 #include "shell/game_loop.h"
@@ -60,6 +61,7 @@ void ResetRecords() {
     ResetShellRecords();
     ResetOptionsRecords();
     ResetSetupRecords();
+    ResetPuzzleRecords();
     ResetRankingRecords();
     ResetMatchRecords();
     ResetFrontEndRecords();

@@ -2,7 +2,7 @@
 
 #include "match/board_pass.h"
 #include "match/hud_test_util.h"
-#include "match/puzzle_fields.h"
+#include "match/puzzle_rules.h"
 
 namespace {
 
@@ -171,10 +171,10 @@ TEST(EmptiedBoard, NotWhilePanelsFallOrBeforeTheStart) {
 
 TEST(EmptiedBoard, SolvesAClearAllPuzzleOnly) {
     FreshMatch(puzzle);
-    puzzleGoalType = 1;
+    PuzzleGoalType() = 1;
     Pass();
     EXPECT_EQ(matchState, 0);
-    puzzleGoalType = 0;
+    PuzzleGoalType() = 0;
     Pass();
     EXPECT_EQ(matchState, 1);
     EXPECT_EQ(matchEnd, 1);

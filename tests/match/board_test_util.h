@@ -9,7 +9,7 @@
 #include "frontend/main_menu.h"
 #include "harness/harness.h"
 #include "match/match_state.h"
-#include "match/puzzle_fields.h"
+#include "match/puzzle_rules.h"
 #include "match/vanish_test_util.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
@@ -71,7 +71,7 @@ inline void FreshBoard(int mode, int difficulty = 1) {
     options.difficulty = static_cast<int8_t>(difficulty);
     twoPlayers = mode == versus ? 1 : 0;
     matchStarted = 1;
-    puzzleSwapAllowance = -1;
+    PuzzleSwapAllowance() = -1;
     for (int p = 0; p < 2; ++p) {
         playerParams[p][paramSpeed] = 2;
         playerParams[p][paramLuck] = 5;

@@ -11,7 +11,7 @@
 #include "frontend/main_menu.h"
 #include "harness/harness.h"
 #include "match/match_state.h"
-#include "match/puzzle_fields.h"
+#include "match/puzzle_rules.h"
 #include "match/vanish_test_util.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
@@ -133,9 +133,9 @@ inline void FreshMatch(int mode, int difficulty = 1) {
     options = defaultOptions;
     options.difficulty = static_cast<int8_t>(difficulty);
     twoPlayers = mode == versus ? 1 : 0;
-    puzzleGoalType = 0;
-    puzzleGoalValue = 0;
-    puzzleSwapAllowance = -1;
+    PuzzleGoalType() = 0;
+    PuzzleGoalValue() = 0;
+    PuzzleSwapAllowance() = -1;
     for (int p = 0; p < 2; ++p) {
         playerParams[p][paramSpeed] = 2;
         playerParams[p][paramLuck] = 5;

@@ -572,27 +572,27 @@ TEST(BoardActions, SwapAfterACancelledOneCarriesOnFromTheOldStep) {
 TEST(BoardActions, PuzzleSwapAllowance) {
     for (int allowance : {0, -2}) {
         FreshBoard(puzzle);
-        puzzleSwapAllowance = static_cast<int8_t>(allowance);
+        PuzzleSwapAllowance() = static_cast<int8_t>(allowance);
         PutRow(0, 2, 0, {3});
         PlaceCursor(0, 0, 2);
         Press('X');
         EXPECT_FALSE(SwapKey(0)) << allowance;
         EXPECT_EQ(players[0].swapState, 0);
-        EXPECT_EQ(puzzleSwapAllowance, allowance);
+        EXPECT_EQ(PuzzleSwapAllowance(), allowance);
     }
     FreshBoard(puzzle);
-    puzzleSwapAllowance = 1;
+    PuzzleSwapAllowance() = 1;
     PutRow(0, 2, 0, {3, 4});
     PickSwap(0, 2, 1, 2);
     EXPECT_EQ(players[0].swapState, 2);
-    EXPECT_EQ(puzzleSwapAllowance, 0);
+    EXPECT_EQ(PuzzleSwapAllowance(), 0);
 
     FreshBoard(puzzle);
-    puzzleSwapAllowance = -1;
+    PuzzleSwapAllowance() = -1;
     PutRow(0, 2, 0, {3, 4});
     PickSwap(0, 2, 1, 2);
     EXPECT_EQ(players[0].swapState, 2);
-    EXPECT_EQ(puzzleSwapAllowance, -1);
+    EXPECT_EQ(PuzzleSwapAllowance(), -1);
 }
 
 TEST(BoardActions, SwapAndSelectIgnoreRowFifteen) {

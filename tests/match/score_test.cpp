@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "match/match_state.h"
-#include "match/puzzle_fields.h"
+#include "match/puzzle_rules.h"
 #include "match/score.h"
 #include "match/vanish_rule.h"
 #include "match/vanish_test_util.h"
@@ -133,8 +133,8 @@ TEST(Score, HugeLineCreditedWithItsCarry) {
 
 TEST(Score, PuzzleGoalsAreTestedAtEachCompletion) {
     FreshMatch(puzzle, 3);
-    puzzleGoalType = 1;
-    puzzleGoalValue = 2;
+    PuzzleGoalType() = 1;
+    PuzzleGoalValue() = 2;
     StartClear({3, 4, 3});
     RunClear();
     EXPECT_EQ(matchState, 0);
@@ -144,8 +144,8 @@ TEST(Score, PuzzleGoalsAreTestedAtEachCompletion) {
     EXPECT_EQ(matchEnd, 1);
 
     FreshMatch(puzzle, 3);
-    puzzleGoalType = 2;
-    puzzleGoalValue = 5;
+    PuzzleGoalType() = 2;
+    PuzzleGoalValue() = 5;
     StartClear({3, 4, 3});
     RunClear();
     EXPECT_EQ(matchState, 0);
@@ -154,16 +154,16 @@ TEST(Score, PuzzleGoalsAreTestedAtEachCompletion) {
     EXPECT_EQ(matchState, 1) << "seven panels cleared";
 
     FreshMatch(puzzle, 3);
-    puzzleGoalType = 3;
-    puzzleGoalValue = 40;
+    PuzzleGoalType() = 3;
+    PuzzleGoalValue() = 40;
     StartClear({3, 4, 3});  // 36 x 1.1 = 39 points, x 4
     RunClear();
     EXPECT_EQ(players[0].score, 156);
     EXPECT_EQ(matchState, 1);
 
     FreshMatch(puzzle, 3);
-    puzzleGoalType = 0;  // empty board: not tested here
-    puzzleGoalValue = 0;
+    PuzzleGoalType() = 0;  // empty board: not tested here
+    PuzzleGoalValue() = 0;
     StartClear({3, 4, 3});
     RunClear();
     EXPECT_EQ(matchState, 0);
