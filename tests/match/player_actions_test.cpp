@@ -595,6 +595,22 @@ TEST(BoardActions, PuzzleSwapAllowance) {
     EXPECT_EQ(PuzzleSwapAllowance(), -1);
 }
 
+TEST(BoardActions, AnAllowanceOfThreeRefusesTheFourthPick) {
+    FreshBoard(puzzle);
+    PuzzleSwapAllowance() = 3;
+    PutRow(0, 2, 0, {3, 4});
+    for (int pick = 1; pick <= 4; ++pick) {
+        players[0].swapState = 0;  // the last swap is over
+        PlaceCursor(0, 0, 2);
+        Press('X');
+        SwapKey(0);
+        Lift('X');
+        SwapKey(0);
+        EXPECT_EQ(players[0].swapState, pick <= 3 ? 1 : 0) << "pick " << pick;
+        EXPECT_EQ(PuzzleSwapAllowance(), pick <= 3 ? 3 - pick : 0) << "pick " << pick;
+    }
+}
+
 TEST(BoardActions, SwapAndSelectIgnoreRowFifteen) {
     FreshBoard(endless);
     FillRows(0, 13, 14, 2);

@@ -68,6 +68,7 @@ void PresentFrame(const uint8_t* pixels, const Rgb (&palette)[256], uint32_t) {
     state.nowMs = virtualBackend::RefreshTime(state.refreshIndex);
     // Modal loops read keys between their own presents.
     virtualBackend::ApplyKeyScript();
+    if (state.afterPresent != nullptr) state.afterPresent();
 }
 
 uint32_t Milliseconds() { return state.nowMs; }

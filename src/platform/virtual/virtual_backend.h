@@ -47,6 +47,9 @@ struct State {
     int64_t calendarSeconds = 1'800'000'000;
     bool recordFrames = true;      // benchmarks switch the frame copy off
     int voicePlaying[5] = {};      // 1 while a slot's voice sounds (looping or once)
+    // Called after every presented frame (when set), so a test can look at
+    // the frames of a modal loop that runs inside one scene call.
+    void (*afterPresent)() = nullptr;
 };
 
 extern State state;

@@ -1,0 +1,68 @@
+#pragma once
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "harness/harness.h"
+#include "platform/virtual/virtual_backend.h"
+#include "puzzle/puzzle_file.h"
+
+// Puzzle files and key scripts for the puzzle tests.
+namespace puzzleTest {
+
+inline std::string DataPath(const char* name) { return harness::WorkDir() + "/Data/" + name; }
+
+inline std::vector<uint8_t> ReadRaw(const char* name) {
+    std::ifstream in(DataPath(name), std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void WriteRaw(const char* name, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(DataPath(name), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Every problem absent.
+inline PuzzleFile NoProblems() {
+    PuzzleFile t;
+    DefaultPuzzleFile(t);
+    return t;
+}
+
+// Problem i present with a time limit, an empty board and the goal to clear it.
+inline void Present(PuzzleFile& t, int i, int minutes = 1, int seconds = 0) {
+    t.minutes[i] = minutes;
+    t.seconds[i] = seconds;
+}
+
+// Cell (r, c) of problem i's board.
+inline int8_t& BoardCell(PuzzleFile& t, int i, int r, int c) { return t.boards[i][r * 7 + c]; }
+
+// Key changes at frames counted from now, applied in frame order.
+class KeyPlan {
+public:
+    // vk held at frame `at` (from now) for `frames` frames.
+    KeyPlan& Press(uint32_t at, int vk, uint32_t frames = 2) {
+        changes_.push_back({at, vk, true});
+        changes_.push_back({at + frames, vk, false});
+        return *this;
+    }
+    void Schedule() {
+        const uint32_t now = harness::Frames();
+        std::stable_sort(changes_.begin(), changes_.end(),
+                         [](const virtualBackend::KeyChange& a, const virtualBackend::KeyChange& b) { return a.frame < b.frame; });
+        for (auto c : changes_) {
+            c.frame += now;
+            virtualBackend::state.keyScript.push_back(c);
+        }
+        changes_.clear();
+    }
+
+private:
+    std::vector<virtualBackend::KeyChange> changes_;
+};
+
+}  // namespace puzzleTest
