@@ -114,7 +114,6 @@ void MatchSetupScene() {
         // A missing file leaves every problem absent: the picker then offers
         // nothing that can be started.
         ReadPuzzleFile(puzzleTables);
-        UsePuzzleTarget();
     }
     SetPlayerParameters();
     matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");

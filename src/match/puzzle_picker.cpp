@@ -97,5 +97,4 @@ void PuzzlePicker() {
         LoadSoundBuffer(seBuffer1, "Sound\\Count.wav");
         LoadSoundBuffer(seBuffer2, "Sound\\Pause.wav");
     }
-    UsePuzzleTarget();
 }

@@ -25,6 +25,5 @@ void ShowPuzzle(int index) {
     clockHours = 0;
     clockMinutes = puzzleTables.minutes[i];
     clockSeconds = puzzleTables.seconds[i];
+    options.targetSumOffset = static_cast<int8_t>(puzzleTables.targetSums[i] - 7);
 }
-
-void UsePuzzleTarget() { options.targetSumOffset = static_cast<int8_t>(puzzleTables.targetSums[Current()] - 7); }

@@ -12,8 +12,7 @@ int8_t& PuzzleGoalType();
 // What goal types 1..3 ask for at least.
 int32_t& PuzzleGoalValue();
 
-// Player 0's board becomes the problem's board and the clock its time limit.
+// Player 0's board becomes the problem's board, the clock its time limit,
+// and the total at which lines vanish its own: the options' total is set for
+// this match only (the options file keeps the player's).
 void ShowPuzzle(int index);
-// The lines of the problem vanish at its own total: the options' total is
-// set for this match only (the options file keeps the player's).
-void UsePuzzleTarget();
