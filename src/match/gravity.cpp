@@ -56,5 +56,5 @@ void ApplyGravity(int p) {
         pl.needsGravity = 0;
     }
     // The covering above painted over the line across the field's top.
-    if (gameMode != practiceMode) DrawTopLine(p);
+    if (gameMode != practiceMode) DrawTopLine(p, topLineStep);
 }

@@ -92,9 +92,8 @@ void CountPause(int p) {
 
 }  // namespace
 
-void DrawTopLine(int p) {
-    if (gameMode == practiceMode) return;
-    const int row = topLineFirstRow + std::clamp<int>(topLineStep, 0, topLineSteps - 1);
+void DrawTopLine(int p, int step) {
+    const int row = topLineFirstRow + std::clamp(step, 0, topLineSteps - 1);
     BlitStretched(&backBuffer, mainSheet, keyedStretch, 49 + boardShift * p, 85, 217 + boardShift * p, 88,
                   topLineLeft, row, topLineRight, row + 1);
 }
@@ -103,7 +102,7 @@ void DrawHud() {
     const uint32_t now = frameClock.now;
     const int last = twoPlayers == 1 ? 1 : 0;
     for (int p = 0; p <= last; ++p) {
-        DrawTopLine(p);
+        if (gameMode != practiceMode) DrawTopLine(p, topLineStep);
         DrawLimitGauge(p);
         DrawExGauge(p);
         DrawItemMarkers(p);

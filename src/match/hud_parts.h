@@ -1,18 +1,10 @@
 #pragma once
 #include <cstdint>
 
-#include "content/sheet_rect.h"
+#include "match/hud.h"
 
 // Pieces of the match display shared by its files (not for other parts of
 // the game: they use hud.h).
-
-// --- numbers.cpp
-// One digit glyph (0..9) in colour -1, 0 or 1 with its top-left at (x, y).
-void DrawGlyph(int digit, int colour, int x, int y);
-// A picture of mainSheet with its top-left at (x, y), colour key left out.
-void DrawSheetPicture(const SheetRect& picture, int x, int y);
-// Decimal places of a non-negative value (1 for 0).
-int DigitCount(int64_t value);
 
 // --- match_clock.cpp
 // The information box of the one-player modes: clock, best score, level,

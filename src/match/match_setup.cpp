@@ -28,18 +28,12 @@
 
 namespace {
 
-
-constexpr const char* backdropFiles[4] = {"Back\\screen1.bmp", "Back\\screen2.bmp", "Back\\screen3.bmp",
-                                          "Back\\screen4.bmp"};
-
 void LoadSheets() {
     CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
-    CreateSheet(backdropSurface, screenWidth, screenHeight);
     if (itemSheet == nullptr) CreateSheet(itemSheet, itemSheetLayout::width, itemSheetLayout::height);
     LoadBitmapToSurface(mainSheet, "Back\\Game.bmp");
     LoadBitmapToSurface(itemSheet, "Back\\Item.bmp");
-    const int pattern = options.backgroundPattern;
-    if (pattern >= 0 && pattern < 4) LoadBitmapToSurface(backdropSurface, backdropFiles[pattern]);
+    LoadChosenBackdrop();
 }
 
 // Sounds that steps of the match load into their slots later on (danger,
@@ -94,6 +88,14 @@ void ComposeBackground() {
 }
 
 }  // namespace
+
+void LoadChosenBackdrop() {
+    constexpr const char* backdropFiles[4] = {"Back\\screen1.bmp", "Back\\screen2.bmp", "Back\\screen3.bmp",
+                                              "Back\\screen4.bmp"};
+    CreateSheet(backdropSurface, screenWidth, screenHeight);
+    const int pattern = options.backgroundPattern;
+    if (pattern >= 0 && pattern < 4) LoadBitmapToSurface(backdropSurface, backdropFiles[pattern]);
+}
 
 void PrepareMatchEntry() {
     StopSound(bgmBuffer);

@@ -15,6 +15,30 @@
 
 namespace {
 
+// Opens the text drawing of a rounded box centred on (319, 239) and draws it
+// at its growth step, wx and wy pixels wider and taller per step; the box
+// grows one step per call. True when it is whole (the text may be drawn);
+// EndText closes the drawing.
+bool GrowBox(int wx, int wy) {
+    BeginText();
+    SelectBrush(blueBrush);
+    SelectFont(smallFont);
+    SelectPen(whitePen);
+    SetBkMode(bkTransparent);
+    SetTextColor(MakeRgb(255, 255, 255));
+    const int g = boxGrowth;
+    RoundRect(319 - wx * g, 239 - wy * g, 319 + wx * g, 239 + wy * g, 10, 10);
+    if (g < 10) {
+        ++boxGrowth;
+        return false;
+    }
+    return true;
+}
+
+void DrawMarker(int x, int y) {
+    const SheetRect& m = gameSheetLayout::pauseMarker;
+    BlitClipped(&backBuffer, x, y, mainSheet, keyedCopy, m.left, m.top, m.right, m.bottom);
+}
 
 void EndMenu() {
     pauseMenuCursor = 0;
@@ -118,33 +142,30 @@ void DrawPause() {
         return;
     }
     if (wipeState != 0 || !AnyPaused()) return;
-    const bool puzzle = gameMode == puzzleMode;
-    BeginText();
-    SelectBrush(blueBrush);
-    SelectFont(smallFont);
-    SelectPen(whitePen);
-    SetBkMode(bkTransparent);
-    SetTextColor(MakeRgb(255, 255, 255));
-    const int g = boxGrowth;
-    if (puzzle) RoundRect(319 - 10 * g, 239 - 4 * g, 319 + 10 * g, 239 + 4 * g, 10, 10);
-    else RoundRect(319 - 15 * g, 239 - 3 * g, 319 + 15 * g, 239 + 3 * g, 10, 10);
-    if (g < 10) {
-        ++boxGrowth;
-    } else if (puzzle) {
+    // The marker blinks with the pause counter.
+    const bool markerShown = players[0].paused % 40 < 20;
+    if (gameMode != puzzleMode) {
+        DrawQuestionBox("メニュー画面に戻りますか？", pauseMenuCursor, markerShown);
+        return;
+    }
+    const bool whole = GrowBox(10, 4);
+    if (whole) {
         DrawTextInRect("キャンセル", textCenter, 0, 205, 639, 225);
         DrawTextInRect("リトライ", textCenter, 0, 230, 639, 250);
         DrawTextInRect("もどる", textCenter, 0, 255, 639, 275);
-    } else {
-        DrawTextInRect("メニュー画面に戻りますか？", textCenter, 0, 215, 639, 235);
+    }
+    EndText();
+    if (whole && markerShown) DrawMarker(230, 203 + 25 * pauseMenuCursor);
+}
+
+void DrawQuestionBox(const char* question, int answer, bool markerShown) {
+    const bool whole = GrowBox(15, 3);
+    if (whole) {
+        DrawTextInRect(question, textCenter, 0, 215, 639, 235);
         DrawTextInRect("はい      いいえ", textCenter, 0, 243, 639, 263);
     }
     EndText();
-    if (g == 10 && players[0].paused % 40 < 20) {
-        const SheetRect& m = gameSheetLayout::pauseMarker;
-        const int x = puzzle ? 230 : 190 + 120 * pauseMenuCursor;
-        const int y = puzzle ? 203 + 25 * pauseMenuCursor : 241;
-        BlitClipped(&backBuffer, x, y, mainSheet, keyedCopy, m.left, m.top, m.right, m.bottom);
-    }
+    if (whole && markerShown) DrawMarker(190 + 120 * answer, 241);
 }
 
 void LeaveMatchWipe() {

@@ -13,5 +13,10 @@ void PauseMenuKeys(int p);
 void HoldPausedClocks();
 // PAUSE picture or the pause menus (end of DrawHud).
 void DrawPause();
+// The yes/no question of the practice pause (also the editor's questions):
+// the blue box grows one step per call (boxGrowth); once whole, the question
+// and "yes / no" are written and, when markerShown, the marker points at
+// answer (0 yes, 1 no).
+void DrawQuestionBox(const char* question, int answer, bool markerShown);
 // Closing the wipe after a leave; returns to the menu or the result screen.
 void LeaveMatchWipe();

@@ -45,10 +45,6 @@ void FramedBox(int left, int top, int right, int bottom, const SheetRect& inside
     TilePiece(frameBottomRight, right - edge, bottom - edge, right, bottom);
 }
 
-void Label(const SheetRect& picture, int x, int y) {
-    Blit(tileSurface, x, y, mainSheet, keyedCopy, picture.left, picture.top, picture.right, picture.bottom);
-}
-
 // The ears beside the top of board p that hold the two item icons and their
 // markers; the board's frame, painted after them, overlaps their inner side.
 void ItemSlotFrames(int p) {
@@ -60,7 +56,7 @@ void ItemSlotFrames(int p) {
 // Board p: the strip above the field where warnings of panels from above
 // appear, the field with its 13 rows, the limit gauge's groove and the NEXT
 // strip with the incoming row.
-void BoardFrame(int p) {
+void BoardFrame(int p, int chain) {
     const int left = 49 + boardShift * p;
     const int right = left + 24 * boardColumns;
     FramedBox(left - edge, -3, right + edge, 47, fieldTile);
@@ -70,7 +66,7 @@ void BoardFrame(int p) {
     // The groove the limit gauge and the chain window run in.
     BlitStretched(tileSurface, mainSheet, keyedStretch, left, 379, right, 386, fieldTile.left, fieldTile.top + 8,
                   fieldTile.right, fieldTile.top + 15);
-    const int chain = std::clamp<int>(playerParams[p][paramChain], 0, 5);
+    chain = std::clamp(chain, 0, 5);
     if (chain < 5) {
         // A shorter limit: the groove ends where the gauge does.
         BlitStretched(tileSurface, mainSheet, keyedStretch, 217 - 6 * (5 - chain) + boardShift * p, 379,
@@ -87,27 +83,27 @@ void ScoreBar(int p) {
 
 void EndlessBoxes() {
     FramedBox(232, 126, 265, 440, fillTile);
-    for (int i = 0; i < 15; ++i) Label(endlessExBack, 239, 133 + 20 * i);
+    for (int i = 0; i < 15; ++i) PaintLabel(endlessExBack, 239, 133 + 20 * i);
     FramedBox(291, 166, 629, 478, fillTile);
-    Label(clockLabel, 314, 200);
-    Label(bestScoreLabel, 314, 240);
-    Label(levelLabel, 314, 280);
-    Label(longestChainLabel, 314, 320);
-    Label(attackMeterLabel, 314, 360);
+    PaintLabel(clockLabel, 314, 200);
+    PaintLabel(bestScoreLabel, 314, 240);
+    PaintLabel(levelLabel, 314, 280);
+    PaintLabel(longestChainLabel, 314, 320);
+    PaintLabel(attackMeterLabel, 314, 360);
 }
 
 void PracticeBoxes() {
     FramedBox(291, 166, 629, 358, fillTile);
-    Label(clockLabel, 314, 209);
-    Label(levelLabel, 314, 252);
-    Label(longestChainLabel, 314, 292);
+    PaintLabel(clockLabel, 314, 209);
+    PaintLabel(levelLabel, 314, 252);
+    PaintLabel(longestChainLabel, 314, 292);
 }
 
 void PuzzleBoxes() {
     FramedBox(319, 66, 561, 186, fillTile);
     FramedBox(271, 252, 609, 468, fillTile);
-    Label(clockLabel, 344, 100);
-    Label(panelsClearedLabel, 344, 130);
+    PaintLabel(clockLabel, 344, 100);
+    PaintLabel(panelsClearedLabel, 344, 130);
 }
 
 void VersusBoxes() {
@@ -115,12 +111,12 @@ void VersusBoxes() {
         if (itemUseOff[p] != 0) continue;
         const int x = 144 * p;
         FramedBox(x + 232, 193, x + 265, 357, fillTile);
-        for (int i = 0; i < 15; ++i) Label(versusExBack, x + 239, 200 + 10 * i);
+        for (int i = 0; i < 15; ++i) PaintLabel(versusExBack, x + 239, 200 + 10 * i);
     }
     FramedBox(260, 395, 332, 425, fillTile);
     FramedBox(310, 430, 382, 460, fillTile);
-    Label(winLabel, 300, 400);
-    Label(winLabel, 350, 435);
+    PaintLabel(winLabel, 300, 400);
+    PaintLabel(winLabel, 350, 435);
 }
 
 }  // namespace
@@ -129,8 +125,7 @@ void PaintPlayfieldFrame() {
     const int last = gameMode == versusMode ? 1 : 0;
     for (int p = 0; p <= last; ++p) {
         if (gameMode == endlessMode || gameMode == versusMode) ItemSlotFrames(p);
-        BoardFrame(p);
-        ScoreBar(p);
+        PaintBoardFrame(p, playerParams[p][paramChain]);
     }
     switch (gameMode) {
         case endlessMode: EndlessBoxes(); break;
@@ -139,6 +134,17 @@ void PaintPlayfieldFrame() {
         case practiceMode: PracticeBoxes(); break;
         default: break;
     }
+}
+
+void PaintBoardFrame(int p, int chain) {
+    BoardFrame(p, chain);
+    ScoreBar(p);
+}
+
+void PaintInfoBox(int left, int top, int right, int bottom) { FramedBox(left, top, right, bottom, fillTile); }
+
+void PaintLabel(const SheetRect& picture, int x, int y) {
+    Blit(tileSurface, x, y, mainSheet, keyedCopy, picture.left, picture.top, picture.right, picture.bottom);
 }
 
 void PaintItemIcons() {

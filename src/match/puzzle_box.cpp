@@ -31,49 +31,51 @@ constexpr GoalLayout goalLayouts[4] = {
     {nullptr, 276, 4, 7, 4, {&goalPointsWord, &goalOrMoreWord, &goalEarnWord, &goalExclaim}},
 };
 
-void DrawGoal() {
-    const int type = PuzzleGoalType();
+void DrawGoal(int type, int32_t goalValue, int dy) {
     if (type <= 0 || type > 3) {
-        DrawSheetPicture(goalClearAll, 290, 310);
+        DrawSheetPicture(goalClearAll, 290, 310 + dy);
         return;
     }
     const GoalLayout& g = goalLayouts[type];
-    if (g.lead != nullptr) DrawSheetPicture(*g.lead, 290, 310);
-    const int32_t value = std::max(PuzzleGoalValue(), 0);
+    if (g.lead != nullptr) DrawSheetPicture(*g.lead, 290, 310 + dy);
+    const int32_t value = std::max(goalValue, 0);
     const int digits = std::clamp(DigitCount(value), g.minDigits, g.maxDigits);
-    DrawNumber(value, 0, g.figureX, 315, digits, 0, 0);
+    DrawNumber(value, 0, g.figureX, 315 + dy, digits, 0, 0);
     // The words follow the figure, 14 pixels further for every further place.
     int x = g.figureX + glyphStep * (digits + 1) + 2;
     for (int i = 0; i < g.tailCount; ++i) {
-        DrawSheetPicture(*g.tail[i], x, 310);
+        DrawSheetPicture(*g.tail[i], x, 310 + dy);
         x += g.tail[i]->Width();
     }
 }
 
-void DrawSwapLimit() {
-    const int allowance = PuzzleSwapAllowance();
+void DrawSwapLimit(int allowance, int dy) {
     if (allowance == -2) {
-        DrawSheetPicture(swapNoneWord, 477, 400);
+        DrawSheetPicture(swapNoneWord, 477, 400 + dy);
     } else if (allowance == -1) {
-        DrawSheetPicture(swapFreeWord, 477, 400);
+        DrawSheetPicture(swapFreeWord, 477, 400 + dy);
     } else if (allowance >= 0) {
         const int digits = std::min(DigitCount(allowance), 3);
-        DrawSheetPicture(swapWord, 470, 400);
-        if (allowance == 0) DrawGlyph(0, 0, 511 + glyphStep, 405);
-        else DrawNumber(allowance, 0, 511, 405, digits, 0, 0);
-        DrawSheetPicture(swapTimesWord, 511 + glyphStep * (digits + 1) + 2, 400);
+        DrawSheetPicture(swapWord, 470, 400 + dy);
+        if (allowance == 0) DrawGlyph(0, 0, 511 + glyphStep, 405 + dy);
+        else DrawNumber(allowance, 0, 511, 405 + dy, digits, 0, 0);
+        DrawSheetPicture(swapTimesWord, 511 + glyphStep * (digits + 1) + 2, 400 + dy);
     }
 }
 
 }  // namespace
 
+void DrawPuzzleRules(int goalType, int32_t goalValue, int targetSum, int swapLimit, int dy) {
+    DrawGoal(goalType, goalValue, dy);
+    DrawSheetPicture(sumWord, 325, 370 + dy);
+    DrawNumber(targetSum, 0, 365, 374 + dy, 2, 0, 0);
+    DrawSheetPicture(sumTailWord, 410, 370 + dy);
+    DrawSwapLimit(swapLimit, dy);
+}
+
 void DrawPuzzleBox() {
     const int number = std::clamp(puzzleIndex + 1, 1, 100);
     DrawSheetPicture(problemLabel, 360, 280);
     DrawNumber(number, 0, 440, 283, DigitCount(number), 0, 0);
-    DrawGoal();
-    DrawSheetPicture(sumWord, 325, 370);
-    DrawNumber(TargetTotal(), 0, 365, 374, 2, 0, 0);
-    DrawSheetPicture(sumTailWord, 410, 370);
-    DrawSwapLimit();
+    DrawPuzzleRules(PuzzleGoalType(), PuzzleGoalValue(), TargetTotal(), PuzzleSwapAllowance(), 0);
 }
