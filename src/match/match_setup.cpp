@@ -135,9 +135,9 @@ void MatchSetupScene() {
         OpeningRise(static_cast<int8_t>(3 + 2 * options.difficulty));
     } else if (gameMode == puzzleMode) {
         if (skipPicker == 0) {
-            PuzzlePicker();
-            // Left from the picker: the wipe finishes on the next call.
-            if (wipeState > 0) return;
+            // Left from the picker (its wipe finishes on the next call) or
+            // the window closed: no match.
+            if (!PuzzlePicker()) return;
         } else {
             OpeningRise(0);
         }

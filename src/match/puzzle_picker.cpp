@@ -16,6 +16,7 @@
 #include "platform/wipe.h"
 #include "puzzle/progress_file.h"
 #include "puzzle/puzzle_file.h"
+#include "shell/game_loop.h"
 #include "shell/menu_input.h"
 #include "shell/scene_links.h"
 
@@ -43,7 +44,7 @@ void Browse(int delta) {
 
 }  // namespace
 
-void PuzzlePicker() {
+bool PuzzlePicker() {
     ShowPuzzle(puzzleIndex);
     int8_t holdCounter = 0;
     // A start key still held from the menu's decision does not start a
@@ -51,6 +52,9 @@ void PuzzlePicker() {
     bool startLatch = StartHeld();
     bool chosen = false;
     while (!chosen) {
+        // The player may wait here for long: keys and the window's close
+        // come in as in the main loop.
+        if (!ModalLoopPass()) return false;
         Blit(&backBuffer, 0, 0, tileSurface, keyedCopy, 0, 0, screenWidth, screenHeight);
         BoardPass();
         DrawHud();
@@ -60,7 +64,7 @@ void PuzzlePicker() {
                 sceneLinks.returnToMainMenu();
                 versusWins[0] = 0;
                 versusWins[1] = 0;
-                return;
+                return false;
             }
         } else if (wipeState == 2) {
             StripeWipe(1);
@@ -69,7 +73,7 @@ void PuzzlePicker() {
                 wipeState = 1;
                 if (options.soundOff == 0) LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
                 RestartSound(seBuffer2, false);
-                return;
+                return false;
             }
             const bool left = LeftHeld();
             const bool right = RightHeld();
@@ -97,4 +101,5 @@ void PuzzlePicker() {
         LoadSoundBuffer(seBuffer1, "Sound\\Count.wav");
         LoadSoundBuffer(seBuffer2, "Sound\\Pause.wav");
     }
+    return true;
 }

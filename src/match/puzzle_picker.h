@@ -1,7 +1,7 @@
 #pragma once
 
 // The choice of a problem before a puzzle match: a modal loop inside the
-// match set-up that presents its own frames and returns when a present
-// problem has been chosen (skipPicker then 1) or the player has left (a wipe
-// is then running).
-void PuzzlePicker();
+// match set-up that presents its own frames. True when a present problem has
+// been chosen (skipPicker then 1); false when the player has left (a wipe is
+// then running) or closed the window (the farewell is then the scene).
+bool PuzzlePicker();

@@ -30,6 +30,12 @@ bool RunLoopPass() {
     return !quitPosted;
 }
 
+bool ModalLoopPass() {
+    if (!backend::PumpEvents()) return true;
+    WindowClosed();
+    return false;
+}
+
 int RunGame(Scene first) {
     StartGame(first);
     while (RunLoopPass()) {

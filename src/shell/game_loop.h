@@ -10,5 +10,11 @@ void StartGame(Scene first);
 // Returns false when the game has ended.
 bool RunLoopPass();
 
+// For a scene that runs a loop of its own (a modal loop that waits for the
+// player): handles the window's events as the main loop does. False when
+// the window was closed: the farewell is then the current scene, and the
+// loop must end without storing another.
+bool ModalLoopPass();
+
 // Start-up, then the loop until the shutdown scene ends it. Returns the exit code.
 int RunGame(Scene first);

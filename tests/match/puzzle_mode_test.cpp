@@ -18,6 +18,7 @@
 #include "puzzle/puzzle_file.h"
 #include "puzzle/puzzle_test_util.h"
 #include "ranking/name_entry.h"
+#include "shell/farewell.h"
 #include "shell/game_mode.h"
 #include "shell/scene.h"
 
@@ -136,6 +137,24 @@ TEST(PuzzlePicker, WithoutProblemsNothingStartsAndEscapeLeaves) {
     ASSERT_TRUE(harness::RunUntil([] { return At(MainMenuScene); }));
     EXPECT_EQ(matchStarted, 0);
     EXPECT_TRUE(harness::Played("Opening.wav", 0, true));
+}
+
+void CloseTheWindow() {
+    if (harness::Frames() % 100 == 0) virtualBackend::state.windowCloseRequested = true;
+}
+
+// The picker waits for the player as long as he likes: closing the window
+// there says goodbye like anywhere else.
+TEST(PuzzlePicker, ClosingTheWindowLeavesForTheFarewell) {
+    PuzzleFile problems = NoProblems();
+    Present(problems, 0);
+    ChoosePuzzle(&problems);
+    virtualBackend::state.afterPresent = CloseTheWindow;
+    harness::Pass();
+    virtualBackend::state.afterPresent = nullptr;
+    EXPECT_TRUE(At(ExitScene));
+    EXPECT_EQ(matchStarted, 0);
+    EXPECT_TRUE(harness::RunUntil([] { return !harness::Pass(); }, 100000)) << "the game ends";
 }
 
 // Waits for a solved problem's CLEAR! and answers it with the decide key.
