@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Process CPU (utime+stime of all threads, percent of one core) and own memory
-# (RssAnon) of the real game under Xvfb on its title screen, main menu and
-# in an endless match.
+# (RssAnon) of the real game under Xvfb on its title screen, main menu, in an
+# endless match, a puzzle match and the puzzle editor.
 # Usage: bench/measure_binary.sh build/game/sumline
 set -euo pipefail
 binary=$(readlink -f "$1")
@@ -9,6 +9,15 @@ game_dir=$(dirname "$binary")
 work=$(mktemp -d)
 trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/Data"
+# One puzzle problem: a single panel (so it is not solved at once) and 5:00.
+ff() { head -c "$1" /dev/zero | tr '\0' '\377'; }
+zero() { head -c "$1" /dev/zero; }
+{
+  ff 17; printf '\003'; ff 10482   # boards: problem 1 has a 3 at row 2, column 3
+  head -c 100 /dev/zero | tr '\0' '\007'  # target sums 7
+  ff 100; zero 100; zero 400; zero 400     # no swap limit, goal 0, values, seconds
+  printf '\005\000\000\000'; zero 396    # minutes
+} > "$work/Data/PZL.dat"
 ln -s "$game_dir/Back" "$work/Back"
 ln -s "$game_dir/Sound" "$work/Sound"
 display=:$((200 + RANDOM % 100))
@@ -30,8 +39,23 @@ sample() {  # label seconds
 sleep 8.5            # logo sequence and the title's opening wipe
 sample title 12
 xdotool key x
-sleep 2
+sleep 4
 sample "main menu" 30
 xdotool key x        # endless, the first tile
 sleep 12             # opening rows and countdown
 sample "endless" 30
+press() { xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"; sleep 0.4; }
+press Escape         # back to the menu
+sleep 3
+press Right          # puzzle
+press x              # the picker
+sleep 3
+press x              # the first problem
+sleep 6              # countdown
+sample "puzzle" 20
+press Escape
+sleep 3
+press Right          # the editor
+press x
+sleep 3
+sample "editor" 20
