@@ -15,6 +15,7 @@
 #include "platform/text.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
+#include "puzzle/editor/editor_scene.h"
 #include "puzzle/progress_file.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
@@ -23,8 +24,8 @@
 MainMenuState mainMenuState;
 // Endless, puzzle and practice start a match; the other modes arrive with
 // their screens.
-Scene modeEntryScene[gameModeCount] = {MatchSetupScene, nullptr, MatchSetupScene, MatchSetupScene,
-                                       nullptr,         nullptr, nullptr,         nullptr};
+Scene modeEntryScene[gameModeCount] = {MatchSetupScene,  nullptr, MatchSetupScene, MatchSetupScene,
+                                       EditorEnterScene, nullptr, nullptr,         nullptr};
 
 const char* const menuDescription[9] = {
     "ゲームオーバーになるまでプレイするモードです。\n高得点を狙え！！",
@@ -180,6 +181,7 @@ bool Dispatch() {
     if (next != nullptr && (gameMode == endlessMode || gameMode == puzzleMode || gameMode == practiceMode)) PrepareMatchEntry();
     // The picker marks the problems the player has solved.
     if (next != nullptr && gameMode == puzzleMode) ReadClearFile(clearTables);
+    if (next != nullptr && gameMode == editorMode) PrepareEditorEntry();
     if (next == nullptr) {
         // Not built yet: open the menu again where it was.
         currentScene = MainMenuScene;

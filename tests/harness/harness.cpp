@@ -12,6 +12,7 @@
 #include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/platform_reset.h"
+#include "puzzle/editor/editor_state.h"
 #include "puzzle/progress_file.h"
 #include "ranking/name_entry.h"
 #include "setup/player_params.h"
@@ -62,6 +63,7 @@ void ResetRecords() {
     ResetOptionsRecords();
     ResetSetupRecords();
     ResetPuzzleRecords();
+    ResetEditorRecords();
     ResetRankingRecords();
     ResetMatchRecords();
     ResetFrontEndRecords();

@@ -1,7 +1,8 @@
 // Saves frames of the real scenes, driven through the test harness, as PNGs
-// to look at: the front end, an endless match and the practice pause.
+// to look at: the front end, an endless match, the practice pause, and the
+// puzzle editor with the problem it saved as the puzzle mode shows it.
 //
-//   sumline_shots [folder] [frontend|match|practice|all]
+//   sumline_shots [folder] [frontend|match|practice|editor|all]
 //
 // The folder defaults to /tmp; the set to all.
 #include <cstdio>
@@ -9,7 +10,10 @@
 
 #include "frontend/frontend_steps.h"
 #include "match/match_scene.h"
+#include "match/match_setup.h"
 #include "match/match_state.h"
+#include "puzzle/editor/editor_scene.h"
+#include "puzzle/editor/editor_state.h"
 #include "shell/farewell.h"
 #include "shell/game_mode.h"
 
@@ -89,6 +93,65 @@ bool Practice() {
     return true;
 }
 
+// Taps a key and gives the editor a few steps to take it.
+void EditorKey(int vk, int times = 1) {
+    for (int i = 0; i < times; ++i) {
+        harness::Tap(vk, 1);
+        harness::RunFrames(12);
+    }
+}
+
+// The editor: an empty problem, a built one with the goal field's hints,
+// the save question; then the saved problem in the puzzle mode.
+bool Editor() {
+    if (!BootToMenu()) return false;
+    gameMode = editorMode;
+    harness::Tap('X');
+    if (!harness::RunUntil([] { return At(EditorScene) && wipeState == 0; }, 2000000)) return false;
+    harness::RunFrames(2);
+    Save("editor_empty.png");
+    EditorKey('X', 3);       // a 2 at column 3, row 2
+    EditorKey(vkUp);
+    EditorKey('X', 6);       // a 5 above it
+    EditorKey(vkDown, 2);    // into the NEXT strip
+    EditorKey('X', 8);       // a 7
+    EditorKey('S');
+    EditorKey(vkRight, 3);   // problem 4
+    EditorKey(vkLeft, 3);    // back to problem 1
+    EditorKey('S');
+    EditorKey(vkRight, 6);   // 1:00
+    EditorKey('S');
+    EditorKey(vkRight, 3);   // a score goal
+    EditorKey(vkUp, 12);
+    EditorKey('S');
+    EditorKey(vkRight, 2);   // target 9
+    EditorKey('S');
+    EditorKey(vkRight, 3);   // 3 swaps
+    EditorKey('A', 2);
+    // A frame from the half second the hints show.
+    harness::RunUntil([] { return editorStepMark - editorHintMark > 100 && editorStepMark - editorHintMark < 400; });
+    Save("editor_goal.png");
+    EditorKey('C');
+    harness::RunFrames(12);
+    Save("editor_question.png");
+    EditorKey('C');
+    EditorKey('C');
+    if (!harness::RunUntil([] { return At(MainMenuScene) && wipeState == 0; }, 2000000)) return false;
+    gameMode = puzzleMode;
+    harness::Tap('X');
+    if (!harness::RunUntil([] { return At(MatchSetupScene); }, 2000000) || editorTables.minutes[0] != 1) return false;
+    // The picker runs inside the set-up; X, pressed once its wipe is open,
+    // starts the problem.
+    const uint32_t at = harness::Frames() + 60;
+    virtualBackend::state.keyScript.push_back({at, 'X', true});
+    virtualBackend::state.keyScript.push_back({at + 2, 'X', false});
+    harness::Pass();
+    if (!harness::RunUntil([] { return At(MatchScene); }, 2000000)) return false;
+    harness::RunMs(1000);
+    Save("editor_played.png");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,7 +161,8 @@ int main(int argc, char** argv) {
         const char* name;
         bool (*take)();
     };
-    const Shots shots[] = {{"frontend", FrontEnd}, {"match", EndlessMatch}, {"practice", Practice}};
+    const Shots shots[] = {{"frontend", FrontEnd}, {"match", EndlessMatch}, {"practice", Practice},
+                           {"editor", Editor}};
     bool known = false;
     bool ok = true;
     for (const Shots& s : shots) {
@@ -110,7 +174,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!known) {
-        std::fprintf(stderr, "usage: sumline_shots [folder] [frontend|match|practice|all]\n");
+        std::fprintf(stderr, "usage: sumline_shots [folder] [frontend|match|practice|editor|all]\n");
         return 2;
     }
     return ok && saved > 0 ? 0 : 1;

@@ -1,0 +1,6 @@
+#pragma once
+
+// The editor's keys, once per step, in their order: the cursor step under
+// way, Escape, C (the save and leave questions), the arrows, X Z A S, and
+// the wipe that leaves for the menu.
+void EditorInput();

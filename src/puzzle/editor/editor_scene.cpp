@@ -1,0 +1,71 @@
+#include "puzzle/editor/editor_scene.h"
+
+#include "content/game_sheet.h"
+#include "match/match_setup.h"
+#include "match/match_state.h"
+#include "options/options_file.h"
+#include "platform/bitmap_loader.h"
+#include "platform/blit.h"
+#include "platform/clock.h"
+#include "platform/present.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "puzzle/editor/editor_drawing.h"
+#include "puzzle/editor/editor_input.h"
+#include "puzzle/editor/editor_state.h"
+#include "puzzle/puzzle_file.h"
+#include "shell/menu_assets.h"
+#include "shell/menu_input.h"
+#include "shell/scene.h"
+#include "shell/scene_links.h"
+
+namespace {
+
+constexpr uint32_t stepMs = 20;
+
+}  // namespace
+
+void PrepareEditorEntry() {
+    StopSound(bgmBuffer);
+    EmptySoundSlot(bgmBuffer);
+    EmptySlot(mainSheet);
+    EmptySlot(backdropSurface);
+    EmptySlot(itemSheet);
+}
+
+void EditorEnterScene() {
+    CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
+    LoadBitmapToSurface(mainSheet, "Back\\Game.bmp");
+    LoadChosenBackdrop();
+    if (tileSurface == nullptr) CreateSheet(tileSurface, screenWidth, screenHeight);
+    Blit(tileSurface, 0, 0, backdropSurface, opaqueCopy, 0, 0, screenWidth, screenHeight);
+    PaintEditorFrame();
+    StartEditorValues();
+    // A missing file leaves every problem at its defaults.
+    ReadPuzzleFile(editorTables);
+    pauseMenuCursor = 0;
+    boxGrowth = 0;
+    editorStepMark = TimeGetTime();
+    editorHintMark = editorStepMark;
+    currentScene = EditorScene;
+}
+
+void EditorScene() {
+    const uint32_t now = TimeGetTime();
+    if (now - editorStepMark < stepMs) return;
+    editorStepMark = now;
+    Blit(&backBuffer, 0, 0, tileSurface, opaqueCopy, 0, 0, screenWidth, screenHeight);
+    DrawEditorBoard();
+    DrawEditorPanel();
+    EditorInput();
+    Present();
+}
+
+void LeaveEditor() {
+    // The menu's own sheet (the size the shell keeps for it), its sounds,
+    // and its music unless the sound is off.
+    ReloadTitleSheet();
+    LoadMenuSounds();
+    if (options.soundOff == 0) RestartSound(bgmBuffer, true);
+    currentScene = sceneLinks.mainMenu;
+}
