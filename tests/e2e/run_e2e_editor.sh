@@ -125,10 +125,5 @@ wait_until 15 menu_panel_shown || fail "the series did not end on the menu"
 [ "$(byte_at "$progress" 0)" = 1 ] || fail "problem 1 is not marked solved"
 pass "Data/CLEAR.dat (200 bytes) marks problem 1 solved"
 
-press Escape
-wait_until 5 title_is_open || fail "no title after leaving the menu"
-sleep 1
-press Escape
-wait_until 5 farewell_shown || fail "no farewell"
-expect_exit_code_zero
+leave_through_the_title
 echo "e2e editor: all stages passed in $((SECONDS - started)) s; screenshots in $work/shots"

@@ -116,10 +116,5 @@ first_name=$(od -An -t u1 -j 1600 -N 4 "$ranking" | tr -s ' ' | sed 's/^ //')
 pass "Data/ED.dat holds the entry (score $first_score, name CAAA)"
 
 # Leave: back to the title, end, farewell, exit code 0.
-press Escape
-wait_until 5 title_is_open || fail "no title after leaving the menu"
-sleep 1
-press Escape
-wait_until 5 farewell_shown || fail "no farewell"
-expect_exit_code_zero
+leave_through_the_title
 echo "e2e match: all stages passed; screenshots in $work/shots"

@@ -58,6 +58,17 @@ stop_all() {
 }
 
 # Waits for the game to end by itself and checks its exit code.
+# From the open main menu: back to the title, its end choice, the farewell,
+# and the game's exit with code 0.
+leave_through_the_title() {
+  press Escape
+  wait_until 5 title_is_open || fail "no title after leaving the menu"
+  sleep 1
+  press Escape
+  wait_until 5 farewell_shown || fail "no farewell"
+  expect_exit_code_zero
+}
+
 expect_exit_code_zero() {
   local code="" _
   for _ in $(seq 1 100); do

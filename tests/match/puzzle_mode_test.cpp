@@ -43,20 +43,6 @@ void ChoosePuzzle(const PuzzleFile* problems, const ClearFile* progress = nullpt
     ASSERT_TRUE(harness::RunUntil([] { return At(MatchSetupScene); }));
 }
 
-// True when the picture stands at (x, y) of the last frame (its transparent
-// pixels aside).
-bool PictureShown(const SheetRect& r, int x, int y) {
-    int matched = 0;
-    for (int sy = r.top; sy < r.bottom; ++sy)
-        for (int sx = r.left; sx < r.right; ++sx) {
-            const uint8_t v = mainSheet->pixels[sy * mainSheet->width + sx];
-            if (v == colorKey) continue;
-            if (harness::PixelAt(x + sx - r.left, y + sy - r.top) != v) return false;
-            ++matched;
-        }
-    return matched > 0;
-}
-
 // What the picker showed on each frame.
 struct PickerFrame {
     int index;

@@ -21,6 +21,7 @@ namespace {
 
 using frontendSteps::At;
 using puzzleTest::DataPath;
+using puzzleTest::PictureShown;
 using puzzleTest::ReadRaw;
 
 // Boots and opens the editor as the main menu hands it over (wipe closed,
@@ -45,20 +46,6 @@ int Plays(const char* file, int slot) {
     for (const auto& e : harness::SoundLog())
         n += e.call == virtualBackend::SoundCall::play && e.slot == slot && harness::SoundName(e) == file ? 1 : 0;
     return n;
-}
-
-// True when the picture stands at (x, y) of the last frame, its
-// transparent pixels aside.
-bool PictureShown(const SheetRect& r, int x, int y) {
-    int matched = 0;
-    for (int sy = r.top; sy < r.bottom; ++sy)
-        for (int sx = r.left; sx < r.right; ++sx) {
-            const uint8_t v = mainSheet->pixels[sy * mainSheet->width + sx];
-            if (v == colorKey) continue;
-            if (harness::PixelAt(x + sx - r.left, y + sy - r.top) != v) return false;
-            ++matched;
-        }
-    return matched > 0;
 }
 
 TEST(PuzzleEditor, ChosenFromTheMenuItStopsTheMusicAndStartsOnProblemOne) {

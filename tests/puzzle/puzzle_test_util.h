@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "content/sheet_rect.h"
 #include "harness/harness.h"
+#include "platform/surface.h"
 #include "platform/virtual/virtual_backend.h"
 #include "puzzle/puzzle_file.h"
 
@@ -40,6 +42,20 @@ inline void Present(PuzzleFile& t, int i, int minutes = 1, int seconds = 0) {
 
 // Cell (r, c) of problem i's board.
 inline int8_t& BoardCell(PuzzleFile& t, int i, int r, int c) { return t.boards[i][r * 7 + c]; }
+
+// True when the picture of mainSheet stands at (x, y) of the last frame (its
+// transparent pixels aside).
+inline bool PictureShown(const SheetRect& r, int x, int y) {
+    int matched = 0;
+    for (int sy = r.top; sy < r.bottom; ++sy)
+        for (int sx = r.left; sx < r.right; ++sx) {
+            const uint8_t v = mainSheet->pixels[sy * mainSheet->width + sx];
+            if (v == colorKey) continue;
+            if (harness::PixelAt(x + sx - r.left, y + sy - r.top) != v) return false;
+            ++matched;
+        }
+    return matched > 0;
+}
 
 // Key changes at frames counted from now, applied in frame order.
 class KeyPlan {
