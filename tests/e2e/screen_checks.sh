@@ -29,7 +29,9 @@ start_game() {
     Xvfb "$DISPLAY" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-    xdpyinfo >/dev/null 2>&1 && break
+    # Answered by our own server, not by one that took the number first.
+    sleep 0.2
+    xdpyinfo >/dev/null 2>&1 && kill -0 "$xvfb_pid" 2>/dev/null && break
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
