@@ -24,6 +24,7 @@
 #include "ranking/ranking_file.h"
 #include "setup/player_params.h"
 #include "shell/game_mode.h"
+#include "shell/menu_assets.h"
 #include "shell/scene.h"
 
 namespace {
@@ -98,11 +99,7 @@ void LoadChosenBackdrop() {
 }
 
 void PrepareMatchEntry() {
-    StopSound(bgmBuffer);
-    EmptySoundSlot(bgmBuffer);
-    EmptySlot(mainSheet);
-    EmptySlot(backdropSurface);
-    EmptySlot(itemSheet);
+    ReleaseMenuAssets();
     puzzleIndex = 0;
     skipPicker = 0;
 }

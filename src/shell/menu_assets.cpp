@@ -29,3 +29,11 @@ void LoadMenuSounds() {
     LoadSoundBuffer(seBuffer1, "Sound\\Select.wav");
     LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
 }
+
+void ReleaseMenuAssets() {
+    StopSound(bgmBuffer);
+    EmptySoundSlot(bgmBuffer);
+    EmptySlot(mainSheet);
+    EmptySlot(backdropSurface);
+    EmptySlot(itemSheet);
+}

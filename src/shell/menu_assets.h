@@ -17,3 +17,7 @@ void ReloadTitleSheet();
 // The menu music and the cursor and decide sounds back in their slots
 // (the music not yet playing).
 void LoadMenuSounds();
+
+// A mode that loads its own pictures and music takes over from the menu: the
+// menu music stops, and its slot and the sheets the mode replaces are freed.
+void ReleaseMenuAssets();

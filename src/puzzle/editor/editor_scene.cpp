@@ -3,7 +3,6 @@
 #include "content/game_sheet.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
-#include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
@@ -25,13 +24,7 @@ constexpr uint32_t stepMs = 20;
 
 }  // namespace
 
-void PrepareEditorEntry() {
-    StopSound(bgmBuffer);
-    EmptySoundSlot(bgmBuffer);
-    EmptySlot(mainSheet);
-    EmptySlot(backdropSurface);
-    EmptySlot(itemSheet);
-}
+void PrepareEditorEntry() { ReleaseMenuAssets(); }
 
 void EditorEnterScene() {
     CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
@@ -62,10 +55,6 @@ void EditorScene() {
 }
 
 void LeaveEditor() {
-    // The menu's own sheet (the size the shell keeps for it), its sounds,
-    // and its music unless the sound is off.
-    ReloadTitleSheet();
-    LoadMenuSounds();
-    if (options.soundOff == 0) RestartSound(bgmBuffer, true);
-    currentScene = sceneLinks.mainMenu;
+    // The menu's own sheet, its sounds, and its music unless the sound is off.
+    sceneLinks.returnToMainMenu();
 }
