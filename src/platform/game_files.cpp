@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/file_read.h"
+
 namespace {
 
 bool Exists(const std::string& path) {
@@ -65,20 +67,15 @@ bool SplitGamePath(const char* gamePath, std::string (&parts)[16], int& count) {
     return count > 0;
 }
 
-bool IsRegularFile(std::FILE* file) {
-    struct stat info;
-    return fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
-}
-
+// Regular files only, opened without waiting: a pipe or device in place of
+// a game file reads as a file that cannot be opened.
 std::FILE* OpenForReading(const char* gamePath) {
-    const std::string path = ResolveGamePath(gamePath);
-    if (path.empty()) return nullptr;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return nullptr;
-    if (!IsRegularFile(file)) {
-        std::fclose(file);
-        return nullptr;
-    }
+    int64_t size = 0;
+    ReadProblem problem = ReadProblem::none;
+    const int fd = OpenGameFileForReading(gamePath, size, problem);
+    if (fd < 0) return nullptr;
+    std::FILE* file = fdopen(fd, "rb");
+    if (file == nullptr) close(fd);
     return file;
 }
 

@@ -1,8 +1,10 @@
 #include "platform/wave_reader.h"
 
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
+
+#include "platform/file_read.h"
 
 namespace {
 
@@ -49,19 +51,25 @@ int32_t WaveReader::Open(const char* diskPath) {
     dataOffset = 0;
     dataRemaining = 0;
     dataSize = 0;
-    if (diskPath == nullptr) return waveFail;
-    file = std::fopen(diskPath, "rb");
-    if (file == nullptr) return waveFail;
+    int64_t size = 0;
+    const int fd = OpenFileForReading(diskPath, size, problem);
+    if (fd < 0) return waveFail;
+    file = fdopen(fd, "rb");
+    if (file == nullptr) {
+        close(fd);
+        problem = ReadProblem::cannotOpen;
+        return waveFail;
+    }
 
+    // Past the open, whatever goes wrong is in the headers.
     auto fail = [this]() {
         Close();
         hasFormat = false;
         format = WaveFormat{};
+        problem = ReadProblem::damagedHeader;
         return waveFail;
     };
-    struct stat info;
-    if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) return fail();
-    fileSize = static_cast<long>(info.st_size);
+    fileSize = static_cast<long>(size);
 
     uint8_t riff[12];
     if (fileSize < 12 || !ReadAt(file, 0, riff, sizeof riff)) return fail();

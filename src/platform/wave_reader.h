@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/file_read.h"
+
 // The wave format record: the 16 bytes every "fmt " chunk starts with, the
 // extra-size field, and the extra bytes a non-PCM format carries.
 struct WaveFormat {
@@ -21,9 +23,11 @@ constexpr int32_t waveFail = static_cast<int32_t>(0x80004005u);
 
 // Reader of one RIFF/WAVE file: Open finds "fmt " and then "data";
 // Read hands out the data chunk's bytes. Nothing in the file is trusted:
-// every chunk size is checked against the file.
+// every chunk size is checked against the file, and only a regular file is
+// opened (never waiting on a pipe).
 struct WaveReader {
     bool hasFormat = false;
+    ReadProblem problem = ReadProblem::none;  // why the last Open failed
     WaveFormat format;
     std::FILE* file = nullptr;
     long fileSize = 0;
