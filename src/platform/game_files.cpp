@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "platform/file_read.h"
+#include "platform/temp_files.h"
 
 namespace {
 
@@ -162,36 +163,65 @@ bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes) 
     return !failed;
 }
 
-bool WriteGameFileAtomic(const char* gamePath, const void* data, size_t size) {
-    if (data == nullptr && size > 0) return false;
-    const std::string path = ResolveGamePath(gamePath);
-    if (path.empty() || !MakeFolders(path)) return false;
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+namespace {
 
-    std::string tempPath = (folder.empty() ? "" : folder + "/") + "." + name + ".XXXXXX";
+// One line on standard error naming the file and why it was not written;
+// the caller's false says the rest. Returns false for the caller to pass on.
+bool FailedWrite(const std::string& file, const char* step, int error) {
+    std::fprintf(stderr, "sumline: cannot save %s: %s: %s\n", file.c_str(), step, std::strerror(error));
+    return false;
+}
+
+// write(2) until every byte is out; errno tells why when it is not.
+bool WriteAll(int fd, const void* data, size_t size) {
+    const char* at = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t done = write(fd, at, size);
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) {
+            if (done == 0) errno = EIO;
+            return false;
+        }
+        at += done;
+        size -= static_cast<size_t>(done);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool WriteGameFileAtomic(const char* gamePath, const void* data, size_t size) {
+    const char* shown = gamePath != nullptr ? gamePath : "(none)";
+    if (data == nullptr && size > 0) return FailedWrite(shown, "no bytes given", EINVAL);
+    const std::string path = ResolveGamePath(gamePath);
+    if (path.empty()) return FailedWrite(shown, "path outside the game folder", EINVAL);
+    // MakeFolders meets EEXIST when a file stands where a folder should.
+    if (!MakeFolders(path)) return FailedWrite(path, "folder", errno == EEXIST ? ENOTDIR : errno);
+
+    std::string tempPath = TempTemplateBeside(path);
     const int fd = mkstemp(tempPath.data());
-    if (fd < 0) return false;
+    if (fd < 0) return FailedWrite(path, "temporary file", errno);
     // Keep the old file's permissions; mkstemp's 0600 would lock others out.
     struct stat old;
     fchmod(fd, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
 
-    std::FILE* file = fdopen(fd, "wb");
-    if (file == nullptr) {
-        close(fd);
+    // The first step that fails is the one reported.
+    const char* failed = nullptr;
+    int error = 0;
+    const auto step = [&](bool done, const char* name) {
+        if (done || failed != nullptr) return;
+        failed = name;
+        error = errno;
+    };
+    step(WriteAll(fd, data, size), "write");
+    step(fsync(fd) == 0, "sync");
+    step(close(fd) == 0, "close");
+    if (failed == nullptr) step(std::rename(tempPath.c_str(), path.c_str()) == 0, "rename");
+    if (failed != nullptr) {
         unlink(tempPath.c_str());
-        return false;
+        return FailedWrite(path, failed, error);
     }
-    bool ok = size == 0 || std::fwrite(data, 1, size, file) == size;
-    ok = std::fflush(file) == 0 && ok;
-    ok = fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    if (ok) ok = std::rename(tempPath.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        unlink(tempPath.c_str());
-        return false;
-    }
-    SyncFolder(folder);
+    const size_t slash = path.rfind('/');
+    SyncFolder(slash == std::string::npos ? std::string() : path.substr(0, slash));
     return true;
 }

@@ -20,5 +20,7 @@ bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes);
 
 // Writes the bytes to a temporary file beside the target, flushes it and
 // renames it over the target, so an interrupted write never leaves a damaged
-// file. Creates the folder when it is missing. False on any failure.
+// file. Creates the folder when it is missing. False on any failure, which
+// also puts one line on standard error: the file, the step that failed and
+// the system's reason ("sumline: cannot save Data/ED.dat: rename: ...").
 bool WriteGameFileAtomic(const char* gamePath, const void* data, size_t size);
