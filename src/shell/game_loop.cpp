@@ -5,6 +5,7 @@
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "platform/text.h"
+#include "shell/data_files.h"
 #include "shell/farewell.h"
 #include "shell/scene.h"
 
@@ -14,6 +15,8 @@ void StartGame(Scene first) {
     EmptySlot(backdropSurface);
     EmptySlot(tileSurface);
     quitPosted = false;
+    // A write the last run did not finish left its temporary file behind.
+    RemoveDataLeftovers();
     InitSound();
     CreateSharedTextObjects();
     currentScene = first;

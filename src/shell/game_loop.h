@@ -1,9 +1,10 @@
 #pragma once
 #include "shell/scene.h"
 
-// Prepares the game as start-up does: empty sheet slots, the three start-up
-// sounds, the shared fonts, brushes and pen, and the first scene (the front
-// end's boot scene) as the current one.
+// Prepares the game as start-up does: the leftovers of interrupted writes
+// removed from "Data\", empty sheet slots, the three start-up sounds, the
+// shared fonts, brushes and pen, and the first scene (the front end's boot
+// scene) as the current one.
 void StartGame(Scene first);
 
 // One pass of the main loop: window events, then the current scene once.

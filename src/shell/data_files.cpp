@@ -1,0 +1,5 @@
+#include "shell/data_files.h"
+
+#include "platform/temp_files.h"
+
+void RemoveDataLeftovers() { RemoveWriteLeftovers("Data", gameDataFiles, gameDataFileCount); }
