@@ -1,18 +1,23 @@
 #include "platform/bitmap_loader.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
-#include <string>
 #include <vector>
 
-#include "platform/game_files.h"
+#include "platform/file_read.h"
+#include "platform/load_report.h"
 #include "platform/palette.h"
 
 namespace {
 
 // The game's largest picture is 640x480; anything near these limits is junk.
-constexpr long maxBitmapFileBytes = 8L << 20;
+constexpr int64_t maxBitmapFileBytes = 8L << 20;
 constexpr int64_t maxDimension = 16384;
+// The file header and the info header's size field: enough to know how much
+// more of the headers there is.
+constexpr int64_t leadBytes = 18;
 
 constexpr uint32_t biRgb = 0;
 constexpr uint32_t biRle8 = 1;
@@ -32,12 +37,18 @@ struct BitmapInfo {
     Rgb palette[256];
 };
 
-bool ParseHeaders(const uint8_t* data, int64_t size, BitmapInfo& info) {
-    if (size < 14 + 40 || data[0] != 'B' || data[1] != 'M') return false;
+// Bytes from the start of the file to the end of the largest colour table
+// the headers can have.
+int64_t HeadersExtent(const uint8_t* lead) { return 14 + int64_t{U32(lead + 14)} + 4 * 256; }
+
+// data holds the first size bytes of a file of fileSize bytes: at least the
+// headers and colour table, or all there is.
+ReadProblem ParseHeaders(const uint8_t* data, int64_t size, int64_t fileSize, BitmapInfo& info) {
+    if (size < 14 + 40 || data[0] != 'B' || data[1] != 'M') return ReadProblem::damagedHeader;
     info.pixelOffset = U32(data + 10);
     const int64_t infoSize = U32(data + 14);
     // BITMAPINFOHEADER or one of its larger successors (V2..V5).
-    if (infoSize < 40 || 14 + infoSize > size) return false;
+    if (infoSize < 40 || 14 + infoSize > size) return ReadProblem::damagedHeader;
     const uint8_t* h = data + 14;
     info.width = static_cast<int32_t>(U32(h + 4));
     const int64_t rawHeight = static_cast<int32_t>(U32(h + 8));
@@ -45,19 +56,20 @@ bool ParseHeaders(const uint8_t* data, int64_t size, BitmapInfo& info) {
     const uint16_t bitCount = U16(h + 14);
     info.compression = U32(h + 16);
     const uint32_t colorsUsed = U32(h + 32);
-    if (planes != 1 || bitCount != 8) return false;
-    if (info.compression != biRgb && info.compression != biRle8) return false;
+    if (planes != 1) return ReadProblem::damagedHeader;
+    if (bitCount != 8) return ReadProblem::unsupported;
+    if (info.compression != biRgb && info.compression != biRle8) return ReadProblem::unsupported;
     info.topDown = rawHeight < 0;
     info.height = info.topDown ? -rawHeight : rawHeight;
-    if (info.width <= 0 || info.width > maxDimension) return false;
-    if (info.height <= 0 || info.height > maxDimension) return false;
+    if (info.width <= 0 || info.height <= 0) return ReadProblem::damagedHeader;
+    if (info.width > maxDimension || info.height > maxDimension) return ReadProblem::tooLarge;
     // Compressed bitmaps are bottom-up by definition.
-    if (info.compression == biRle8 && info.topDown) return false;
+    if (info.compression == biRle8 && info.topDown) return ReadProblem::damagedHeader;
 
     const int64_t colors = colorsUsed == 0 ? 256 : colorsUsed;
-    if (colors > 256) return false;
+    if (colors > 256) return ReadProblem::damagedHeader;
     const int64_t tableOffset = 14 + infoSize;
-    if (tableOffset + 4 * colors > size) return false;
+    if (tableOffset + 4 * colors > size) return ReadProblem::damagedHeader;
     for (int64_t i = 0; i < 256; ++i) {
         if (i < colors) {
             const uint8_t* e = data + tableOffset + 4 * i;  // blue, green, red, reserved
@@ -66,24 +78,32 @@ bool ParseHeaders(const uint8_t* data, int64_t size, BitmapInfo& info) {
             info.palette[i] = Rgb{};
         }
     }
-    return info.pixelOffset >= 14 + 40 && info.pixelOffset < size;
+    if (info.pixelOffset < 14 + 40 || info.pixelOffset >= fileSize) return ReadProblem::damagedHeader;
+    return ReadProblem::none;
+}
+
+int64_t RgbStride(const BitmapInfo& info) { return (info.width + 3) / 4 * 4; }
+
+// Bytes of pixel data to read: the rows the dimensions make, for an
+// uncompressed picture; the rest of the file for a compressed one.
+int64_t PixelBytesWanted(const BitmapInfo& info, int64_t fileSize) {
+    return info.compression == biRgb ? RgbStride(info) * info.height : fileSize - info.pixelOffset;
 }
 
 // Uncompressed rows are checked as a whole first, so a short file changes
 // nothing; then the part that fits is copied straight into the surface.
 bool CopyRgbPixels(const uint8_t* data, int64_t size, const BitmapInfo& info, Surface& surface,
                    int64_t copyWidth, int64_t copyHeight) {
-    const int64_t stride = (info.width + 3) / 4 * 4;
-    if (info.pixelOffset + stride * info.height > size) return false;
+    const int64_t stride = RgbStride(info);
+    if (stride * info.height > size) return false;
     for (int64_t y = 0; y < copyHeight; ++y) {
         const int64_t sourceRow = info.topDown ? y : info.height - 1 - y;
-        std::memcpy(surface.pixels + y * surface.width, data + info.pixelOffset + sourceRow * stride,
-                    static_cast<size_t>(copyWidth));
+        std::memcpy(surface.pixels + y * surface.width, data + sourceRow * stride, static_cast<size_t>(copyWidth));
     }
     return true;
 }
 
-// Decodes RLE8 into the visible part only; pixels the stream skips stay 0.
+// Decodes RLE8 (data: the stream, from the pixel offset) into the visible part only; pixels the stream skips stay 0.
 // A stream that ends before its end-of-bitmap mark is refused.
 bool DecodeRle8(const uint8_t* data, int64_t size, const BitmapInfo& info, int64_t copyWidth,
                 int64_t copyHeight, std::vector<uint8_t>& out) {
@@ -92,7 +112,7 @@ bool DecodeRle8(const uint8_t* data, int64_t size, const BitmapInfo& info, int64
         const int64_t y = info.height - 1 - row;  // rows run bottom-up
         if (x >= 0 && x < copyWidth && y >= 0 && y < copyHeight) out[y * copyWidth + x] = value;
     };
-    int64_t pos = info.pixelOffset;
+    int64_t pos = 0;
     int64_t x = 0;
     int64_t row = 0;
     while (pos + 2 <= size) {
@@ -124,34 +144,62 @@ bool DecodeRle8(const uint8_t* data, int64_t size, const BitmapInfo& info, int64
     return false;
 }
 
+// Puts the pixels (size bytes from the pixel offset) into the surface and the
+// colour table into the display palette; nothing changes when they are damaged.
+ReadProblem ShowPicture(const BitmapInfo& info, const uint8_t* pixels, int64_t size, Surface& surface) {
+    const bool hasPixels = surface.pixels != nullptr && surface.width > 0 && surface.height > 0;
+    const int64_t copyWidth = hasPixels ? std::min<int64_t>(info.width, surface.width) : 0;
+    const int64_t copyHeight = hasPixels ? std::min<int64_t>(info.height, surface.height) : 0;
+    if (info.compression == biRgb) {
+        if (!CopyRgbPixels(pixels, size, info, surface, copyWidth, copyHeight)) return ReadProblem::truncated;
+    } else {
+        std::vector<uint8_t> decoded;
+        if (!DecodeRle8(pixels, size, info, copyWidth, copyHeight, decoded)) return ReadProblem::damagedData;
+        for (int64_t y = 0; y < copyHeight; ++y) {
+            std::memcpy(surface.pixels + y * surface.width, decoded.data() + y * copyWidth,
+                        static_cast<size_t>(copyWidth));
+        }
+    }
+    SetDisplayPalette(info.palette);
+    return ReadProblem::none;
+}
+
+// Headers first, then only the pixel bytes the headers call for: the file
+// size and the dimensions are checked before anything large is read.
+ReadProblem LoadFromFile(int fd, int64_t fileSize, Surface& surface) {
+    if (fileSize > maxBitmapFileBytes) return ReadProblem::tooLarge;
+    if (fileSize < 14 + 40) return ReadProblem::damagedHeader;
+    uint8_t lead[leadBytes];
+    if (!ReadFileAt(fd, 0, lead, sizeof lead)) return ReadProblem::readError;
+    std::vector<uint8_t> head(static_cast<size_t>(std::min(fileSize, HeadersExtent(lead))));
+    if (!ReadFileAt(fd, 0, head.data(), head.size())) return ReadProblem::readError;
+    BitmapInfo info;
+    const ReadProblem problem = ParseHeaders(head.data(), static_cast<int64_t>(head.size()), fileSize, info);
+    if (problem != ReadProblem::none) return problem;
+    const int64_t wanted = PixelBytesWanted(info, fileSize);
+    if (wanted > fileSize - info.pixelOffset) return ReadProblem::truncated;
+    std::vector<uint8_t> pixels(static_cast<size_t>(wanted));
+    if (!ReadFileAt(fd, info.pixelOffset, pixels.data(), pixels.size())) return ReadProblem::readError;
+    return ShowPicture(info, pixels.data(), wanted, surface);
+}
+
 }  // namespace
 
 bool LoadBitmapFromMemory(Surface* surface, const uint8_t* data, long size) {
     if (surface == nullptr || data == nullptr || size <= 0) return false;
     BitmapInfo info;
-    if (!ParseHeaders(data, size, info)) return false;
-
-    const bool hasPixels = surface->pixels != nullptr && surface->width > 0 && surface->height > 0;
-    const int64_t copyWidth = hasPixels ? std::min<int64_t>(info.width, surface->width) : 0;
-    const int64_t copyHeight = hasPixels ? std::min<int64_t>(info.height, surface->height) : 0;
-    if (info.compression == biRgb) {
-        if (!CopyRgbPixels(data, size, info, *surface, copyWidth, copyHeight)) return false;
-    } else {
-        std::vector<uint8_t> decoded;
-        if (!DecodeRle8(data, size, info, copyWidth, copyHeight, decoded)) return false;
-        for (int64_t y = 0; y < copyHeight; ++y) {
-            std::memcpy(surface->pixels + y * surface->width, decoded.data() + y * copyWidth,
-                        static_cast<size_t>(copyWidth));
-        }
-    }
-    SetDisplayPalette(info.palette);
-    return true;
+    if (ParseHeaders(data, size, size, info) != ReadProblem::none) return false;
+    return ShowPicture(info, data + info.pixelOffset, size - info.pixelOffset, *surface) == ReadProblem::none;
 }
 
 void LoadBitmapToSurface(Surface* surface, const char* gamePath) {
     if (surface == nullptr) return;
-    std::string bytes;
-    if (!ReadWholeGameFile(gamePath, bytes, maxBitmapFileBytes)) return;
-    LoadBitmapFromMemory(surface, reinterpret_cast<const uint8_t*>(bytes.data()),
-                         static_cast<long>(bytes.size()));
+    int64_t fileSize = 0;
+    ReadProblem problem = ReadProblem::none;
+    const int fd = OpenGameFileForReading(gamePath, fileSize, problem);
+    if (fd >= 0) {
+        problem = LoadFromFile(fd, fileSize, *surface);
+        close(fd);
+    }
+    ReportUnreadableFile(gamePath, problem);
 }

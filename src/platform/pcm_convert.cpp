@@ -1,6 +1,7 @@
 #include "platform/pcm_convert.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/sound.h"
@@ -70,6 +71,16 @@ int16_t Blend(int16_t a, int16_t b, int64_t weightB) {
 uint64_t OutputFrameCount(uint64_t inFrames, uint32_t rate) {
     if (rate == 0) return 0;
     return (inFrames * outputRate + rate - 1) / rate;
+}
+
+bool ConvertedPcmBytes(const WaveFormat& format, uint64_t dataBytes, uint64_t& outputBytes) {
+    outputBytes = 0;
+    Encoding encoding;
+    if (format.channels == 0 || format.samplesPerSec == 0 || !FindEncoding(format, encoding)) return false;
+    const uint64_t inFrames = dataBytes / (uint64_t{format.channels} * static_cast<uint64_t>(encoding.bytesPerSample));
+    // Past this the frame count could overflow; far too large all the same.
+    outputBytes = inFrames > maxSoundOutputBytes ? UINT64_MAX : OutputFrameCount(inFrames, format.samplesPerSec) * 4;
+    return true;
 }
 
 bool ConvertToOutputPcm(const WaveFormat& format, const uint8_t* data, size_t bytes,

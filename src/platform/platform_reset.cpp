@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/clock.h"
+#include "platform/load_report.h"
 #include "platform/palette.h"
 #include "platform/present.h"
 #include "platform/sound.h"
@@ -15,6 +16,7 @@ void ResetPlatformRecords() {
     EmptyAllSlots();
     ReleaseSoundSlots();
     ClearSoundCache();
+    ForgetReportedFiles();
     colorKey = 243;
     std::memset(backBuffer.pixels, 0, static_cast<size_t>(screenWidth) * screenHeight);
     const Rgb blackPalette[256] = {};

@@ -6,6 +6,7 @@
 
 #include "platform/backend.h"
 #include "platform/game_files.h"
+#include "platform/load_report.h"
 #include "platform/pcm_convert.h"
 #include "platform/wave_reader.h"
 
@@ -15,8 +16,9 @@ constexpr int cacheCapacity = 64;
 constexpr int aliasCapacity = 4;
 // All kept sounds together; older ones not in a slot make room past this.
 constexpr uint64_t cacheByteBudget = 256ull << 20;
-// Raw data chunk read at most; beyond it no file yields a sound we keep.
-constexpr uint32_t maxWaveDataBytes = 256u << 20;
+// Raw data chunk read at most: room for the longest kept sound in a richer
+// format than the output's (48 kHz, 24-bit stereo).
+constexpr uint64_t maxWaveDataBytes = 2 * maxSoundOutputBytes;
 
 struct CachedSound {
     bool used = false;
@@ -74,14 +76,18 @@ bool EvictOne() {
     return true;
 }
 
-bool Decode(const std::string& path, std::vector<int16_t>& samples) {
+ReadProblem Decode(const std::string& path, std::vector<int16_t>& samples) {
     WaveReader reader;
-    if (reader.Open(path.c_str()) != waveOk) return false;
-    if (reader.dataSize > maxWaveDataBytes) return false;
+    if (reader.Open(path.c_str()) != waveOk) return reader.problem;
+    // Sizes from the headers first: a sound too large to keep is never read.
+    uint64_t outputBytes = 0;
+    if (!ConvertedPcmBytes(reader.format, reader.dataSize, outputBytes)) return ReadProblem::unsupported;
+    if (reader.dataSize > maxWaveDataBytes || outputBytes > maxSoundOutputBytes) return ReadProblem::tooLarge;
     std::vector<uint8_t> raw(reader.dataSize);
     uint32_t got = 0;
-    if (reader.Read(reader.dataSize, raw.data(), &got) != waveOk) return false;
-    return ConvertToOutputPcm(reader.format, raw.data(), got, samples);
+    if (reader.Read(reader.dataSize, raw.data(), &got) != waveOk) return ReadProblem::readError;
+    if (!ConvertToOutputPcm(reader.format, raw.data(), got, samples)) return ReadProblem::damagedData;
+    return ReadProblem::none;
 }
 
 CachedSound* FreeEntry(uint64_t bytesNeeded) {
@@ -116,7 +122,10 @@ SoundPcm* FindOrLoadSound(const char* gamePath) {
     }
 
     std::vector<int16_t> samples;
-    const bool decoded = !path.empty() && Decode(path, samples);
+    const ReadProblem problem = path.empty() ? ReadProblem::badPath : Decode(path, samples);
+    // Named once; the cache remembers the failure, so it is not read again either.
+    ReportUnreadableFile(gamePath, problem);
+    const bool decoded = problem == ReadProblem::none;
     CachedSound* entry = FreeEntry(samples.size() * sizeof(int16_t));
     if (entry == nullptr) return nullptr;
     entry->used = true;

@@ -123,6 +123,29 @@ TEST(SoundConvert, RefusesUnsupportedOrEmptyData) {
     EXPECT_TRUE(Refused(Format(1, 2, 22050, 16), {1, 2, 3}));  // not one whole frame
 }
 
+TEST(SoundConvert, SizeFromTheHeadersIsTheSizeConverted) {
+    const struct {
+        WaveFormat format;
+        size_t bytes;
+    } cases[] = {
+        {Format(1, 1, 22050, 8), 301},
+        {Format(1, 2, 44100, 16), 4000},
+        {Format(1, 2, 48000, 24), 6006},
+        {Format(3, 1, 11025, 32), 404},
+        {Format(1, 6, 96000, 32), 2400},
+    };
+    for (const auto& c : cases) {
+        uint64_t bytes = 0;
+        ASSERT_TRUE(ConvertedPcmBytes(c.format, c.bytes, bytes)) << c.format.samplesPerSec;
+        EXPECT_EQ(bytes, 2 * Convert(c.format, std::vector<uint8_t>(c.bytes, 0x40)).size()) << c.format.samplesPerSec;
+    }
+    uint64_t bytes = 1;
+    EXPECT_FALSE(ConvertedPcmBytes(Format(2, 1, 22050, 4), 64, bytes));  // ADPCM
+    EXPECT_FALSE(ConvertedPcmBytes(Format(1, 0, 22050, 16), 64, bytes));
+    ASSERT_TRUE(ConvertedPcmBytes(Format(1, 1, 1, 8), UINT32_MAX, bytes));
+    EXPECT_GT(bytes, maxSoundOutputBytes);  // no overflow back to a small size
+}
+
 TEST(SoundConvert, RefusesOutputBeyondTheCap) {
     // Two thousand frames at 1 Hz would stretch to 88 million output frames.
     EXPECT_TRUE(Refused(Format(1, 1, 1, 8), std::vector<uint8_t>(2000, 0x80)));
