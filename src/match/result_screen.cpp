@@ -21,10 +21,14 @@
 #include "shell/game_mode.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
+#include "shell/save_notice.h"
 #include "shell/scene.h"
 #include "shell/scene_links.h"
 
 namespace {
+
+// A failed save's notice sits under the question box.
+constexpr int noticeTop = 301;
 
 void PrepareSurfaces() {
     if (itemSheet == nullptr) {
@@ -44,8 +48,9 @@ void RetryQuestionStep() {
     if (!sideways) entryMoveHeld = 0;
     const bool decide = EntryDecideHeld();
     if (decide && wipeState == 0 && confirmHeld == 0) {
-        // Either answer keeps the table, ranked or not.
-        if (gameMode == endlessMode) WriteRankingFile();
+        // Either answer keeps the table, ranked or not; the player hears
+        // of a write that failed.
+        if (gameMode == endlessMode && !WriteRankingFile()) NoteFailedSave();
         wipeState = 1;
         confirmHeld = 1;
         RestartSound(seBuffer2, false);
@@ -94,7 +99,9 @@ void AnswerAfterWipe(int rankingSkipped) {
         if ((gameMode == endlessMode || gameMode == practiceMode) && options.soundOff == 0) RestartSound(bgmBuffer, true);
         bool again = true;
         if (gameMode == puzzleMode && matchEnd == 1) {
-            // The progress keeps the solve, and the most time left over.
+            // The progress keeps the solve, and the most time left over. A
+            // failed write is told on standard error only: it falls between
+            // two problems, with nothing on screen to show it under.
             RecordSolve(clearTables, puzzleIndex, clockMinutes * 60 + clockSeconds);
             puzzleIndex = static_cast<int8_t>(puzzleIndex + 1);
             // Past the last present problem there is nothing left to play.
@@ -162,5 +169,10 @@ void ResultScreenStep(int rankingSkipped) {
     if (entryPhase == 0 && EnterRanking(CollectMatchResult())) return;
     if (entryPhase == 1 && NameEntryStep(matchFontBig, now, blinkClock)) return;
     if (entryPhase == 2) RetryQuestionStep();
-    if (wipeState == 1 && StripeWipe(0)) AnswerAfterWipe(rankingSkipped);
+    // A failed save's notice stays whole above the closing wipe, and on the
+    // closed screen until its time is up; then the next screen opens.
+    if (wipeState == 2) ColorFill(&backBuffer, 0, 0, screenWidth, screenHeight, 0);
+    const bool closed = wipeState == 2 || (wipeState == 1 && StripeWipe(0));
+    DrawSaveNotice(noticeTop);
+    if (closed && !SaveNoticeShown()) AnswerAfterWipe(rankingSkipped);
 }

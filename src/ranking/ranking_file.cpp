@@ -131,7 +131,7 @@ void ReadRankingFile(RankingFile& table) {
     SortBestFirst(table);
 }
 
-void WriteRankingFile() {
+bool WriteRankingFile() {
     uint8_t bytes[rankingBytes];
     const RankingFile& t = rankingTable;
     for (int i = 0; i < rankingEntries; ++i) {
@@ -145,5 +145,5 @@ void WriteRankingFile() {
         bytes[gradeAt + i] = static_cast<uint8_t>(t.grade[i]);
         bytes[difficultyAt + i] = static_cast<uint8_t>(t.difficulty[i]);
     }
-    WriteGameFileAtomic(rankingPath, bytes, sizeof bytes);
+    return WriteGameFileAtomic(rankingPath, bytes, sizeof bytes);
 }

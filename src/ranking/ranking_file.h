@@ -29,5 +29,6 @@ char NameCharacter(int code);
 // Reads the file into a table; missing gives all entries empty. Every field
 // is brought into the range the screens can show.
 void ReadRankingFile(RankingFile& table);
-// Writes the shared table atomically.
-void WriteRankingFile();
+// Writes the shared table atomically. True when the file now holds it; on
+// false the file is as it was and the table stays as it is.
+bool WriteRankingFile();

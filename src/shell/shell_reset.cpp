@@ -4,6 +4,7 @@
 #include "shell/game_mode.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
+#include "shell/save_notice.h"
 #include "shell/scene.h"
 
 void ResetShellRecords() {
@@ -15,4 +16,6 @@ void ResetShellRecords() {
     escapeHeld = 0;
     boxGrowth = 0;
     tileToggle = 0;
+    saveNoticeOn = 0;
+    saveNoticeMark = 0;
 }

@@ -54,7 +54,7 @@ TEST(DataLeftovers, StartUpRemovesTheGamesOwnTemporaryFilesAndNothingElse) {
 TEST(DataLeftovers, EveryFileTheGameWritesIsOneTheCleanUpKnows) {
     harness::StartFresh();
     WriteOptionsFile();
-    WriteRankingFile();
+    ASSERT_TRUE(WriteRankingFile());
     PuzzleFile problems;
     DefaultPuzzleFile(problems);
     ASSERT_TRUE(WritePuzzleFile(problems));

@@ -11,6 +11,7 @@
 #include "puzzle/editor/editor_state.h"
 #include "puzzle/puzzle_file.h"
 #include "shell/menu_input.h"
+#include "shell/save_notice.h"
 
 namespace {
 
@@ -74,8 +75,9 @@ bool ConfirmKey() {
         case noDialog: SetQuestion(saveDialog); return false;
         case saveDialog:
             if (yes) {
-                // A write that fails leaves the old file whole.
-                WritePuzzleFile(editorTables);
+                // A write that fails leaves the old file whole; the player
+                // is told under the question that follows.
+                if (!WritePuzzleFile(editorTables)) NoteFailedSave();
                 KeySound();
             }
             // Saved or not, the player is asked whether to leave.

@@ -15,12 +15,15 @@
 #include "puzzle/puzzle_file.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
+#include "shell/save_notice.h"
 #include "shell/scene.h"
 #include "shell/scene_links.h"
 
 namespace {
 
 constexpr uint32_t stepMs = 20;
+// A failed save's notice sits under the question box.
+constexpr int noticeTop = 281;
 
 }  // namespace
 
@@ -51,6 +54,8 @@ void EditorScene() {
     DrawEditorBoard();
     DrawEditorPanel();
     EditorInput();
+    // Drawn last: a leave right after a failed save closes the wipe under it.
+    DrawSaveNotice(noticeTop);
     Present();
 }
 
