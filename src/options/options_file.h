@@ -26,7 +26,8 @@ constexpr OptionsFile defaultOptions{0, 0, 1, 0, 0};
 // range, so a damaged file cannot put a bad value in front of the game.
 void ReadOptionsFile();
 
-// Writes the record to "Data\OD.dat" atomically; a failure is silent.
+// Writes the record to "Data\OD.dat" atomically; a failure is told on
+// standard error only.
 void WriteOptionsFile();
 
 // Field by byte position (0..4), for screens that walk the settings.
