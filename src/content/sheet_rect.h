@@ -1,9 +1,9 @@
 #pragma once
 
 // content: where every picture lies in the game's sheets and palette (the
-// ...Layout namespaces), one set of constants for the game that blits from the
-// sheets and the tool that draws them (tools/contentgen). Constants only; it
-// stands on platform.
+// ...Layout namespaces) and the palette's colours (game_palette.h), one set
+// of constants for the game that blits from the sheets and the tool that
+// draws them (tools/contentgen). Constants only; it stands on platform.
 
 #include <cstdint>
 

@@ -1,6 +1,10 @@
 #include "shell/game_loop.h"
 
+#include <algorithm>
+
+#include "content/game_palette.h"
 #include "platform/backend.h"
+#include "platform/palette.h"
 #include "platform/present.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
@@ -15,6 +19,11 @@ void StartGame(Scene first) {
     EmptySlot(backdropSurface);
     EmptySlot(tileSurface);
     quitPosted = false;
+    // Screens show through the game's own palette until a picture brings its
+    // own: with no picture readable they would otherwise be all black.
+    Rgb colours[256];
+    std::copy(gamePaletteColours.begin(), gamePaletteColours.end(), colours);
+    SetDisplayPalette(colours);
     // A write the last run did not finish left its temporary file behind.
     RemoveDataLeftovers();
     InitSound();

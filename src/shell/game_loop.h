@@ -2,9 +2,10 @@
 #include "shell/scene.h"
 
 // Prepares the game as start-up does: the leftovers of interrupted writes
-// removed from "Data\", empty sheet slots, the three start-up sounds, the
-// shared fonts, brushes and pen, and the first scene (the front end's boot
-// scene) as the current one.
+// removed from "Data\", empty sheet slots, the game's palette
+// (content/game_palette.h) as the display palette, the three start-up
+// sounds, the shared fonts, brushes and pen, and the first scene (the front
+// end's boot scene) as the current one.
 void StartGame(Scene first);
 
 // One pass of the main loop: window events, then the current scene once.

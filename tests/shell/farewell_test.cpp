@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "content/game_palette.h"
 #include "content/palette_layout.h"
+#include "frontend/boot_scene.h"
 #include "frontend/frontend_steps.h"
 #include "platform/present.h"
 #include "shell/farewell.h"
@@ -73,6 +75,12 @@ void CountingScene() {
     ++calls;
     currentScene = OtherScene;
     Present();
+}
+
+TEST(MainLoop, StartUpShowsThroughTheGamesOwnPalette) {
+    harness::StartFresh();  // an all-black palette, as at process start
+    StartGame(BootScene);
+    for (int i = 0; i < 256; ++i) EXPECT_EQ(displayPalette[i], gamePaletteColours[static_cast<size_t>(i)]) << i;
 }
 
 TEST(MainLoop, ASceneThatSwitchesIsNotFollowedByTheNewOneInTheSamePass) {

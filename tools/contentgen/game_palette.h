@@ -2,10 +2,12 @@
 #include <array>
 #include <cstdint>
 
+#include "content/game_palette.h"
 #include "content/palette_layout.h"
 #include "platform/palette.h"
 
-// The one palette every bitmap of the game is written with.
+// The one palette every bitmap of the game is written with; its colours are
+// defined beside the game's own code (content/game_palette.h).
 using GamePalette = std::array<Rgb, 256>;
 
 const GamePalette& GamePaletteEntries();
