@@ -12,7 +12,6 @@ namespace {
 
 constexpr int screenWidth = 640;
 constexpr int screenHeight = 480;
-constexpr float pi = 3.14159265f;
 
 struct Colour {
     float r = 0, g = 0, b = 0;
