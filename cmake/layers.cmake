@@ -5,7 +5,8 @@
 #   sumline_layer(<folder> [DEPENDS <layer>...])
 #
 # makes sumline_<folder> from src/<folder>/*.cpp (its sub-folders are layers
-# of their own; "puzzle/editor" makes sumline_puzzle_editor), and an include
+# of their own, e.g. "platform/sdl"; a slash becomes "_" in the library
+# name), and an include
 # folder build/layers/<folder>/ holding links to the top folders of the layers
 # it may use, so its code cannot see a header of a folder above it.
 # SUMLINE_LAYER_INCLUDE_<folder> names that include folder.

@@ -2,6 +2,7 @@
 
 #include "content/logo_sheet.h"
 #include "content/title_sheet.h"
+#include "editor/editor_scene.h"
 #include "frontend/title_scene.h"
 #include "match/match_setup.h"
 #include "options/options_file.h"
@@ -15,7 +16,6 @@
 #include "platform/text.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
-#include "puzzle/editor/editor_scene.h"
 #include "puzzle/progress_file.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"

@@ -225,3 +225,22 @@ bool WriteGameFileAtomic(const char* gamePath, const void* data, size_t size) {
     SyncFolder(slash == std::string::npos ? std::string() : path.substr(0, slash));
     return true;
 }
+
+int RemoveWriteLeftovers(const char* gameFolder, const char* const* names, int count) {
+    const std::string folder = ResolveGamePath(gameFolder);
+    if (folder.empty()) return 0;
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) return 0;
+    const int fd = dirfd(dir);
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        if (!IsTempOfWrite(entry->d_name, names, count)) continue;
+        // mkstemp only makes regular files: a folder or a link of that name
+        // is someone else's.
+        struct stat info;
+        if (fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)) continue;
+        if (unlinkat(fd, entry->d_name, 0) == 0) ++removed;
+    }
+    closedir(dir);
+    return removed;
+}

@@ -24,3 +24,8 @@ bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes);
 // also puts one line on standard error: the file, the step that failed and
 // the system's reason ("sumline: cannot save Data/ED.dat: rename: ...").
 bool WriteGameFileAtomic(const char* gamePath, const void* data, size_t size);
+
+// Removes from the game folder (a game path, "Data") the regular files that
+// IsTempOfWrite recognises for the names; everything else stays. Returns how
+// many it removed; a missing folder removes none.
+int RemoveWriteLeftovers(const char* gameFolder, const char* const* names, int count);

@@ -1,15 +1,10 @@
 #include "platform/temp_files.h"
 
-#include <dirent.h>
-#include <fcntl.h>
 #include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cctype>
 #include <cstring>
 
-#include "platform/game_files.h"
 
 namespace {
 
@@ -38,23 +33,4 @@ bool IsTempOfWrite(const char* entry, const char* const* names, int count) {
         if (random) return true;
     }
     return false;
-}
-
-int RemoveWriteLeftovers(const char* gameFolder, const char* const* names, int count) {
-    const std::string folder = ResolveGamePath(gameFolder);
-    if (folder.empty()) return 0;
-    DIR* dir = opendir(folder.c_str());
-    if (dir == nullptr) return 0;
-    const int fd = dirfd(dir);
-    int removed = 0;
-    while (const dirent* entry = readdir(dir)) {
-        if (!IsTempOfWrite(entry->d_name, names, count)) continue;
-        // mkstemp only makes regular files: a folder or a link of that name
-        // is someone else's.
-        struct stat info;
-        if (fstatat(fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)) continue;
-        if (unlinkat(fd, entry->d_name, 0) == 0) ++removed;
-    }
-    closedir(dir);
-    return removed;
 }

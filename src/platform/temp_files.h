@@ -13,8 +13,3 @@ std::string TempTemplateBeside(const std::string& path);
 // of the count names: a dot, one of the names (letter case ignored, as the
 // game's paths are), a dot, then exactly six letters or digits.
 bool IsTempOfWrite(const char* entry, const char* const* names, int count);
-
-// Removes from the game folder (a game path, "Data") the regular files that
-// IsTempOfWrite recognises for the names; everything else stays. Returns how
-// many it removed; a missing folder removes none.
-int RemoveWriteLeftovers(const char* gameFolder, const char* const* names, int count);

@@ -2,7 +2,7 @@
 
 // puzzle: the problems of the puzzle mode ("Data\PZL.dat") and the player's
 // progress through them ("Data\CLEAR.dat"). The match plays them and the
-// editor (puzzle/editor, above the match) writes them. It stands on shell,
+// editor (src/editor, above the match) writes them. It stands on shell,
 // content and platform.
 
 #include <cstdint>

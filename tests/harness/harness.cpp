@@ -6,13 +6,13 @@
 #include <strings.h>
 #include <filesystem>
 
+#include "editor/editor_state.h"
 #include "frontend/boot_scene.h"
 #include "frontend/front_end_reset.h"
 #include "harness/png_writer.h"
 #include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/platform_reset.h"
-#include "puzzle/editor/editor_state.h"
 #include "puzzle/progress_file.h"
 #include "ranking/name_entry.h"
 #include "setup/player_params.h"

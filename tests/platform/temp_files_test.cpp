@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/game_files.h"
 #include "platform/temp_work_dir.h"
 
 namespace {

@@ -7,13 +7,13 @@
 #include <string>
 
 #include "content/game_sheet.h"
+#include "editor/editor_scene.h"
+#include "editor/editor_state.h"
 #include "frontend/frontend_steps.h"
 #include "harness/stderr_capture.h"
 #include "match/match_state.h"
 #include "platform/keys.h"
 #include "platform/wipe.h"
-#include "puzzle/editor/editor_scene.h"
-#include "puzzle/editor/editor_state.h"
 #include "puzzle/puzzle_test_util.h"
 #include "shell/save_notice_probe.h"
 

@@ -4,14 +4,14 @@
 #include <vector>
 
 #include "content/game_sheet.h"
+#include "editor/editor_scene.h"
+#include "editor/editor_state.h"
 #include "frontend/frontend_steps.h"
 #include "match/match_state.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "platform/wipe.h"
-#include "puzzle/editor/editor_scene.h"
-#include "puzzle/editor/editor_state.h"
 #include "puzzle/puzzle_file.h"
 #include "puzzle/puzzle_test_util.h"
 #include "shell/game_mode.h"

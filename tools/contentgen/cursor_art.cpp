@@ -25,7 +25,7 @@ Rgb FrameProfile(int phase, float p) {
     return PaletteColour(profile[i]);
 }
 
-void CursorFrame(Canvas& sheet, int phase) {
+void PaintCursorFrame(Canvas& sheet, int phase) {
     const SheetRect r = titleSheetLayout::CursorFrame(phase);
     const float border = titleSheetLayout::frameBorder;
     const float l = r.left, t = r.top, rt = r.right, b = r.bottom;
@@ -99,7 +99,7 @@ void ScrollArrow(Canvas& sheet, SheetRect r, bool up) {
 
 void DrawCursorPieces(Canvas& sheet) {
     for (int f = 0; f < 2; ++f) {
-        CursorFrame(sheet, f);
+        PaintCursorFrame(sheet, f);
         Bracket(sheet, titleSheetLayout::BracketLeft(f), false, f);
         Bracket(sheet, titleSheetLayout::BracketRight(f), true, f);
     }

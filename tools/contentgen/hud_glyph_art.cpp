@@ -36,7 +36,7 @@ LabelStyle GlyphStyle(int c, float top, float bottom) {
     return s;
 }
 
-void Digit(Canvas& sheet, int d, int c) {
+void PaintDigit(Canvas& sheet, int d, int c) {
     const SheetRect r = gameSheetLayout::Digit(d, c);
     const char text[2] = {static_cast<char>('0' + d), '\0'};
     const LabelStyle s = GlyphStyle(c, r.top + 3.0f, r.bottom - 3.0f);
@@ -70,7 +70,7 @@ void Colon(Canvas& sheet) {
 
 void DrawHudGlyphs(Canvas& sheet) {
     for (int c = -1; c <= 1; ++c) {
-        for (int d = 0; d < 10; ++d) Digit(sheet, d, c);
+        for (int d = 0; d < 10; ++d) PaintDigit(sheet, d, c);
     }
     TimesSign(sheet, 0);
     TimesSign(sheet, 1);

@@ -24,7 +24,7 @@ float CursorShape(float x, float y, float grow) {
     return std::max(band, nearCorner);
 }
 
-void DrawCursorFrame(Canvas& sheet, SheetRect r, int ramp, Rgb top, Rgb bottom) {
+void PaintCursorFrame(Canvas& sheet, SheetRect r, int ramp, Rgb top, Rgb bottom) {
     const float l = r.left, t = r.top;
     const uint8_t rim = RampShade(ramp, 0);
     FillShape(
@@ -58,7 +58,7 @@ Rgb LineBand(int look, float d) {
     return MixRgb(PaletteColour(RampShade(ramp, 4)), PaletteColour(RampShade(ramp, 10)), glow);
 }
 
-void DrawLineFrame(Canvas& sheet, int s, int look) {
+void PaintLineFrame(Canvas& sheet, int s, int look) {
     const SheetRect r = gameSheetLayout::LineFrame(s);
     const float l = r.left, t = r.top;
     for (int y = r.top; y < r.bottom; ++y) {
@@ -111,7 +111,7 @@ void PuzzleArrow(Canvas& sheet, SheetRect r, int direction) {
 
 // Warning of n panels about to fall into a column: a red tag with the count
 // and a point downwards.
-void NextMarker(Canvas& sheet, int n) {
+void PaintNextMarker(Canvas& sheet, int n) {
     const SheetRect r = gameSheetLayout::NextMarker(n);
     const float l = r.left, t = r.top;
     auto tag = [=](float x, float y) {
@@ -139,18 +139,18 @@ void NextMarker(Canvas& sheet, int n) {
 }  // namespace
 
 void DrawMatchCursors(Canvas& sheet) {
-    DrawCursorFrame(sheet, gameSheetLayout::Cursor(0), rampOrange, PaletteColour(HueShade(rampYellow, 8)),
+    PaintCursorFrame(sheet, gameSheetLayout::Cursor(0), rampOrange, PaletteColour(HueShade(rampYellow, 8)),
                     PaletteColour(HueShade(rampOrange, 5)));
-    DrawCursorFrame(sheet, gameSheetLayout::Cursor(1), rampBlue, PaletteColour(HueShade(rampCyan, 8)),
+    PaintCursorFrame(sheet, gameSheetLayout::Cursor(1), rampBlue, PaletteColour(HueShade(rampCyan, 8)),
                     PaletteColour(HueShade(rampBlue, 6)));
-    DrawCursorFrame(sheet, gameSheetLayout::pickedCursor, rampPink, MakeRgb(255, 255, 255), PaletteColour(HueShade(rampPink, 6)));
-    DrawLineFrame(sheet, 0, 0);
-    DrawLineFrame(sheet, 36, 1);
-    DrawLineFrame(sheet, 72, 2);
+    PaintCursorFrame(sheet, gameSheetLayout::pickedCursor, rampPink, MakeRgb(255, 255, 255), PaletteColour(HueShade(rampPink, 6)));
+    PaintLineFrame(sheet, 0, 0);
+    PaintLineFrame(sheet, 36, 1);
+    PaintLineFrame(sheet, 72, 2);
     MenuMarker(sheet, gameSheetLayout::pauseMarker);
     PuzzleArrow(sheet, gameSheetLayout::arrowLeft, 0);
     PuzzleArrow(sheet, gameSheetLayout::arrowRight, 1);
     PuzzleArrow(sheet, gameSheetLayout::arrowDown, 2);
     PuzzleArrow(sheet, gameSheetLayout::arrowUp, 3);
-    for (int n = 1; n <= 5; ++n) NextMarker(sheet, n);
+    for (int n = 1; n <= 5; ++n) PaintNextMarker(sheet, n);
 }

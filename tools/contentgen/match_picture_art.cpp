@@ -53,7 +53,7 @@ BigLook LookOf(int ramp) {
     return BigLook{Ramp(ramp, 10), Ramp(ramp, 5), MakeRgb(255, 255, 255), Ramp(ramp, 0), 2.0f, 2.0f};
 }
 
-void Countdown(Canvas& sheet) {
+void PaintCountdown(Canvas& sheet) {
     const char* const numbers[3] = {"3", "2", "1"};
     const int ramps[3] = {rampBlue, rampGreen, rampRed};
     for (int i = 0; i < 3; ++i) {
@@ -80,7 +80,7 @@ void DrawMatchPictures(Canvas& sheet) {
     const bool blend = sheet.blendOverKey;
     // These fly over the backdrops, the frames and the boards alike.
     sheet.blendOverKey = false;
-    Countdown(sheet);
+    PaintCountdown(sheet);
     StartLogo(sheet);
     BigLook pause = LookOf(rampCyan);
     pause.top = MakeRgb(255, 255, 255);

@@ -101,7 +101,7 @@ struct PanelLook {
     uint8_t crackDark, crackLight;
 };
 
-void DrawPanel(Canvas& sheet, SheetRect r, int shape, const PanelLook& look) {
+void PaintPanelPicture(Canvas& sheet, SheetRect r, int shape, const PanelLook& look) {
     const float l = r.left, t = r.top;
     const ShapeDistance distance = shape == 0 ? TileDistance : BallDistance;
     FillShape(
@@ -176,9 +176,9 @@ void DrawPanels(Canvas& sheet) {
         for (int v = 0; v < 8; ++v) {
             const SheetRect live = gameSheetLayout::Panel(v, shape), failing = gameSheetLayout::FailingPanel(v, shape);
             const PanelLook a = LiveLook(v), b = FailingLook(v);
-            DrawPanel(sheet, live, shape, a);
+            PaintPanelPicture(sheet, live, shape, a);
             Numeral(sheet, numerals[v], live.left + 12.0f, live.top + 12.5f, a.numeralFill, a.numeralRim);
-            DrawPanel(sheet, failing, shape, b);
+            PaintPanelPicture(sheet, failing, shape, b);
             Numeral(sheet, numerals[v], failing.left + 12.0f, failing.top + 12.5f, b.numeralFill, b.numeralRim);
         }
     }

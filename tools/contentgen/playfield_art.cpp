@@ -119,7 +119,7 @@ void VerticalGauge(Canvas& sheet, SheetRect r, int ramp) {
 }
 
 // "EX" tag under the item icons, in two colourings that alternate.
-void ItemMarker(Canvas& sheet, int phase) {
+void PaintItemMarker(Canvas& sheet, int phase) {
     const SheetRect r = gameSheetLayout::ItemMarker(phase);
     const float l = r.left, t = r.top;
     const int body = phase == 0 ? rampRed : rampYellow;
@@ -136,7 +136,7 @@ void ItemMarker(Canvas& sheet, int phase) {
 }
 
 // Attack-meter lamp: off (dark glass), lit (red glow) or flashing (white hot).
-void Lamp(Canvas& sheet, int state) {
+void PaintLamp(Canvas& sheet, int state) {
     const SheetRect r = gameSheetLayout::Lamp(state);
     const float cx = r.left + 13.5f, cy = r.top + 13.5f;
     // Metal bezel.
@@ -218,9 +218,9 @@ void DrawPlayfieldPieces(Canvas& sheet) {
     VerticalGauge(sheet, gameSheetLayout::VersusExFill(1), rampPurple);
     const Rgb backdrop = sheet.keyBackdrop;
     sheet.keyBackdrop = PaletteColour(SteelShade(1));  // these sit in the information boxes
-    ItemMarker(sheet, 0);
-    ItemMarker(sheet, 1);
-    for (int s = 0; s < 3; ++s) Lamp(sheet, s);
+    PaintItemMarker(sheet, 0);
+    PaintItemMarker(sheet, 1);
+    for (int s = 0; s < 3; ++s) PaintLamp(sheet, s);
     Bomb(sheet, gameSheetLayout::meterIconSmall, 4.0f);
     Bomb(sheet, gameSheetLayout::meterIconMedium, 5.2f);
     Bomb(sheet, gameSheetLayout::meterIconLarge, 6.5f);

@@ -25,7 +25,7 @@ double PolyBlep(double phase, double increment) {
     return 0.0;
 }
 
-double Pulse(double phase, double increment, double duty) {
+double PulseWave(double phase, double increment, double duty) {
     double v = phase < duty ? 1.0 : -1.0;
     v += PolyBlep(phase, increment);
     double shifted = phase - duty;
@@ -123,7 +123,7 @@ void AddNote(Mix& mix, const Note& note) {
                 // Pulse and triangle; a gentle vibrato once the note settles.
                 const double vibrato = t > 0.15 ? 0.12 * std::sin(twoPi * 5.5 * t) * std::min(1.0, (t - 0.15) * 4.0) : 0.0;
                 const double inc = Frequency(note.pitch + vibrato) / sampleRate;
-                const double raw = 0.55 * Pulse(phase, inc, 0.25) + 0.45 * Triangle(phase);
+                const double raw = 0.55 * PulseWave(phase, inc, 0.25) + 0.45 * Triangle(phase);
                 low += (raw - low) * 0.35;
                 v = low * Adsr(t, note.length, 0.006, 0.12, 0.65, 0.08);
                 phase += inc;
@@ -132,7 +132,7 @@ void AddNote(Mix& mix, const Note& note) {
             }
             case Instrument::bass: {
                 const double inc = f / sampleRate;
-                const double raw = 0.7 * Triangle(phase) + 0.3 * std::sin(twoPi * phase) + 0.15 * Pulse(phase, inc, 0.5);
+                const double raw = 0.7 * Triangle(phase) + 0.3 * std::sin(twoPi * phase) + 0.15 * PulseWave(phase, inc, 0.5);
                 low += (raw - low) * 0.25;
                 v = low * Adsr(t, note.length, 0.004, 0.2, 0.7, 0.05);
                 phase += inc;
@@ -217,7 +217,7 @@ void AddNote(Mix& mix, const Note& note) {
                 // Square chirp that rises a fourth and dies away within the note.
                 const double glide = note.pitch + 5.0 * std::min(1.0, t / 0.03);
                 const double inc = Frequency(glide) / sampleRate;
-                const double raw = Pulse(phase, inc, 0.5);
+                const double raw = PulseWave(phase, inc, 0.5);
                 low += (raw - low) * 0.3;
                 const double fall = std::max(0.0, 1.0 - t / std::max(note.length, 0.001));
                 v = 0.6 * low * std::min(1.0, t / 0.002) * fall * fall;

@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <string>
 
+#include "editor/editor_scene.h"
+#include "editor/editor_state.h"
 #include "frontend/frontend_steps.h"
 #include "match/match_scene.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
-#include "puzzle/editor/editor_scene.h"
-#include "puzzle/editor/editor_state.h"
 #include "shell/farewell.h"
 #include "shell/game_mode.h"
 

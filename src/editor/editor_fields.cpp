@@ -1,8 +1,8 @@
-#include "puzzle/editor/editor_fields.h"
+#include "editor/editor_fields.h"
 
 #include <algorithm>
 
-#include "puzzle/editor/editor_state.h"
+#include "editor/editor_state.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "puzzle/editor/editor_drawing.h"
+#include "editor/editor_drawing.h"
 
 #include "content/game_sheet.h"
+#include "editor/editor_state.h"
 #include "match/hud.h"
 #include "match/match_state.h"
 #include "match/pause.h"
-#include "puzzle/editor/editor_state.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// puzzle/editor: the puzzle editor, where the player builds the 100 problems
+// editor: the puzzle editor, where the player builds the 100 problems
 // of the puzzle mode and saves them to "Data\PZL.dat". It stands on match
 // (whose board drawing it shares) and every layer below.
 
@@ -14,6 +14,3 @@ void EditorEnterScene();
 
 // One 20 ms step of the editor (at most 50 per second).
 void EditorScene();
-
-// Back to the main menu through the shell, its sheet and sounds restored.
-void LeaveEditor();

@@ -1,4 +1,4 @@
-#include "puzzle/editor/editor_state.h"
+#include "editor/editor_state.h"
 
 PuzzleFile editorTables;
 int32_t editorProblem = 0;

@@ -4,3 +4,7 @@
 // way, Escape, C (the save and leave questions), the arrows, X Z A S, and
 // the wipe that leaves for the menu.
 void EditorInput();
+
+// Back to the main menu through the shell: the menu's own sheet, its sounds,
+// and its music unless the sound is off.
+void LeaveEditor();

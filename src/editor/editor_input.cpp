@@ -1,17 +1,17 @@
-#include "puzzle/editor/editor_input.h"
+#include "editor/editor_input.h"
 
 #include <algorithm>
 
+#include "editor/editor_fields.h"
+#include "editor/editor_state.h"
 #include "match/match_state.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/wipe.h"
-#include "puzzle/editor/editor_fields.h"
-#include "puzzle/editor/editor_scene.h"
-#include "puzzle/editor/editor_state.h"
 #include "puzzle/puzzle_file.h"
 #include "shell/menu_input.h"
 #include "shell/save_notice.h"
+#include "shell/scene_links.h"
 
 namespace {
 
@@ -187,3 +187,5 @@ void EditorInput() {
         LeaveEditor();
     }
 }
+
+void LeaveEditor() { sceneLinks.returnToMainMenu(); }

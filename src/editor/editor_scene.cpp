@@ -1,6 +1,9 @@
-#include "puzzle/editor/editor_scene.h"
+#include "editor/editor_scene.h"
 
 #include "content/game_sheet.h"
+#include "editor/editor_drawing.h"
+#include "editor/editor_input.h"
+#include "editor/editor_state.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
 #include "platform/bitmap_loader.h"
@@ -9,15 +12,11 @@
 #include "platform/present.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
-#include "puzzle/editor/editor_drawing.h"
-#include "puzzle/editor/editor_input.h"
-#include "puzzle/editor/editor_state.h"
 #include "puzzle/puzzle_file.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/save_notice.h"
 #include "shell/scene.h"
-#include "shell/scene_links.h"
 
 namespace {
 
@@ -57,9 +56,4 @@ void EditorScene() {
     // Drawn last: a leave right after a failed save closes the wipe under it.
     DrawSaveNotice(noticeTop);
     Present();
-}
-
-void LeaveEditor() {
-    // The menu's own sheet, its sounds, and its music unless the sound is off.
-    sceneLinks.returnToMainMenu();
 }
