@@ -19,6 +19,7 @@
 #include "platform/wipe.h"
 #include "ranking/name_entry.h"
 #include "ranking/ranking_file.h"
+#include "ranking/ranking_test_util.h"
 #include "shell/game_mode.h"
 #include "shell/save_notice_probe.h"
 
@@ -30,16 +31,7 @@ constexpr int32_t score = 4321;
 // The real match scene at its result screen after an endless match that
 // made the (empty) ranking: the name entered, the question whole.
 void AtTheQuestion() {
-    harness::Boot();
-    ResetMatchRecords();
-    ResetMatchValues();
-    CreateSheet(tileSurface, screenWidth, screenHeight);
-    CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
-    LoadBitmapToSurface(mainSheet, "Back\\Game.bmp");
-    matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
-    LoadSoundBuffer(bgmBuffer, "Sound\\Game.wav");
-    gameMode = endlessMode;
-    matchState = 2;
+    rankingTest::AtTheResultScreen(endlessMode);
     players[0].score = score;
     currentScene = MatchScene;
     harness::RunFrames(1);

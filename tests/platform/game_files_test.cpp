@@ -12,19 +12,6 @@ namespace {
 
 class GameFileTest : public TempWorkDir {};
 
-std::vector<std::string> FolderEntries(const char* folder) {
-    std::vector<std::string> names;
-    DIR* dir = opendir(folder);
-    if (dir == nullptr) return names;
-    while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
-    }
-    closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST_F(GameFileTest, ResolvesEachComponentIgnoringCase) {
     PutText("sound/Logo.wav", "x");
     EXPECT_EQ(ResolveGamePath("Sound\\Logo.WAV"), "sound/Logo.wav");

@@ -13,19 +13,6 @@ class TempFiles : public TempWorkDir {};
 
 const char* const names[] = {"OD.dat", "ED.dat"};
 
-std::vector<std::string> Entries(const char* folder) {
-    std::vector<std::string> found;
-    DIR* dir = opendir(folder);
-    if (dir == nullptr) return found;
-    while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") found.push_back(name);
-    }
-    closedir(dir);
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
 TEST(TempFileNames, TheTemplateSitsBesideTheTargetAndWhatMkstempMakesOfItIsRecognised) {
     EXPECT_EQ(TempTemplateBeside("Data/ED.dat"), "Data/.ED.dat.XXXXXX");
     EXPECT_EQ(TempTemplateBeside("OD.dat"), ".OD.dat.XXXXXX");
@@ -64,7 +51,7 @@ TEST_F(TempFiles, RemovesTheRecognisedRegularFilesOfTheFolderFoundInAnyCase) {
     PutText(".OD.dat.a1B2c3", "not in the folder");
 
     EXPECT_EQ(RemoveWriteLeftovers("Data", names, 2), 2);
-    EXPECT_EQ(Entries("data"), (std::vector<std::string>{".ED.dat.folder", ".ED.dat.linked", ".OD.dat.old", "OD.dat"}));
+    EXPECT_EQ(FolderEntries("data"), (std::vector<std::string>{".ED.dat.folder", ".ED.dat.linked", ".OD.dat.old", "OD.dat"}));
     EXPECT_EQ(FileText("data/OD.dat"), "keep");
     EXPECT_EQ(FileText(".OD.dat.a1B2c3"), "not in the folder");
     EXPECT_EQ(RemoveWriteLeftovers("Missing", names, 2), 0);

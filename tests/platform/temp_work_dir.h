@@ -1,13 +1,29 @@
 #pragma once
+#include <dirent.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+// The names in a folder (without "." and ".."), sorted; none when it is missing.
+inline std::vector<std::string> FolderEntries(const char* folder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder);
+    if (dir == nullptr) return names;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 // Runs each test inside a fresh empty working directory, since game paths
 // are relative to it, and removes the directory afterwards.

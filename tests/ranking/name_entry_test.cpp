@@ -55,16 +55,7 @@ bool PictureShown(const Surface* sheet, const SheetRect& r, int x0, int y0) {
 class NameEntry : public ::testing::Test {
 protected:
     void SetUp() override {
-        harness::Boot();
-        ResetMatchRecords();
-        ResetMatchValues();
-        CreateSheet(tileSurface, screenWidth, screenHeight);
-        CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
-        LoadBitmapToSurface(mainSheet, "Back\\Game.bmp");
-        matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
-        LoadSoundBuffer(bgmBuffer, "Sound\\Game.wav");
-        gameMode = 0;
-        matchState = 2;
+        AtTheResultScreen(endlessMode);
         rankingSkipped = 0;
         currentScene = EntryScene;
     }

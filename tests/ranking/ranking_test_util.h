@@ -6,11 +6,33 @@
 #include <string>
 #include <vector>
 
+#include "content/game_sheet.h"
 #include "harness/harness.h"
+#include "match/match_state.h"
+#include "platform/bitmap_loader.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/text.h"
 #include "ranking/ranking_file.h"
+#include "shell/game_mode.h"
 
 // Raw "Data\ED.dat" bytes and hand-built tables for the ranking tests.
 namespace rankingTest {
+
+// A freshly booted game at the result screen of a match in `mode`: the match
+// sheet, the big font and the match music in place, matchState 2.
+inline void AtTheResultScreen(int mode) {
+    harness::Boot();
+    ResetMatchRecords();
+    ResetMatchValues();
+    CreateSheet(tileSurface, screenWidth, screenHeight);
+    CreateSheet(mainSheet, gameSheetLayout::width, gameSheetLayout::height);
+    LoadBitmapToSurface(mainSheet, "Back\\Game.bmp");
+    matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
+    LoadSoundBuffer(bgmBuffer, "Sound\\Game.wav");
+    gameMode = static_cast<int8_t>(mode);
+    matchState = 2;
+}
 
 inline std::string RankingPath() { return harness::WorkDir() + "/Data/ED.dat"; }
 

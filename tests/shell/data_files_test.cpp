@@ -17,19 +17,6 @@
 
 namespace {
 
-std::vector<std::string> DataEntries() {
-    std::vector<std::string> found;
-    DIR* dir = opendir("Data");
-    if (dir == nullptr) return found;
-    while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name != "." && name != "..") found.push_back(name);
-    }
-    closedir(dir);
-    std::sort(found.begin(), found.end());
-    return found;
-}
-
 TEST(DataLeftovers, StartUpRemovesTheGamesOwnTemporaryFilesAndNothingElse) {
     harness::StartFresh();
     std::vector<std::string> kept = {
@@ -41,12 +28,12 @@ TEST(DataLeftovers, StartUpRemovesTheGamesOwnTemporaryFilesAndNothingElse) {
         PutText(std::string("Data/.") + name + ".a1B2c3", "half");
         PutText(std::string("Data/.") + name + ".Zq09Xw", "half");
     }
-    ASSERT_EQ(DataEntries().size(), kept.size() + 2 * gameDataFileCount);
+    ASSERT_EQ(FolderEntries("Data").size(), kept.size() + 2 * gameDataFileCount);
 
     StartGame(BootScene);
 
     std::sort(kept.begin(), kept.end());
-    EXPECT_EQ(DataEntries(), kept);
+    EXPECT_EQ(FolderEntries("Data"), kept);
     EXPECT_EQ(FileText("Data/ED.dat"), "keep ED.dat");
     EXPECT_EQ(FileText("Data/notes.txt"), "keep notes.txt");
 }
@@ -63,7 +50,7 @@ TEST(DataLeftovers, EveryFileTheGameWritesIsOneTheCleanUpKnows) {
 
     std::vector<std::string> known(gameDataFiles, gameDataFiles + gameDataFileCount);
     std::sort(known.begin(), known.end());
-    EXPECT_EQ(DataEntries(), known);
+    EXPECT_EQ(FolderEntries("Data"), known);
 }
 
 }  // namespace

@@ -21,18 +21,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int trials = 200;
 
-int DataEntryCount() {
-    int count = 0;
-    DIR* dir = opendir("Data");
-    if (dir == nullptr) return -1;
-    while (const dirent* entry = readdir(dir)) {
-        const std::string name = entry->d_name;
-        count += name != "." && name != ".." ? 1 : 0;
-    }
-    closedir(dir);
-    return count;
-}
-
 // Saves the two records in turn until it is killed, a byte down the pipe
 // after each write that returned.
 [[noreturn]] void Writer(int done, const std::string& a, const std::string& b) {
@@ -114,9 +102,9 @@ TEST_F(KillTrials, AWriterKilledAtAnyMomentLeavesOneWholeRecordAndTheCleanUpItsT
                                               << saved.substr(0, 8);
         foundA += saved == a ? 1 : 0;
         foundB += saved == b ? 1 : 0;
-        killedMidWrite += DataEntryCount() > 1 ? 1 : 0;
+        killedMidWrite += FolderEntries("Data").size() > 1 ? 1 : 0;
         RemoveDataLeftovers();
-        ASSERT_EQ(DataEntryCount(), 1) << "trial " << trial << ": a temporary file outlived the clean-up";
+        ASSERT_EQ(FolderEntries("Data").size(), 1u) << "trial " << trial << ": a temporary file outlived the clean-up";
     }
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     std::printf("%d kills in %.2f s: %d inside a write, %d left A, %d left B\n", trials, seconds, killedMidWrite,
