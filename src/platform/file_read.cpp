@@ -33,7 +33,7 @@ int OpenFileForReading(const char* diskPath, int64_t& size, ReadProblem& problem
         return -1;
     }
     // A FIFO would hold a plain open until some writer appears; O_NONBLOCK
-    // returns at once, and fstat then turns it away with every other special file.
+    // returns at once, and fstat then turns it away with every other file that is not a regular one.
     const int fd = open(diskPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         problem = errno == ENOENT || errno == ENOTDIR ? ReadProblem::missing : ReadProblem::cannotOpen;

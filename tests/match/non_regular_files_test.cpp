@@ -25,7 +25,7 @@
 
 namespace {
 
-class SpecialFileTest : public TempWorkDir {
+class NonRegularFileTest : public TempWorkDir {
 protected:
     void SetUp() override {
         TempWorkDir::SetUp();
@@ -136,7 +136,7 @@ const Reader readers[] = {
     {"game file", "Data/ED.dat", GameFileNotRead},
 };
 
-TEST_F(SpecialFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
+TEST_F(NonRegularFileTest, OnlyRegularFilesAreReadAndNothingWaits) {
     for (const char* kind : {"pipe", "folder"}) {
         for (const Reader& reader : readers) {
             const std::string path = reader.diskPath;
