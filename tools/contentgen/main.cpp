@@ -1,8 +1,10 @@
-// contentgen <gameDir>: draws the game's pictures, synthesises its sounds and
-// lays out its run directory (Back/, Sound/, Data/).
+// contentgen <gameDir> <puzzleBook>: draws the game's pictures, synthesises its
+// sounds, lays out its run directory (Back/, Sound/, Data/) and turns the
+// puzzle book into the problems the game ships.
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "contentgen/backdrop_art.h"
 #include "contentgen/bmp_writer.h"
@@ -16,6 +18,7 @@
 #include "contentgen/synth.h"
 #include "contentgen/title_sheet_art.h"
 #include "contentgen/wav_writer.h"
+#include "puzzlebook/puzzle_book.h"
 
 namespace {
 
@@ -27,14 +30,27 @@ bool WriteSound(const std::string& path, const SoundClip& clip) {
     return WriteFileAtomic(path, EncodeWav16(clip.samples, clip.channels, sampleRate));
 }
 
+// The tables' raw bytes are the file, exactly as the game reads it.
+std::vector<uint8_t> TableBytes(const PuzzleFile& tables) {
+    const auto* first = reinterpret_cast<const uint8_t*>(&tables);
+    return std::vector<uint8_t>(first, first + sizeof tables);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: contentgen <gameDir>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: contentgen <gameDir> <puzzleBook>\n");
         return 2;
     }
     const std::string game = argv[1];
+    // A fault in the book stops the build before anything is written.
+    std::vector<puzzleBook::Problem> problems;
+    std::string bookError;
+    if (!puzzleBook::ReadBook(argv[2], problems, bookError)) {
+        std::fprintf(stderr, "contentgen: %s\n", bookError.c_str());
+        return 1;
+    }
     const std::string back = game + "/Back/", sound = game + "/Sound/", data = game + "/Data/";
     if (!MakeFolder(back) || !MakeFolder(sound) || !MakeFolder(data)) {
         std::fprintf(stderr, "contentgen: cannot create folders under %s\n", game.c_str());
@@ -72,8 +88,10 @@ int main(int argc, char** argv) {
         {"Hiscore.wav", ScoreHiscore},      {"Omedetou.wav", ScoreOmedetou},
     };
     for (const MatchSound& s : matchSounds) ok = WriteSound(sound + s.name, s.score()) && ok;
-    // Data/ holds what the player writes; nothing in it is made here yet, and
-    // anything added later goes through WriteFileIfMissing.
+    // Data/ holds what the player writes. The shipped problems are the one
+    // file made here, and only where none is yet: an edited PZL.dat is the
+    // player's (deleting it brings the shipped problems back).
+    ok = WriteFileIfMissing(data + "PZL.dat", TableBytes(puzzleBook::BookTables(problems))) && ok;
     if (!ok) {
         std::fprintf(stderr, "contentgen: could not write every file under %s\n", game.c_str());
         return 1;
