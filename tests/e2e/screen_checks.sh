@@ -6,16 +6,21 @@ fail() { echo "e2e FAIL: $*" >&2; exit 1; }
 
 # Starts Xvfb on a free display and the game in a fresh run folder beside the
 # generated content; waits for its window. Sets E2E_WINDOW, E2E_SHOTS,
-# E2E_RUN and game_pid. Optional third argument: bytes for Data/OD.dat (hex).
+# E2E_RUN and game_pid. Optional third argument: bytes for Data/OD.dat (hex);
+# any further arguments are files copied into the run's Data/ before the game
+# starts (the game reads its data files once, when a mode opens them).
 start_game() {
   local binary=$1 work=$2 options=${3:-}
-  local game_dir
+  local game_dir data_file
   game_dir=$(dirname "$binary")
   rm -rf "$work"
   mkdir -p "$work/run/Data" "$work/shots"
   ln -s "$game_dir/Back" "$work/run/Back"
   ln -s "$game_dir/Sound" "$work/run/Sound"
   [ -n "$options" ] && printf "$options" >"$work/run/Data/OD.dat"
+  for data_file in "${@:4}"; do
+    cp "$data_file" "$work/run/Data/" || fail "could not copy $data_file into the run's Data/"
+  done
   # A random free display in a high range, so runs never meet an X server
   # that a previous run is still taking down.
   local tries n _
@@ -182,20 +187,30 @@ name_entry_shown() { shot probe; is_blue probe 55 25 70 40 && is_blue probe 145 
 # Retry question: the middle panel (129,189)-(509,289) without the upper one.
 retry_question_shown() { shot probe; is_blue probe 133 250 140 260 && ! is_blue probe 55 25 70 40; }
 
-# Panel values of the left board, rows 2..6 and columns 0..6, read from a
-# screenshot by each panel's body colour (the colour of its picture in
-# Back/Game.bmp). Prints one line per row, bottom row first: seven values,
-# "." for an empty or unknown cell. Assumes the stack is not mid-rise.
+# The body colours of the panels 0..7 (each panel's picture in
+# Back/Game.bmp), one "srgb(r,g,b)" each. A script that reads many boards
+# keeps them in E2E_PANEL_COLOURS and spares read_board the look-up.
+panel_colours() {
+  local fmt="" v
+  for v in 0 1 2 3 4 5 6 7; do fmt="$fmt%[pixel:p{$((24 * v + 4)),12}] "; done
+  convert "$E2E_RUN/Back/Game.bmp" -format "$fmt" info:
+}
+
+# Panel values of the left board, rows 2..top (top 6 unless given, at most
+# 14: the whole field) and columns 0..6, read from a screenshot by each
+# panel's body colour (see panel_colours). Prints one line per row, bottom
+# row first: seven values, "." for an empty or unknown cell. Assumes the
+# stack is not mid-rise.
 read_board() {
-  local name=$1 sheet="$E2E_RUN/Back/Game.bmp" refs fmt r c gx gy
-  refs=$(for v in 0 1 2 3 4 5 6 7; do convert "$sheet" -format "%[pixel:p{$((24 * v + 4)),12}] " info:; done)
-  fmt=""
-  for r in 2 3 4 5 6; do
-    for c in 0 1 2 3 4 5 6; do
-      gx=$((49 + 24 * c + 4)); gy=$((352 - 24 * (r - 2) + 12))
-      fmt="$fmt%[pixel:p{$(awk -v x=$gx 'BEGIN { print 53 + int(x * 4 / 3 + 0.5) }'),$(awk -v y=$gy 'BEGIN { print int(y * 4 / 3 + 0.5) }')}] "
-    done
-  done
+  local name=$1 top=${2:-6} refs fmt
+  refs=${E2E_PANEL_COLOURS:-$(panel_colours)}
+  # Each cell's sample point, 4 right of its left edge and 12 below its top,
+  # mapped into the window picture.
+  fmt=$(awk -v top="$top" 'BEGIN {
+    for (r = 2; r <= top; r++) for (c = 0; c <= 6; c++) {
+      gx = 49 + 24 * c + 4; gy = 352 - 24 * (r - 2) + 12
+      printf "%%[pixel:p{%d,%d}] ", 53 + int(gx * 4 / 3 + 0.5), int(gy * 4 / 3 + 0.5)
+    } }')
   convert "$E2E_SHOTS/$name.png" -format "$fmt" info: | awk -v refs="$refs" '
     function rgb(s, out) { gsub(/[^0-9,]/, "", s); split(s, out, ",") }
     BEGIN { n = split(refs, ref, " "); for (v = 1; v <= n; v++) { rgb(ref[v], t); R[v-1] = t[1]; G[v-1] = t[2]; B[v-1] = t[3] } }
