@@ -89,7 +89,7 @@ bool BuildCandidate(const Recipe& recipe, std::mt19937& random, puzzleBook::Prob
             if (vertical) {
                 const int c = recipe.cluster ? std::clamp(centre + Pick(random, -1, 1), 0, columns - 1)
                                              : Pick(random, 0, columns - 1);
-                const int r = floorRow + Pick(random, 0, trial.Height(c));
+                const int r = floorRow + Pick(random, 0, recipe.deep ? std::min(1, trial.Height(c)) : trial.Height(c));
                 if (!Insert(trial, c, r, values, recipe.maxHeight)) continue;
                 b = trial;
                 const bool up = Pick(random, 0, 1) == 0;
@@ -101,7 +101,7 @@ bool BuildCandidate(const Recipe& recipe, std::mt19937& random, puzzleBook::Prob
                                                 : Pick(random, 0, columns - n);
                 int lowest = 99;
                 for (int c = left; c < left + n; ++c) lowest = std::min(lowest, trial.Height(c));
-                const int r = floorRow + Pick(random, 0, lowest);
+                const int r = floorRow + Pick(random, 0, recipe.deep ? std::min(1, lowest) : lowest);
                 bool ok = true;
                 for (int k = 0; k < n && ok; ++k) ok = Insert(trial, left + k, r, {values[k]}, recipe.maxHeight);
                 if (!ok) continue;

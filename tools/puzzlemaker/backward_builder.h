@@ -16,7 +16,7 @@ namespace maker {
 struct Recipe {
     int target = 7;
     int goalType = 0;    // as the puzzle file: 0 clear, 1 chain, 2 panels, 3 score
-    int goalValue = 0;   // chain and panel goals: fixed; score goals: 0 means "what the solution reaches"
+    int goalValue = 0;   // 0: what the built solution reaches
     int swapLimit = -1;  // -2 none, -1 any, n
     int lines = 3;       // lines of the built solution
     int swaps = 0;       // swaps undone into the board (the solution makes them)
@@ -26,6 +26,8 @@ struct Recipe {
     int zeros = 0;       // 0-panels put into lines
     int sevenPairs = 0;  // lines of two sevens (target 7 only)
     bool cluster = true; // lines close to each other (chains need it)
+    bool deep = false;   // lines put in low, under the ones cleared after them,
+                         // so the order is forced and falls make the lines
 };
 
 // One candidate (number 0, time limit unset), or false when the random

@@ -1,14 +1,17 @@
-// puzzlemaker PLAN > problems.txt
+// puzzlemaker PLAN [--all] > problems.txt
+// puzzlemaker --ideas BOOK > book.txt
 //
 // For each slot of the plan, builds candidates backwards from a solution,
 // grades them with the solver and keeps the one whose difficulty lies
 // nearest the slot's wish. Prints the chosen problems in the book's form,
 // each with its shortest solution, the time limit its length asks for and a
-// first draft of its idea (to be reread by a person).
+// first draft of its idea (to be reread by a person). With --all it prints
+// every candidate the solver solved, for choosing by hand or by script. With
+// --ideas it drafts the ideas of a whole book afresh (problems 11 on).
 //
 // A plan line: N want=D target=T goal=clear|chain|panels|score value=V
 //   limit=none|any|n lines=L swaps=S noise=K maxlen=M height=H zeros=Z
-//   sevens=P tries=C seed=X spread=0|1
+//   sevens=P tries=C seed=X spread=0|1 deep=0|1 cap=positions
 // Lines starting with # and blank lines are skipped.
 
 #include <cmath>
@@ -31,6 +34,7 @@ struct Slot {
     int number = 0;
     double want = 1;
     int tries = 60;
+    uint64_t cap = 3'000'000;
     unsigned seed = 1;
     maker::Recipe recipe;
 };
@@ -61,14 +65,11 @@ bool ParseSlot(const std::string& line, Slot& slot) {
         else if (key == "tries") slot.tries = n;
         else if (key == "seed") slot.seed = static_cast<unsigned>(n);
         else if (key == "spread") r.cluster = n == 0;
+        else if (key == "deep") r.deep = n != 0;
+        else if (key == "cap") slot.cap = std::strtoull(value.c_str(), nullptr, 10);
         else return false;
     }
     return true;
-}
-
-const char* Count(int n) {
-    static const char* words[] = {"no", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten"};
-    return n >= 0 && n <= 10 ? words[n] : "many";
 }
 
 // What the solution does, for a first draft of the idea.
@@ -100,35 +101,36 @@ Features Describe(const puzzleBook::Problem& p) {
     return f;
 }
 
-std::string Plural(int n, const char* one, const char* many) {
-    return std::string(Count(n)) + " " + (n == 1 ? one : many);
-}
-
-// A first draft of the one-line idea, from what the solution does.
+// A first draft of the one-line idea: the goal, then what the problem is
+// about, chosen from what its shortest solution has to do (a hint, not the
+// solution).
 std::string DraftIdea(const puzzleBook::Problem& p, const solver::Grade& g) {
     const Features f = Describe(p);
-    std::string idea;
+    std::string goal;
     switch (p.goalType) {
-        case 0: idea = "Empty the board"; break;
-        case 1: idea = "Build a chain of " + std::to_string(p.goalValue); break;
-        case 2: idea = "Clear " + std::to_string(p.goalValue) + " panels"; break;
-        default: idea = "Score " + std::to_string(p.goalValue) + " points"; break;
+        case 0: goal = "Clear every panel"; break;
+        case 1: goal = "A chain of " + std::to_string(p.goalValue); break;
+        case 2: goal = std::to_string(p.goalValue) + " panels"; break;
+        default: goal = std::to_string(p.goalValue) + " points"; break;
     }
-    idea += " at target " + std::to_string(p.target) + " in " + Plural(f.swaps + f.lines, "move", "moves") + ": ";
-    if (f.swaps > 0) {
-        idea += Plural(f.swaps, "swap", "swaps");
-        if (f.toEmpty > 0) idea += f.toEmpty == f.swaps ? " onto empty cells" : " (one onto an empty cell)";
-        idea += ", then ";
-    }
-    idea += Plural(f.lines, "line", "lines");
-    std::vector<std::string> notes;
-    if (f.fallen > 0) notes.push_back(f.fallen == 1 ? "one made by a fall" : Plural(f.fallen, "made", "made") + " by falls");
-    if (f.zeroLines > 0) notes.push_back("a 0-panel rides along");
-    if (f.sevenLines > 0) notes.push_back("the sevens go in pairs");
-    if (g.solutions == 1) notes.push_back("only one way works");
-    else if (g.solutions <= 4) notes.push_back("few ways work");
-    else if (g.losingFirstMoves >= 30) notes.push_back("many lines miss");
-    for (size_t i = 0; i < notes.size() && i < 2; ++i) idea += (i == 0 ? "; " : ", ") + notes[i];
+    std::vector<std::string> themes;
+    if (p.goalType == 1) themes.push_back("plan every link before the first, the window is short");
+    if (p.goalType == 2) themes.push_back("long lines of small numbers clear the most");
+    if (p.goalType == 3) themes.push_back("big products score most, and a chain multiplies them");
+    if (f.sevenLines > 0) themes.push_back("the sevens must meet in pairs");
+    if (f.zeroLines > 0) themes.push_back("the 0-panel needs a line to ride in");
+    if (p.swapLimit == -2) themes.push_back("no swaps, so the order of the lines is everything");
+    else if (p.swapLimit > 0 && f.swaps == p.swapLimit)
+        themes.push_back(p.swapLimit == 1 ? "one swap, spent where it counts" : "every swap allowed is needed");
+    if (f.toEmpty > 0) themes.push_back("a panel has to move to an empty column");
+    if (f.lines > 1 && f.fallen * 2 >= f.lines) themes.push_back("each line waits for the fall of one before it");
+    if (g.solutions == 1) themes.push_back("only one order works");
+    else if (g.solutions <= 4) themes.push_back("hardly any order works");
+    if (g.losingFirstMoves >= 40) themes.push_back("many lines look right and miss");
+    if (themes.empty()) themes.push_back("find the lines that leave no panel stranded");
+    std::string idea = goal + " at target " + std::to_string(p.target) + ": " + themes[0];
+    // A second theme, picked by the problem's number so neighbours differ.
+    if (themes.size() > 1) idea += "; " + themes[1 + static_cast<size_t>(p.number) % (themes.size() - 1)];
     return idea + ".";
 }
 
@@ -146,6 +148,21 @@ void Print(puzzleBook::Problem p, const solver::Grade& g, double want) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--ideas") {
+        // Fresh drafts of the ideas of problems 11 on (the first ten are
+        // written by hand), the book printed back.
+        std::vector<puzzleBook::Problem> book;
+        std::string error;
+        if (!puzzleBook::ReadBook(argv[2], book, error)) {
+            std::fprintf(stderr, "puzzlemaker: %s\n", error.c_str());
+            return 1;
+        }
+        for (puzzleBook::Problem& p : book) {
+            if (p.number > 10) p.idea = DraftIdea(p, solver::GradeProblem(p));
+            std::printf("%s\n", puzzleBook::FormatProblem(p).c_str());
+        }
+        return 0;
+    }
     const bool all = argc == 3 && std::string(argv[2]) == "--all";
     if (argc != 2 && !all) {
         std::fprintf(stderr, "usage: puzzlemaker PLAN [--all]\n");
@@ -156,9 +173,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "puzzlemaker: cannot read %s\n", argv[1]);
         return 1;
     }
-    solver::SearchLimits limits;
-    limits.maxDepth = 12;
-    limits.maxPositions = 3'000'000;
     std::string line;
     while (std::getline(plan, line)) {
         if (line.empty() || line[0] == '#') continue;
@@ -167,6 +181,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "puzzlemaker: bad plan line: %s\n", line.c_str());
             return 1;
         }
+        std::fprintf(stderr, "slot %d\n", slot.number);
+        solver::SearchLimits limits;
+        limits.maxDepth = 12;
+        limits.maxPositions = slot.cap;
+        limits.maxMoves = slot.cap * 40;
         std::mt19937 random(slot.seed);
         puzzleBook::Problem best;
         solver::Grade bestGrade;
@@ -175,10 +194,14 @@ int main(int argc, char** argv) {
             puzzleBook::Problem p;
             if (!maker::BuildCandidate(slot.recipe, random, p)) continue;
             p.number = slot.number;
-            if (p.goalType == 3 && p.goalValue == 0) {
+            if (p.goalType != 0 && p.goalValue == 0) {
+                // The goal is what the built solution reaches.
                 const solver::Playout out = solver::PlaySolution(p, p.solution);
-                p.goalValue = static_cast<int>(out.score / 100 * 100);
-                if (p.goalValue < 1000) continue;
+                if (p.goalType == 1) p.goalValue = out.chain;
+                if (p.goalType == 2) p.goalValue = out.cleared;
+                if (p.goalType == 3) p.goalValue = static_cast<int>(out.score / 100 * 100);
+                const int lowest[4] = {0, 3, 10, 1000};
+                if (p.goalValue < lowest[p.goalType]) continue;
             }
             std::string reason;
             if (!solver::CheckSolution(p, p.solution, reason)) continue;

@@ -198,7 +198,7 @@ public:
         if (gaveUp_) return 0;
         const Key key = Pack(rules_, p, remaining);
         if (const auto found = memo_.find(key); found != memo_.end()) return found->second;
-        if (memo_.size() >= limits_.maxPositions) {
+        if (memo_.size() >= limits_.maxPositions || positions_ >= limits_.maxMoves) {
             gaveUp_ = true;
             return 0;
         }
@@ -313,7 +313,9 @@ Grade GradeProblem(const Problem& problem, const SearchLimits& limits, const Cha
 
     for (int depth = std::max(1, LowerBound(rules, start)); depth <= limits.maxDepth; ++depth) {
         if (LowerBound(rules, start) >= unreachable) break;
-        Searcher searcher(rules, limits);
+        SearchLimits left = limits;
+        left.maxMoves = limits.maxMoves > g.positions ? limits.maxMoves - g.positions : 0;
+        Searcher searcher(rules, left);
         const uint64_t count = searcher.Count(start, depth);
         g.positions += searcher.Positions();
         if (searcher.GaveUp()) {

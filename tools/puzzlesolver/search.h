@@ -19,6 +19,7 @@ namespace solver {
 struct SearchLimits {
     int maxDepth = 12;
     uint64_t maxPositions = 40'000'000;  // distinct positions remembered before giving up
+    uint64_t maxMoves = 4'000'000'000;   // moves tried before giving up
 };
 
 struct Grade {
