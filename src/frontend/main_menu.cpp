@@ -4,8 +4,10 @@
 #include "content/title_sheet.h"
 #include "editor/editor_scene.h"
 #include "frontend/title_scene.h"
+#include "gallery/gallery_scene.h"
 #include "match/match_setup.h"
 #include "options/options_file.h"
+#include "options/options_screen.h"
 #include "platform/bitmap_loader.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
@@ -17,15 +19,15 @@
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
 #include "puzzle/progress_file.h"
+#include "ranking/ranking_viewer.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/scene_links.h"
 
 MainMenuState mainMenuState;
-// Endless, puzzle and practice start a match; the other modes arrive with
-// their screens.
-Scene modeEntryScene[gameModeCount] = {MatchSetupScene,  nullptr, MatchSetupScene, MatchSetupScene,
-                                       EditorEnterScene, nullptr, nullptr,         nullptr};
+// Endless, puzzle and practice start a match; versus arrives with its set-up.
+Scene modeEntryScene[gameModeCount] = {MatchSetupScene,  nullptr,            MatchSetupScene,   MatchSetupScene,
+                                       EditorEnterScene, RankingViewerEnter, GalleryEnterScene, OptionsEnterScene};
 
 const char* const menuDescription[9] = {
     "ゲームオーバーになるまでプレイするモードです。\n高得点を狙え！！",
@@ -182,6 +184,9 @@ bool Dispatch() {
     // The picker marks the problems the player has solved.
     if (next != nullptr && gameMode == puzzleMode) ReadClearFile(clearTables);
     if (next != nullptr && gameMode == editorMode) PrepareEditorEntry();
+    // The viewer draws its list into the backdrop's slot; the menu music
+    // plays on into the viewer, the gallery and the options.
+    if (next != nullptr && gameMode == rankingMode) EmptySlot(backdropSurface);
     if (next == nullptr) {
         // Not built yet: open the menu again where it was.
         currentScene = MainMenuScene;

@@ -9,12 +9,15 @@
 #include "editor/editor_state.h"
 #include "frontend/boot_scene.h"
 #include "frontend/front_end_reset.h"
+#include "gallery/gallery_scene.h"
 #include "harness/png_writer.h"
 #include "match/match_state.h"
 #include "options/options_file.h"
+#include "options/options_screen.h"
 #include "platform/platform_reset.h"
 #include "puzzle/progress_file.h"
 #include "ranking/name_entry.h"
+#include "ranking/ranking_viewer.h"
 #include "setup/player_params.h"
 #include "shell/game_loop.h"
 #include "shell/scene.h"
@@ -61,10 +64,13 @@ void ResetRecords() {
     ResetPlatformRecords();
     ResetShellRecords();
     ResetOptionsRecords();
+    ResetOptionsScreen();
     ResetSetupRecords();
     ResetPuzzleRecords();
     ResetEditorRecords();
     ResetRankingRecords();
+    ResetRankingViewer();
+    ResetGalleryRecords();
     ResetMatchRecords();
     ResetFrontEndRecords();
 }

@@ -12,6 +12,7 @@
 #include "contentgen/game_sheet_art.h"
 #include "contentgen/item_sheet_art.h"
 #include "contentgen/logo_sheet_art.h"
+#include "contentgen/option_sheet_art.h"
 #include "contentgen/output_files.h"
 #include "contentgen/rank_sheet_art.h"
 #include "contentgen/scores.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
     ok = WriteSheet(back + "Game.bmp", DrawGameSheet()) && ok;
     ok = WriteSheet(back + "Item.bmp", DrawItemSheet()) && ok;
     ok = WriteSheet(back + "Rank.bmp", DrawRankSheet()) && ok;
+    ok = WriteSheet(back + "Option.bmp", DrawOptionSheet()) && ok;
     for (int pattern = 0; pattern < 4; ++pattern) {
         ok = WriteSheet(back + "screen" + std::to_string(pattern + 1) + ".bmp", DrawBackdrop(pattern)) && ok;
     }
@@ -92,6 +94,10 @@ int main(int argc, char** argv) {
     // file made here, and only where none is yet: an edited PZL.dat is the
     // player's (deleting it brings the shipped problems back).
     ok = WriteFileIfMissing(data + "PZL.dat", TableBytes(puzzleBook::BookTables(problems))) && ok;
+    // A new player holds the first item only; the game unlocks the others.
+    std::vector<uint8_t> items(50, 0);
+    items[0] = 1;
+    ok = WriteFileIfMissing(data + "ITEM.dat", items) && ok;
     if (!ok) {
         std::fprintf(stderr, "contentgen: could not write every file under %s\n", game.c_str());
         return 1;

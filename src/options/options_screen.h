@@ -1,0 +1,10 @@
+#pragma once
+
+// The options screen, reached from the main menu: the five settings, the end,
+// recommended and reset buttons, and the question whether to save.
+
+// Loads the screen's sheet and the options file, then runs the screen.
+void OptionsEnterScene();
+
+// The screen's own state back to its process start.
+void ResetOptionsScreen();
