@@ -143,24 +143,11 @@ void DrawTiles() {
     }
 }
 
-void DrawBackTileFrame(int f) {
-    const SheetRect box = titleSheetLayout::CursorFrame(f);
-    const int l = box.left;
-    const int t = box.top;
-    // Upper half from the box's rows 0..23, lower half from rows 17..40.
-    for (int half = 0; half < 2; ++half) {
-        const int sy = t + 17 * half;
-        const int dy = 147 + 23 * half;
-        BlitClipped(&backBuffer, 40, dy, mainSheet, keyedCopy, l, sy, l + 8, sy + 23);
-        BlitStretched(&backBuffer, mainSheet, keyedStretch, 48, dy, 116, dy + 23, l + 8, sy, l + 16, sy + 23);
-        BlitClipped(&backBuffer, 116, dy, mainSheet, keyedCopy, l + 32, sy, l + 40, sy + 23);
-    }
-}
-
 void DrawCursor() {
     const int f = CursorPhase(mainMenuState.cursor);
     if (gameMode < 0) {
-        DrawBackTileFrame(f);
+        // Around the back tile: two rows of 23 from the box's top and bottom.
+        DrawCappedCursorFrame(40, 147, 84, 23, f);
     } else if (mainMenuState.menuDecided != 1) {
         DrawCursorFrame(158 * (gameMode / 2), 202 + 100 * (gameMode % 2), 166, 96, f);
     }

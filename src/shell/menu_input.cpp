@@ -55,6 +55,20 @@ void DrawCursorFrame(int x, int y, int w, int h, int f) {
     BlitStretched(&backBuffer, mainSheet, keyedStretch, x + w - b, y + b, x + w, y + h - b, r, t + b, r + b, t + 2 * b);
 }
 
+void DrawCappedCursorFrame(int x, int y, int w, int rowHeight, int f) {
+    const SheetRect box = titleSheetLayout::CursorFrame(f);
+    const int b = titleSheetLayout::frameBorder;
+    const int l = box.left, r = box.right - b;
+    for (int row = 0; row < 2; ++row) {
+        const int sy = row == 0 ? box.top : box.bottom - rowHeight;
+        const int dy = y + rowHeight * row;
+        BlitClipped(&backBuffer, x, dy, mainSheet, keyedCopy, l, sy, l + b, sy + rowHeight);
+        BlitStretched(&backBuffer, mainSheet, keyedStretch, x + b, dy, x + w - b, dy + rowHeight, l + b, sy, l + 2 * b,
+                      sy + rowHeight);
+        BlitClipped(&backBuffer, x + w - b, dy, mainSheet, keyedCopy, r, sy, r + b, sy + rowHeight);
+    }
+}
+
 void BeginPanelText(FontHandle font) {
     BeginText();
     SelectPen(whitePen);

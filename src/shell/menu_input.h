@@ -34,6 +34,12 @@ void RestartCursorCycle(CursorAnimation& animation);
 // of the title sheet's cursor frame in phase f.
 void DrawCursorFrame(int x, int y, int w, int h, int f);
 
+// Frame w wide with top-left (x,y), in two rows of rowHeight (up to the 40 of
+// the title sheet's cursor box): the upper row cut from the top of the box,
+// the lower from its bottom, each a left cap, a middle stretched across and a
+// right cap, in phase f.
+void DrawCappedCursorFrame(int x, int y, int w, int rowHeight, int f);
+
 // Opens text drawing for a rounded panel: white pen, blue brush, the font,
 // white text on a transparent background. EndText closes it.
 void BeginPanelText(FontHandle font);
