@@ -66,3 +66,14 @@ void DrawNumberPanel(Canvas& canvas, float left, float top, float size, int ramp
     s.shadowed = false;
     DrawLabel(canvas, digit, left + size * 0.5f, top + size * 0.5f, s);
 }
+
+std::vector<Point> StarPoints(float cx, float cy, float outer, float inner) {
+    constexpr float pi = 3.14159265f;
+    std::vector<Point> points;
+    for (int k = 0; k < 10; ++k) {
+        const float a = -pi / 2.0f + pi * k / 5.0f;
+        const float r = k % 2 == 0 ? outer : inner;
+        points.push_back(Point{cx + r * std::cos(a), cy + r * std::sin(a)});
+    }
+    return points;
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include <vector>
+
 #include "contentgen/canvas.h"
 #include "contentgen/canvas_text.h"
 
@@ -22,3 +24,6 @@ LabelStyle PlateLabel(int ramp, int size);
 
 // A square number panel of the game with its digit.
 void DrawNumberPanel(Canvas& canvas, float left, float top, float size, int ramp, const char* digit);
+
+// Corners of a five-pointed star on (cx, cy), pointing up.
+std::vector<Point> StarPoints(float cx, float cy, float outer, float inner);

@@ -71,17 +71,6 @@ void Bracket(Canvas& sheet, SheetRect r, bool pointsLeft, int phase) {
     }
 }
 
-// The row marker: a chunky arrow pointing right.
-void RowMarker(Canvas& sheet, SheetRect r) {
-    const float l = r.left, t = r.top;
-    const std::vector<Point> arrow = {{l + 1.5f, t + 7}, {l + 10, t + 7}, {l + 10, t + 1.5f}, {l + 23, t + 12},
-                                      {l + 10, t + 22.5f}, {l + 10, t + 17}, {l + 1.5f, t + 17}};
-    FillPolygon(sheet, arrow, SolidIndex(HueShade(rampRed, 1)));
-    FillShape(
-        sheet, l, t, l + 24, t + 24, [&](float x, float y) { return PolygonDistance(x, y, arrow) + 1.5f; },
-        LinearGradient(0, t + 3, PaletteColour(HueShade(rampYellow, 9)), 0, t + 21, PaletteColour(HueShade(rampOrange, 5))));
-}
-
 // Scroll arrows: a rounded triangle up or down.
 void ScrollArrow(Canvas& sheet, SheetRect r, bool up) {
     const float l = r.left, t = r.top;
@@ -97,13 +86,23 @@ void ScrollArrow(Canvas& sheet, SheetRect r, bool up) {
 
 }  // namespace
 
+void DrawPointerArrow(Canvas& sheet, SheetRect r) {
+    const float l = r.left, t = r.top;
+    const std::vector<Point> arrow = {{l + 1.5f, t + 7}, {l + 10, t + 7}, {l + 10, t + 1.5f}, {l + 23, t + 12},
+                                      {l + 10, t + 22.5f}, {l + 10, t + 17}, {l + 1.5f, t + 17}};
+    FillPolygon(sheet, arrow, SolidIndex(HueShade(rampRed, 1)));
+    FillShape(
+        sheet, l, t, l + 24, t + 24, [&](float x, float y) { return PolygonDistance(x, y, arrow) + 1.5f; },
+        LinearGradient(0, t + 3, PaletteColour(HueShade(rampYellow, 9)), 0, t + 21, PaletteColour(HueShade(rampOrange, 5))));
+}
+
 void DrawCursorPieces(Canvas& sheet) {
     for (int f = 0; f < 2; ++f) {
         PaintCursorFrame(sheet, f);
         Bracket(sheet, titleSheetLayout::BracketLeft(f), false, f);
         Bracket(sheet, titleSheetLayout::BracketRight(f), true, f);
     }
-    RowMarker(sheet, titleSheetLayout::rowMarker);
+    DrawPointerArrow(sheet, titleSheetLayout::rowMarker);
     ScrollArrow(sheet, titleSheetLayout::scrollUpArrow, true);
     ScrollArrow(sheet, titleSheetLayout::scrollDownArrow, false);
 }

@@ -1,6 +1,6 @@
 #include "contentgen/logo_sheet_art.h"
 
-#include <cmath>
+#include <algorithm>
 #include <vector>
 
 #include "content/logo_sheet.h"
@@ -10,21 +10,9 @@ using namespace paletteLayout;
 
 namespace {
 
-constexpr float pi = 3.14159265f;
-
 // The logo scene spins the emblem at (150, 20)-(184, 53) of the logo, after
 // the four letter panels: the logo leaves that place empty, so the turning
 // coin shows the screen behind it.
-
-std::vector<Point> Star(float cx, float cy, float outer, float inner) {
-    std::vector<Point> points;
-    for (int i = 0; i < 10; ++i) {
-        const float a = -pi / 2 + pi * i / 5;
-        const float radius = i % 2 == 0 ? outer : inner;
-        points.push_back(Point{cx + radius * std::cos(a), cy + radius * std::sin(a)});
-    }
-    return points;
-}
 
 void StudioLogo(Canvas& sheet) {
     const SheetRect area = logoSheetLayout::bouncingLogo;
@@ -70,8 +58,8 @@ void Emblem(Canvas& sheet) {
     FillCircle(sheet, cx, cy, radius - 5.5f,
                LinearGradient(cx - radius, cy - radius, PaletteColour(HueShade(rampYellow, 6)), cx + radius, cy + radius,
                               PaletteColour(HueShade(rampYellow, 9))));
-    FillPolygon(sheet, Star(cx, cy + 0.5f, 9.5f, 4.0f), SolidIndex(HueShade(rampOrange, 3)));
-    FillPolygon(sheet, Star(cx, cy + 0.5f, 7.5f, 3.0f), SolidIndex(HueShade(rampYellow, 10)));
+    FillPolygon(sheet, StarPoints(cx, cy + 0.5f, 9.5f, 4.0f), SolidIndex(HueShade(rampOrange, 3)));
+    FillPolygon(sheet, StarPoints(cx, cy + 0.5f, 7.5f, 3.0f), SolidIndex(HueShade(rampYellow, 10)));
 }
 
 void Plate(Canvas& sheet, SheetRect r, const char* big, const char* small, int ramp) {
