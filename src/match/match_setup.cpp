@@ -105,9 +105,10 @@ void PrepareMatchEntry() {
 }
 
 void MatchSetupScene() {
+    // The saved options first: the backdrop and the sounds depend on them.
+    ReadOptionsFile();
     LoadSheets();
     LoadSounds();
-    ReadOptionsFile();
     if (gameMode == endlessMode) ReadRankingFile(rankingTable);
     if (gameMode == puzzleMode) {
         // A missing file leaves every problem absent: the picker then offers

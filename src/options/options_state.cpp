@@ -1,0 +1,7 @@
+#include "options/options_state.h"
+
+#include "options/options_screen.h"
+
+OptionsScreenState optionsState;
+
+void ResetOptionsScreen() { optionsState = OptionsScreenState{}; }
