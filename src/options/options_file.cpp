@@ -33,10 +33,10 @@ void ReadOptionsFile() {
     }
 }
 
-void WriteOptionsFile() {
+bool WriteOptionsFile() {
     uint8_t bytes[5];
     for (int i = 0; i < 5; ++i) bytes[i] = static_cast<uint8_t>(OptionField(i));
-    WriteGameFileAtomic(optionsPath, bytes, sizeof bytes);
+    return WriteGameFileAtomic(optionsPath, bytes, sizeof bytes);
 }
 
 void ResetOptionsRecords() { options = OptionsFile{}; }

@@ -26,9 +26,9 @@ constexpr OptionsFile defaultOptions{0, 0, 1, 0, 0};
 // range, so a damaged file cannot put a bad value in front of the game.
 void ReadOptionsFile();
 
-// Writes the record to "Data\OD.dat" atomically; a failure is told on
-// standard error only.
-void WriteOptionsFile();
+// Writes the record to "Data\OD.dat" atomically and says whether it did; a
+// failure is named on standard error, and the screen that saves tells it.
+bool WriteOptionsFile();
 
 // Field by byte position (0..4), for screens that walk the settings.
 int8_t& OptionField(int index);

@@ -6,6 +6,7 @@
 #include "platform/sound.h"
 #include "platform/wipe.h"
 #include "shell/menu_input.h"
+#include "shell/save_notice.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ void OptionsKeys() {
 bool LeaveOptionsIfDone() {
     if (s.leaving != 1 || s.dirty != 0) return false;
     if (s.saveAnswer == 0) {
-        WriteOptionsFile();
+        if (!WriteOptionsFile()) NoteFailedSave();
     } else {
         // Changes the player would not keep do not stay in force either.
         options = s.entered;

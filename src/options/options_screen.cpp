@@ -7,11 +7,13 @@
 #include "options/options_panel.h"
 #include "options/options_state.h"
 #include "platform/bitmap_loader.h"
+#include "platform/blit.h"
 #include "platform/present.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
+#include "shell/save_notice.h"
 #include "shell/scene_links.h"
 
 void OptionsEnterScene() {
@@ -22,22 +24,45 @@ void OptionsEnterScene() {
     currentScene = OptionsScene;
 }
 
+namespace {
+
+// A failed save's notice stands in the middle of the screen.
+constexpr int noticeTop = 223;
+
+void ToMainMenu() {
+    optionsState.closed = 0;
+    optionsState.optionsBoxGrowth = 0;
+    EmptySlot(backdropSurface);
+    currentScene = sceneLinks.mainMenu;
+    // Sound switched off: the menu music stops with the screen. Switched
+    // on, it is not started here; the next screen that plays music does.
+    if (options.soundOff == 1) StopSound(bgmBuffer);
+}
+
+}  // namespace
+
 void OptionsScene() {
+    // Closed with a failed save's notice up: the screen stays black under
+    // it until its time is over.
+    if (optionsState.closed == 1) {
+        ColorFill(&backBuffer, 0, 0, screenWidth, screenHeight, 0);
+        DrawSaveNotice(noticeTop);
+        if (!SaveNoticeShown()) ToMainMenu();
+        Present();
+        return;
+    }
     ScrollTiledBackground();
     OptionsKeys();
-    // The frame that leaves draws nothing: the closing wipe starts next frame.
+    // The frame that leaves presents nothing: the closing wipe starts next frame.
     if (LeaveOptionsIfDone()) return;
     DrawOptionsPanel();
     if (wipeState == 0) DrawOptionsOverlay();
     if (wipeState == 2) {
         StripeWipe(1);
     } else if (wipeState == 1 && StripeWipe(0)) {
-        optionsState.optionsBoxGrowth = 0;
-        EmptySlot(backdropSurface);
-        currentScene = sceneLinks.mainMenu;
-        // Sound switched off: the menu music stops with the screen. Switched
-        // on, it is not started here; the next screen that plays music does.
-        if (options.soundOff == 1) StopSound(bgmBuffer);
+        optionsState.closed = 1;
     }
+    DrawSaveNotice(noticeTop);
+    if (optionsState.closed == 1 && !SaveNoticeShown()) ToMainMenu();
     Present();
 }

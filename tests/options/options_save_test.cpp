@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
+#include "harness/stderr_capture.h"
 #include "options/options_steps.h"
+#include "platform/clock.h"
 #include "platform/sound.h"
+#include "shell/save_notice_probe.h"
 
 namespace {
 
@@ -195,6 +199,42 @@ TEST(OptionsSave, SoundSwitchedOnDoesNotStartTheMusicHere) {
     ASSERT_TRUE(BackAtMenu());
     EXPECT_EQ(OptionsBytes(), (Bytes{0, 0, 1, 0, 0}));
     for (const auto& e : harness::SoundLog()) EXPECT_NE(e.slot, bgmBuffer.index) << harness::SoundName(e);
+}
+
+TEST(OptionsSave, AFailedSaveIsToldAndTheMenuWaitsForTheNotice) {
+    OpenWith({});
+    // A folder where the file belongs: nothing can be written there.
+    std::filesystem::create_directory(OptionsPath());
+    ChangeAndAskToLeave();
+    StderrCapture capture;
+    Step('X');
+    EXPECT_NE(capture.Text().find("Data/OD.dat"), std::string::npos);
+    harness::RunFrames(3);
+    constexpr int top = 223;
+    EXPECT_TRUE(saveNoticeProbe::Shown(top));
+    // Whole above the closing wipe, then alone on the closed screen.
+    ASSERT_TRUE(harness::RunUntil([] { return optionsState.closed == 1; }));
+    harness::RunFrames(1);
+    EXPECT_EQ(currentScene, OptionsScene);
+    EXPECT_TRUE(saveNoticeProbe::Shown(top));
+    EXPECT_EQ(harness::PixelAt(20, 20), 0);
+    ASSERT_TRUE(harness::RunUntil([] { return currentScene == MainMenuScene; }));
+    EXPECT_GE(TimeGetTime() - saveNoticeMark, saveNoticeMs);
+    // What the player chose stays in force until the file is read again.
+    EXPECT_EQ(options.targetSumOffset, 1);
+    ASSERT_TRUE(BackAtMenu());
+    EXPECT_TRUE(saveNoticeProbe::Absent(top));
+}
+
+TEST(OptionsSave, ASaveThatWorksShowsNoNotice) {
+    OpenWith({});
+    ChangeAndAskToLeave();
+    Step('X');
+    for (int i = 0; i < 45 && currentScene == OptionsScene; ++i) {
+        harness::RunFrames(1);
+        EXPECT_TRUE(saveNoticeProbe::Absent(223)) << i;
+    }
+    EXPECT_EQ(currentScene, MainMenuScene);
 }
 
 TEST(OptionsSave, CursorAndDecideSoundsPlayWithSoundOff) {
