@@ -10,9 +10,9 @@ void Put(const SheetRect& r, int x, int y) {
     Blit(backdropSurface, x, y, itemSheet, keyedCopy, r.left, r.top, r.right, r.bottom);
 }
 
-int LineY(int line) { return 93 + 30 * line; }
-
 }  // namespace
+
+int RankLineTop(int line) { return 93 + 30 * line; }
 
 void DrawRankDigits(int32_t value, int n, int x, int line, int showZeros) {
     if (value < 0) value = 0;
@@ -22,7 +22,7 @@ void DrawRankDigits(int32_t value, int n, int x, int line, int showZeros) {
     for (int k = 1; k <= n; ++k, place /= 10) {
         const int digit = static_cast<int>(value / place % 10);
         started = started || value >= place;
-        if (started || showZeros == 1) Put(rankSheetLayout::Digit(digit), x + 18 * k, LineY(line));
+        if (started || showZeros == 1) Put(rankSheetLayout::Digit(digit), x + 18 * k, RankLineTop(line));
     }
 }
 
@@ -68,5 +68,22 @@ void DrawRankStripe(int difficulty, int left, int right, int y) {
         BlitStretched(backdropSurface, itemSheet, keyedStretch, left + rankSheetLayout::stripeCapWidth, top, right, top + h,
                       middle.left, middle.top, middle.right, middle.bottom);
         Put(rightCap, right, top);
+    }
+}
+
+void DrawRankFigure(int value, int x, int y) {
+    if (value < 0) value = 0;
+    const auto put = [y](int digit, int left) { Put(rankSheetLayout::Digit(digit), left, y); };
+    if (value < 10) {
+        const SheetRect d = rankSheetLayout::Digit(value);
+        BlitStretched(backdropSurface, itemSheet, keyedStretch, x, y, x + 30, y + rankSheetLayout::digitHeight, d.left,
+                      d.top, d.right, d.bottom);
+    } else if (value < 100) {
+        put(value / 10, x - 5);
+        put(value % 10, x + 15);
+    } else {
+        put(value / 100 % 10, x - 15);
+        put(value / 10 % 10, x + 5);
+        put(value % 10, x + 25);
     }
 }

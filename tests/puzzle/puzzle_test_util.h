@@ -8,6 +8,7 @@
 
 #include "content/sheet_rect.h"
 #include "harness/harness.h"
+#include "harness/picture_probe.h"
 #include "platform/surface.h"
 #include "platform/virtual/virtual_backend.h"
 #include "puzzle/puzzle_file.h"
@@ -45,17 +46,7 @@ inline int8_t& BoardCell(PuzzleFile& t, int i, int r, int c) { return t.boards[i
 
 // True when the picture of mainSheet stands at (x, y) of the last frame (its
 // transparent pixels aside).
-inline bool PictureShown(const SheetRect& r, int x, int y) {
-    int matched = 0;
-    for (int sy = r.top; sy < r.bottom; ++sy)
-        for (int sx = r.left; sx < r.right; ++sx) {
-            const uint8_t v = mainSheet->pixels[sy * mainSheet->width + sx];
-            if (v == colorKey) continue;
-            if (harness::PixelAt(x + sx - r.left, y + sy - r.top) != v) return false;
-            ++matched;
-        }
-    return matched > 0;
-}
+inline bool PictureShown(const SheetRect& r, int x, int y) { return pictureProbe::PictureShown(mainSheet, r, x, y); }
 
 // Key changes at frames counted from now, applied in frame order.
 class KeyPlan {

@@ -5,6 +5,7 @@
 #include "content/game_sheet.h"
 #include "content/title_sheet.h"
 #include "frontend/main_menu.h"
+#include "harness/picture_probe.h"
 #include "match/board_test_util.h"
 #include "match/match_scene.h"
 #include "match/match_setup.h"
@@ -27,6 +28,7 @@
 namespace {
 
 using namespace rankingTest;
+using pictureProbe::PictureShown;
 
 int rankingSkipped = 0;
 
@@ -38,19 +40,6 @@ void EntryScene() {
 }
 
 bool At(Scene s) { return currentScene == s; }
-
-// True when every opaque pixel of the sheet picture shows at (x, y).
-bool PictureShown(const Surface* sheet, const SheetRect& r, int x0, int y0) {
-    int opaque = 0, matching = 0;
-    for (int y = 0; y < r.Height(); ++y)
-        for (int x = 0; x < r.Width(); ++x) {
-            const uint8_t p = sheet->pixels[(r.top + y) * sheet->width + r.left + x];
-            if (p == colorKey) continue;
-            ++opaque;
-            matching += harness::PixelAt(x0 + x, y0 + y) == p ? 1 : 0;
-        }
-    return opaque > 0 && matching == opaque;
-}
 
 class NameEntry : public ::testing::Test {
 protected:
