@@ -6,6 +6,7 @@
 
 #include "content/option_sheet.h"
 #include "frontend/frontend_steps.h"
+#include "harness/picture_probe.h"
 #include "options/options_file.h"
 #include "options/options_layout.h"
 #include "options/options_screen.h"
@@ -76,19 +77,7 @@ inline std::vector<uint8_t> RecordBytes() {
     return bytes;
 }
 
-// True when every opaque pixel of the sheet's picture r shows at (x, y) of
-// the last frame.
-inline bool ShowsPicture(int x, int y, const SheetRect& r) {
-    int opaque = 0;
-    for (int dy = 0; dy < r.Height(); ++dy) {
-        for (int dx = 0; dx < r.Width(); ++dx) {
-            const uint8_t p = backdropSurface->pixels[(r.top + dy) * backdropSurface->width + r.left + dx];
-            if (p == colorKey) continue;
-            ++opaque;
-            if (harness::PixelAt(x + dx, y + dy) != p) return false;
-        }
-    }
-    return opaque > 0;
-}
+// True when the options sheet's picture r shows at (x, y) of the last frame.
+inline bool ShowsPicture(int x, int y, const SheetRect& r) { return pictureProbe::PictureShown(backdropSurface, r, x, y); }
 
 }  // namespace optionsSteps
