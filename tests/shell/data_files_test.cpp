@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frontend/boot_scene.h"
+#include "gallery/item_file.h"
 #include "harness/harness.h"
 #include "options/options_file.h"
 #include "platform/temp_work_dir.h"
@@ -47,6 +48,9 @@ TEST(DataLeftovers, EveryFileTheGameWritesIsOneTheCleanUpKnows) {
     ASSERT_TRUE(WritePuzzleFile(problems));
     ClearFile progress{};
     ASSERT_TRUE(RecordSolve(progress, 0, 30));
+    ItemFile items;
+    DefaultItemFile(items);
+    ASSERT_TRUE(WriteItemFile(items));
 
     std::vector<std::string> known(gameDataFiles, gameDataFiles + gameDataFileCount);
     std::sort(known.begin(), known.end());

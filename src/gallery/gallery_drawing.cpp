@@ -1,0 +1,77 @@
+#include "gallery/gallery_drawing.h"
+
+#include <cstdio>
+
+#include "content/item_sheet.h"
+#include "content/title_sheet.h"
+#include "gallery/gallery_scene.h"
+#include "gallery/item_file.h"
+#include "gallery/unlock_rules.h"
+#include "platform/blit.h"
+#include "platform/clock.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "shell/menu_input.h"
+
+namespace {
+
+// Cell of item i: icons on a 52 x 48 grid of ten columns.
+int CellX(int i) { return 74 + 52 * (i % 10); }
+int CellY(int i) { return 110 + 48 * (i / 10); }
+
+void Copy(const SheetRect& r, int x, int y) {
+    BlitClipped(&backBuffer, x, y, itemSheet, keyedCopy, r.left, r.top, r.right, r.bottom);
+}
+
+void Stretch(const SheetRect& r, int left, int top, int right, int bottom) {
+    BlitStretched(&backBuffer, itemSheet, keyedStretch, left, top, right, bottom, r.left, r.top, r.right, r.bottom);
+}
+
+}  // namespace
+
+void DrawGalleryBox() {
+    BeginPanelText(smallFont);
+    const int g = boxGrowth;
+    RoundRect(319 - 30 * g, 409 - 6 * g, 319 + 30 * g, 409 + 6 * g, 10, 10);
+    if (g < 10) {
+        ++boxGrowth;
+    } else {
+        char line[160];
+        std::snprintf(line, sizeof line, "%d個目のアイテム", galleryCursor + 1);
+        TextOut(30, 355, line);
+        if (unlockFlags.unlocked[galleryCursor] != 1) {
+            std::snprintf(line, sizeof line, "取得条件：%s", unlockRules[galleryCursor].hint);
+            TextOut(30, 385, line);
+        }
+    }
+    EndText();
+}
+
+void DrawGalleryTitle() {
+    Stretch(itemSheetLayout::titleFrameLeft, 170, 20, 180, 70);
+    Stretch(itemSheetLayout::titleFrameMiddle, 180, 20, 460, 70);
+    Stretch(itemSheetLayout::titleFrameRight, 460, 20, 470, 70);
+    Copy(itemSheetLayout::galleryTitle, 180, 20);
+}
+
+void DrawItemGrid() {
+    for (int i = 0; i < itemCount; ++i)
+        Copy(unlockFlags.unlocked[i] == 1 ? itemSheetLayout::Icon(i) : itemSheetLayout::lockedIcon, CellX(i), CellY(i));
+}
+
+void DrawGalleryCursor() {
+    const uint32_t now = TimeGetTime();
+    if (now - galleryBlinkMark > 199) galleryBlinkMark = now;
+    const int f = static_cast<int>((now - galleryBlinkMark) / 100);
+    const SheetRect box = titleSheetLayout::CursorFrame(f);
+    const int x = CellX(galleryCursor) - 7;
+    const int y = CellY(galleryCursor) - 7;
+    // Corners of 23 x 23 from the 40 x 40 frame, overlapping in its middle.
+    for (int corner = 0; corner < 4; ++corner) {
+        const int right = corner % 2;
+        const int lower = corner / 2;
+        const int sx = box.left + 17 * right;
+        const int sy = box.top + 17 * lower;
+        BlitClipped(&backBuffer, x + 23 * right, y + 23 * lower, mainSheet, keyedCopy, sx, sy, sx + 23, sy + 23);
+    }
+}

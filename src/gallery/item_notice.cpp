@@ -1,0 +1,61 @@
+#include "gallery/item_notice.h"
+
+#include <algorithm>
+
+#include "content/item_sheet.h"
+#include "platform/bitmap_loader.h"
+#include "platform/blit.h"
+#include "platform/clock.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "shell/menu_input.h"
+
+ItemNotice itemNotice;
+
+void StartItemNotice(const NewItems& items) {
+    if (items.count <= 0) return;
+    itemNotice.items = items;
+    itemNotice.on = 1;
+    itemNotice.mark = TimeGetTime();
+    CreateSheet(spareSurface, itemSheetLayout::width, itemSheetLayout::height);
+    LoadBitmapToSurface(spareSurface, "Back\\Item.bmp");
+}
+
+bool ItemNoticeShown() {
+    if (itemNotice.on == 1 && TimeGetTime() - itemNotice.mark >= itemNoticeMs) {
+        itemNotice.on = 0;
+        EmptySlot(spareSurface);
+    }
+    return itemNotice.on == 1;
+}
+
+int NoticeRows(int n) { return (std::max(n, 1) + noticeIconsPerRow - 1) / noticeIconsPerRow; }
+
+int NoticeWidth(int n) { return std::max(300, noticeIconPitch * std::min(n, noticeIconsPerRow) + 28); }
+
+int NoticeHeight(int n) { return 34 + noticeIconPitch * NoticeRows(n); }
+
+void DrawItemNotice(int bottom) {
+    if (!ItemNoticeShown()) return;
+    const int n = itemNotice.items.count;
+    const int left = 319 - NoticeWidth(n) / 2;
+    const int right = left + NoticeWidth(n);
+    const int top = bottom - NoticeHeight(n);
+    BeginPanelText(smallFont);
+    RoundRect(left, top, right, bottom, 10, 10);
+    DrawTextInRect("アイテムを手に入れました！", textCenter, left, top + 7, right, top + 27);
+    EndText();
+    for (int k = 0; k < n; ++k) {
+        const int row = k / noticeIconsPerRow;
+        const int inRow = std::min(noticeIconsPerRow, n - row * noticeIconsPerRow);
+        const int x = 319 - (noticeIconPitch * inRow - 4) / 2 + noticeIconPitch * (k % noticeIconsPerRow);
+        const SheetRect icon = itemSheetLayout::Icon(itemNotice.items.items[k]);
+        BlitClipped(&backBuffer, x, top + 32 + noticeIconPitch * row, spareSurface, keyedCopy, icon.left, icon.top,
+                    icon.right, icon.bottom);
+    }
+}
+
+void ResetItemNotice() {
+    itemNotice = ItemNotice{};
+    EmptySlot(spareSurface);
+}
