@@ -5,7 +5,6 @@
 # Usage: bench/measure_binary.sh build/game/sumline
 set -euo pipefail
 binary=$(readlink -f "$1")
-game_dir=$(dirname "$binary")
 work=$(mktemp -d)
 trap 'kill $game $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 mkdir -p "$work/Data"
@@ -18,15 +17,13 @@ zero() { head -c "$1" /dev/zero; }
   ff 100; zero 100; zero 400; zero 400     # no swap limit, goal 0, values, seconds
   printf '\005\000\000\000'; zero 396    # minutes
 } > "$work/Data/PZL.dat"
-ln -s "$game_dir/Back" "$work/Back"
-ln -s "$game_dir/Sound" "$work/Sound"
 display=:$((200 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 cd "$work"
-SDL_AUDIODRIVER=dummy "$binary" >/dev/null 2>&1 &
+SDL_AUDIODRIVER=dummy "$binary" --data-dir "$work/Data" >/dev/null 2>&1 &
 game=$!
 ticks=$(getconf CLK_TCK)
 cpu() { awk '{print $14 + $15}' "/proc/$game/stat"; }

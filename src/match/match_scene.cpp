@@ -10,6 +10,7 @@
 #include "match/result_screen.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
+#include "platform/pad_input.h"
 #include "platform/present.h"
 #include "platform/surface.h"
 #include "shell/game_mode.h"
@@ -28,6 +29,9 @@ void MatchScene() {
     frameClock.now = TimeGetTime();
     if (frameClock.now - frameClock.lastStep < stepMs) return;
     frameClock.lastStep = frameClock.now;
+    // The second pad steers the right board while a versus match is played;
+    // its result and questions take either pad, as the menus do.
+    SetPadPlayers(twoPlayers == 1 && matchState == 0 ? 2 : 1);
 
     if (AnyPaused()) HoldPausedClocks();
     else AdvanceRises();

@@ -10,9 +10,10 @@
 // output.
 namespace backend {
 
-// Opens the window and the audio device. On failure returns false and points
-// failure at one line saying what could not be created.
-bool Start(const char*& failure);
+// Opens the window (covering the screen when fullScreen) and the audio
+// device. On failure returns false and points failure at one line saying
+// what could not be created.
+bool Start(const char*& failure, bool fullScreen = false);
 // Closes everything Start opened.
 void Shutdown();
 

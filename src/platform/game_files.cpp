@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "platform/file_read.h"
+#include "platform/game_folders.h"
 #include "platform/temp_files.h"
 
 namespace {
@@ -70,10 +71,10 @@ bool SplitGamePath(const char* gamePath, std::string (&parts)[16], int& count) {
 
 // Regular files only, opened without waiting: a pipe or device in place of
 // a game file reads as a file that cannot be opened.
-std::FILE* OpenForReading(const char* gamePath) {
+std::FILE* OpenForReading(const char* path, bool onDisk) {
     int64_t size = 0;
     ReadProblem problem = ReadProblem::none;
-    const int fd = OpenGameFileForReading(gamePath, size, problem);
+    const int fd = onDisk ? OpenFileForReading(path, size, problem) : OpenGameFileForReading(path, size, problem);
     if (fd < 0) return nullptr;
     std::FILE* file = fdopen(fd, "rb");
     if (file == nullptr) close(fd);
@@ -84,6 +85,7 @@ std::FILE* OpenForReading(const char* gamePath) {
 bool MakeFolders(const std::string& filePath) {
     for (size_t slash = filePath.find('/'); slash != std::string::npos;
          slash = filePath.find('/', slash + 1)) {
+        if (slash == 0) continue;  // the root of an absolute path
         const std::string folder = filePath.substr(0, slash);
         if (mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST) return false;
         struct stat info;
@@ -99,41 +101,8 @@ void SyncFolder(const std::string& folder) {
     close(fd);
 }
 
-}  // namespace
-
-std::string ResolveGamePath(const char* gamePath) {
-    std::string parts[16];
-    int count = 0;
-    if (!SplitGamePath(gamePath, parts, count)) return std::string();
-    std::string path;
-    bool onDisk = true;
-    for (int i = 0; i < count; ++i) {
-        std::string name = parts[i];
-        if (onDisk) {
-            std::string found;
-            if (FindEntryIgnoringCase(path, name, found)) {
-                name = found;
-            } else {
-                onDisk = false;  // nothing below a missing folder can exist
-            }
-        }
-        path += path.empty() ? name : "/" + name;
-    }
-    return path;
-}
-
-long ReadGameFile(const char* gamePath, void* buffer, size_t capacity) {
-    std::FILE* file = OpenForReading(gamePath);
-    if (file == nullptr) return -1;
-    const size_t count = buffer == nullptr ? 0 : std::fread(buffer, 1, capacity, file);
-    std::fclose(file);
-    return static_cast<long>(count);
-}
-
-bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes) {
-    out.clear();
-    std::FILE* file = OpenForReading(gamePath);
-    if (file == nullptr) return false;
+// The rest of ReadWhole*File once the file is open; closes it.
+bool ReadWhole(std::FILE* file, std::string& out, size_t maxBytes) {
     struct stat info;
     if (fstat(fileno(file), &info) != 0 || info.st_size < 0 ||
         static_cast<unsigned long long>(info.st_size) > maxBytes) {
@@ -161,6 +130,50 @@ bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes) 
     std::fclose(file);
     if (failed) out.clear();
     return !failed;
+}
+
+}  // namespace
+
+std::string ResolveGamePath(const char* gamePath) {
+    std::string parts[16];
+    int count = 0;
+    if (!SplitGamePath(gamePath, parts, count)) return std::string();
+    bool consumed = false;
+    std::string path = GameRootFor(parts[0], consumed);
+    bool onDisk = true;
+    for (int i = consumed ? 1 : 0; i < count; ++i) {
+        std::string name = parts[i];
+        if (onDisk) {
+            std::string found;
+            if (FindEntryIgnoringCase(path, name, found)) {
+                name = found;
+            } else {
+                onDisk = false;  // nothing below a missing folder can exist
+            }
+        }
+        path += path.empty() ? name : "/" + name;
+    }
+    return path;
+}
+
+long ReadGameFile(const char* gamePath, void* buffer, size_t capacity) {
+    std::FILE* file = OpenForReading(gamePath, false);
+    if (file == nullptr) return -1;
+    const size_t count = buffer == nullptr ? 0 : std::fread(buffer, 1, capacity, file);
+    std::fclose(file);
+    return static_cast<long>(count);
+}
+
+bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes) {
+    out.clear();
+    std::FILE* file = OpenForReading(gamePath, false);
+    return file != nullptr && ReadWhole(file, out, maxBytes);
+}
+
+bool ReadWholeDiskFile(const std::string& diskPath, std::string& out, size_t maxBytes) {
+    out.clear();
+    std::FILE* file = OpenForReading(diskPath.c_str(), true);
+    return file != nullptr && ReadWhole(file, out, maxBytes);
 }
 
 namespace {
@@ -195,6 +208,12 @@ bool WriteGameFileAtomic(const char* gamePath, const void* data, size_t size) {
     if (data == nullptr && size > 0) return FailedWrite(shown, "no bytes given", EINVAL);
     const std::string path = ResolveGamePath(gamePath);
     if (path.empty()) return FailedWrite(shown, "path outside the game folder", EINVAL);
+    return WriteDiskFileAtomic(path, data, size);
+}
+
+bool WriteDiskFileAtomic(const std::string& path, const void* data, size_t size) {
+    if (path.empty()) return FailedWrite("(none)", "no path given", EINVAL);
+    if (data == nullptr && size > 0) return FailedWrite(path, "no bytes given", EINVAL);
     // MakeFolders meets EEXIST when a file stands where a folder should.
     if (!MakeFolders(path)) return FailedWrite(path, "folder", errno == EEXIST ? ENOTDIR : errno);
 

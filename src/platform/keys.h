@@ -15,5 +15,10 @@ constexpr int vkDigit9 = 0x39;
 // True while the key is down, as the backend last saw it.
 bool KeyHeld(int vk);
 
-// Written by the backends only.
+// Written by the backends only: a key is down while the keyboard or a pad
+// (platform/pad_input.h) holds it.
 extern bool keyDown[256];
+extern bool keyboardDown[256];
+extern uint8_t padHolds[256];  // how many pad buttons hold the key
+// keyDown[vk] anew from its two sources.
+void RefreshKey(int vk);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/clock.h"
+#include "platform/game_folders.h"
 #include "platform/load_report.h"
 #include "platform/palette.h"
 #include "platform/present.h"
@@ -13,6 +14,7 @@
 #include "platform/wipe.h"
 
 void ResetPlatformRecords() {
+    SetGameFolders("", "");
     EmptyAllSlots();
     ReleaseSoundSlots();
     ClearSoundCache();

@@ -4,6 +4,7 @@
 
 #include "content/game_palette.h"
 #include "platform/backend.h"
+#include "platform/pad_input.h"
 #include "platform/palette.h"
 #include "platform/present.h"
 #include "platform/sound.h"
@@ -31,8 +32,20 @@ void StartGame(Scene first) {
     currentScene = first;
 }
 
+namespace {
+
+Scene lastScene = nullptr;
+
+}  // namespace
+
 bool RunLoopPass() {
     if (quitPosted) return false;
+    // Pads play one player unless a scene says otherwise on each of its
+    // frames (a versus match): a new scene starts with them as one.
+    if (currentScene != lastScene) {
+        SetPadPlayers(1);
+        lastScene = currentScene;
+    }
     if (backend::PumpEvents()) WindowClosed();
     const uint32_t before = presentCount;
     currentScene();

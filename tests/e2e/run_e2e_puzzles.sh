@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real game under Xvfb offers the shipped puzzle problems: the build's
-# "Data\PZL.dat" is checked against the book it was made from
+# defaults/PZL.dat (what a new player's "Data\PZL.dat" starts as) is checked
+# against the book it was made from
 # (data/puzzles.txt), copied into a fresh run folder, and the picker of the
 # PUZZLE mode is browsed from problem 1 to the book's last problem N, each
 # board read from a screenshot and compared with the book's, the heading's
@@ -18,8 +19,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/screen_checks.sh"
 started=$SECONDS
 
-shipped="$(dirname "$binary")/Data/PZL.dat"
-delete_hint="delete $shipped (the build folder's game/Data/PZL.dat, as build/game/Data/PZL.dat) and build again, so the build writes the shipped problems from the book anew"
+shipped="$(dirname "$binary")/defaults/PZL.dat"
+delete_hint="build again, so the build writes the shipped problems from the book anew"
 
 # --- The book and the file, as lines that can be compared ------------------
 

@@ -3,20 +3,23 @@
 # picture inside the 960x640 window).
 
 fail() { echo "e2e FAIL: $*" >&2; exit 1; }
+# shellcheck source=tests/e2e/process_wait.sh
+source "$(dirname "${BASH_SOURCE[0]}")/process_wait.sh"
 
-# Starts Xvfb on a free display and the game in a fresh run folder beside the
-# generated content; waits for its window. Sets E2E_WINDOW, E2E_SHOTS,
-# E2E_RUN and game_pid. Optional third argument: bytes for Data/OD.dat (hex);
-# any further arguments are files copied into the run's Data/ before the game
-# starts (the game reads its data files once, when a mode opens them).
+# Starts Xvfb on a free display and the game, standing in a fresh run folder
+# with its own data folder (--data-dir run/Data, made beforehand, so the game
+# adds nothing to it); the game finds its content beside the executable.
+# Waits for its window. Sets E2E_WINDOW, E2E_SHOTS, E2E_RUN, E2E_CONTENT (the
+# game's content folder) and game_pid.
+# Optional third argument: bytes for Data/OD.dat (hex); any further arguments
+# are files copied into the run's Data/ before the game starts (the game
+# reads its data files once, when a mode opens them). E2E_GAME_INPUT, when
+# set, is the game's standard input.
 start_game() {
   local binary=$1 work=$2 options=${3:-}
-  local game_dir data_file
-  game_dir=$(dirname "$binary")
+  local data_file
   rm -rf "$work"
   mkdir -p "$work/run/Data" "$work/shots"
-  ln -s "$game_dir/Back" "$work/run/Back"
-  ln -s "$game_dir/Sound" "$work/run/Sound"
   [ -n "$options" ] && printf "$options" >"$work/run/Data/OD.dat"
   for data_file in "${@:4}"; do
     cp "$data_file" "$work/run/Data/" || fail "could not copy $data_file into the run's Data/"
@@ -42,8 +45,10 @@ start_game() {
     xvfb_pid=""
   done
   [ -n "$xvfb_pid" ] || fail "Xvfb did not start"
-  export E2E_RUN="$work/run" E2E_SHOTS="$work/shots"
-  (cd "$E2E_RUN" && SDL_AUDIODRIVER=dummy exec "$binary" >"$work/game.out" 2>"$work/game.err") &
+  E2E_CONTENT=$(dirname "$binary")
+  export E2E_RUN="$work/run" E2E_SHOTS="$work/shots" E2E_CONTENT
+  (cd "$E2E_RUN" && SDL_AUDIODRIVER=dummy exec "$binary" --data-dir "$E2E_RUN/Data" <"${E2E_GAME_INPUT:-/dev/null}" \
+    >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
   E2E_WINDOW=""
   for _ in $(seq 1 400); do
@@ -77,17 +82,10 @@ leave_through_the_title() {
 }
 
 expect_exit_code_zero() {
-  local code="" _
-  for _ in $(seq 1 100); do
-    if ! kill -0 "$game_pid" 2>/dev/null; then
-      set +e; wait "$game_pid"; code=$?; set -e
-      break
-    fi
-    sleep 0.1
-  done
+  wait_for_exit "$game_pid" 100
   game_pid=""
-  [ -n "$code" ] || fail "the game did not end within 10 s of the farewell"
-  [ "$code" = 0 ] || fail "exit code $code"
+  [ -n "$exit_code" ] || fail "the game did not end within 10 s of the farewell"
+  [ "$exit_code" = 0 ] || fail "exit code $exit_code"
   pass "exit code 0"
 }
 pass() { echo "e2e ok: $*"; }
@@ -193,7 +191,7 @@ retry_question_shown() { shot probe; is_blue probe 133 250 140 260 && ! is_blue 
 panel_colours() {
   local fmt="" v
   for v in 0 1 2 3 4 5 6 7; do fmt="$fmt%[pixel:p{$((24 * v + 4)),12}] "; done
-  convert "$E2E_RUN/Back/Game.bmp" -format "$fmt" info:
+  convert "$E2E_CONTENT/Back/Game.bmp" -format "$fmt" info:
 }
 
 # Panel values of the left board, rows 2..top (top 6 unless given, at most

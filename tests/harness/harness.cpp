@@ -128,6 +128,12 @@ void Tap(int vk, int frames) {
     virtualBackend::state.keyScript.push_back({now + static_cast<uint32_t>(frames), vk, false});
 }
 
+void TapPad(int seat, PadButton button, int frames) {
+    const uint32_t now = virtualBackend::state.framesPresented;
+    virtualBackend::state.padScript.push_back({now, seat, button, true});
+    virtualBackend::state.padScript.push_back({now + static_cast<uint32_t>(frames), seat, button, false});
+}
+
 uint32_t Now() { return virtualBackend::state.nowMs; }
 uint32_t Frames() { return virtualBackend::state.framesPresented; }
 

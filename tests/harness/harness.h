@@ -35,6 +35,8 @@ void Hold(int vk);
 void Release(int vk);
 // Holds the key for the given number of presented frames, then releases it.
 void Tap(int vk, int frames = 1);
+// The same for a button of the pad in the seat (0 the first pad, 1 the second).
+void TapPad(int seat, PadButton button, int frames = 1);
 
 uint32_t Now();
 uint32_t Frames();

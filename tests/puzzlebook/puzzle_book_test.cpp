@@ -205,7 +205,7 @@ TEST(PuzzleBookTables, ProblemsStandAtTheirIndexAndTheRestKeepTheDefaults) {
 }
 
 TEST(PuzzleBookTables, TheGameFolderHoldsTheShippedFile) {
-    const std::filesystem::path file = std::filesystem::path(SUMLINE_CONTENT_DIR) / "Data" / "PZL.dat";
+    const std::filesystem::path file = std::filesystem::path(SUMLINE_CONTENT_DIR) / "defaults" / "PZL.dat";
     ASSERT_TRUE(std::filesystem::exists(file));
     EXPECT_EQ(std::filesystem::file_size(file), 12000u);
 }

@@ -1,11 +1,13 @@
 // contentgen <gameDir> <puzzleBook>: draws the game's pictures, synthesises its
-// sounds, lays out its run directory (Back/, Sound/, Data/) and turns the
-// puzzle book into the problems the game ships.
+// sounds, draws its icons (sumline.bmp, icons/), lays out its content folder
+// (Back/, Sound/, defaults/) and turns the puzzle book into the problems the
+// game ships.
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "contentgen/app_icon_art.h"
 #include "contentgen/backdrop_art.h"
 #include "contentgen/bmp_writer.h"
 #include "contentgen/canvas_text.h"
@@ -19,6 +21,7 @@
 #include "contentgen/synth.h"
 #include "contentgen/title_sheet_art.h"
 #include "contentgen/wav_writer.h"
+#include "png/png_encoder.h"
 #include "puzzlebook/puzzle_book.h"
 
 namespace {
@@ -29,6 +32,13 @@ bool WriteSheet(const std::string& path, const Canvas& sheet) {
 
 bool WriteSound(const std::string& path, const SoundClip& clip) {
     return WriteFileAtomic(path, EncodeWav16(clip.samples, clip.channels, sampleRate));
+}
+
+// An icon for the desktop: the sheet's colour key is its transparent part.
+bool WriteIconPng(const std::string& path, const Canvas& icon) {
+    return MakeFolder(path.substr(0, path.rfind('/'))) &&
+           WriteFileAtomic(path, EncodePng8(icon.width, icon.height, icon.pixels.data(), GamePaletteEntries().data(),
+                                            paletteLayout::transparent));
 }
 
 // The tables' raw bytes are the file, exactly as the game reads it.
@@ -52,8 +62,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "contentgen: %s\n", bookError.c_str());
         return 1;
     }
-    const std::string back = game + "/Back/", sound = game + "/Sound/", data = game + "/Data/";
-    if (!MakeFolder(back) || !MakeFolder(sound) || !MakeFolder(data)) {
+    const std::string back = game + "/Back/", sound = game + "/Sound/", defaults = game + "/defaults/";
+    if (!MakeFolder(back) || !MakeFolder(sound) || !MakeFolder(defaults)) {
         std::fprintf(stderr, "contentgen: cannot create folders under %s\n", game.c_str());
         return 1;
     }
@@ -70,6 +80,12 @@ int main(int argc, char** argv) {
     ok = WriteSheet(back + "Option.bmp", DrawOptionSheet()) && ok;
     for (int pattern = 0; pattern < 4; ++pattern) {
         ok = WriteSheet(back + "screen" + std::to_string(pattern + 1) + ".bmp", DrawBackdrop(pattern)) && ok;
+    }
+    // The window's icon, and the desktop's in every size of the icon theme.
+    ok = WriteSheet(game + "/sumline.bmp", DrawAppIcon(windowIconSize)) && ok;
+    for (const int size : appIconSizes) {
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        ok = WriteIconPng(game + "/icons/hicolor/" + folder + "/apps/sumline.png", DrawAppIcon(size)) && ok;
     }
     CloseTextFonts();
 
@@ -90,14 +106,14 @@ int main(int argc, char** argv) {
         {"Hiscore.wav", ScoreHiscore},      {"Omedetou.wav", ScoreOmedetou},
     };
     for (const MatchSound& s : matchSounds) ok = WriteSound(sound + s.name, s.score()) && ok;
-    // Data/ holds what the player writes. The shipped problems are the one
-    // file made here, and only where none is yet: an edited PZL.dat is the
-    // player's (deleting it brings the shipped problems back).
-    ok = WriteFileIfMissing(data + "PZL.dat", TableBytes(puzzleBook::BookTables(problems))) && ok;
+    // defaults/ holds what a new player's Data folder starts with: the game
+    // copies these when it makes that folder, so they are the build's and
+    // always made anew; the player's own files live elsewhere.
+    ok = WriteFileAtomic(defaults + "PZL.dat", TableBytes(puzzleBook::BookTables(problems))) && ok;
     // A new player holds the first item only; the game unlocks the others.
     std::vector<uint8_t> items(50, 0);
     items[0] = 1;
-    ok = WriteFileIfMissing(data + "ITEM.dat", items) && ok;
+    ok = WriteFileAtomic(defaults + "ITEM.dat", items) && ok;
     if (!ok) {
         std::fprintf(stderr, "contentgen: could not write every file under %s\n", game.c_str());
         return 1;

@@ -23,9 +23,3 @@ bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes)
     }
     return true;
 }
-
-bool WriteFileIfMissing(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::error_code error;
-    if (std::filesystem::exists(path, error)) return true;
-    return WriteFileAtomic(path, bytes);
-}

@@ -10,6 +10,3 @@ bool MakeFolder(const std::string& path);
 // target, so a reader never sees half a file.
 bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes);
 
-// For player data: writes only when nothing is there yet. True when the file
-// exists afterwards (whether written now or kept).
-bool WriteFileIfMissing(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -1,5 +1,7 @@
 #include <SDL_mixer.h>
 
+#include <cstdio>
+
 #include "platform/backend.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -22,14 +24,37 @@ Mix_Chunk* VoiceOf(SoundPcm& pcm) {
     return static_cast<Mix_Chunk*>(pcm.voice);
 }
 
+// ALSA's own messages for a missing card come in eight lines of its
+// configuration's insides; the one line below says what the player needs.
+void SilentAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void QuietAlsa() {
+    // SDL loads the library the same way: this finds the copy it will use.
+    void* alsa = SDL_LoadObject("libasound.so.2");
+    if (alsa == nullptr) return;
+    using SetHandler = int (*)(void (*)(const char*, int, const char*, int, const char*, ...));
+    const auto setHandler = reinterpret_cast<SetHandler>(SDL_LoadFunction(alsa, "snd_lib_error_set_handler"));
+    if (setHandler != nullptr) setHandler(SilentAlsa);
+    // Kept loaded: the handler must outlive every call into the library.
+}
+
+void SaySilent(const char* why) {
+    std::fprintf(stderr, "sumline: no sound device (%s); playing without sound\n", why);
+}
+
 }  // namespace
 
 void OpenAudio() {
     if (mixerOpen) return;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
+    QuietAlsa();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        SaySilent(SDL_GetError());
+        return;
+    }
     // No format changes allowed: SDL converts for the device, so the chunks
     // can point straight at our 44100 Hz stereo samples.
     if (Mix_OpenAudioDevice(outputRate, AUDIO_S16SYS, 2, 1024, nullptr, 0) != 0) {
+        SaySilent(Mix_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }

@@ -39,9 +39,20 @@ void HandleKeyEvent(const SDL_KeyboardEvent& key);
 void ApplyDeferredReleases();
 void ReleaseAllKeys();
 
+// --- sdl_pads.cpp
+// Gamepads: opened as they are plugged in, seated and read as keys.
+void OpenPads();
+void ClosePads();
+// True when the event was a pad's (handled).
+bool HandlePadEvent(const SDL_Event& event);
+
 // --- sdl_fullscreen.cpp
 // Desktop full screen on and off (Alt+Enter, F11).
 void ToggleFullScreen();
+
+// --- sdl_icon.cpp
+// The game's icon (the content's "sumline.bmp") on the window, when readable.
+void SetWindowIcon();
 
 // --- sdl_audio.cpp
 // Audio device and mixer; failing to open just leaves the game silent.

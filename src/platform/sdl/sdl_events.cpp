@@ -1,4 +1,5 @@
 #include "platform/backend.h"
+#include "platform/pad_input.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace backend {
@@ -15,7 +16,10 @@ void HandleWindowEvent(const SDL_WindowEvent& window) {
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_RESTORED: RepaintWindow(); break;
         // Keys released while another window has the focus never reach us.
-        case SDL_WINDOWEVENT_FOCUS_LOST: ReleaseAllKeys(); break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            ReleaseAllKeys();
+            ReleaseAllPads();
+            break;
         default: break;
     }
 }
@@ -24,6 +28,7 @@ void HandleWindowEvent(const SDL_WindowEvent& window) {
 
 bool PumpEvents() {
     ApplyDeferredReleases();
+    ApplyDeferredPadReleases(framesShown);
     bool closed = false;
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
@@ -35,7 +40,7 @@ bool PumpEvents() {
             case SDL_KEYDOWN:
             case SDL_KEYUP: HandleKeyEvent(event.key); break;
             case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
-            default: break;
+            default: HandlePadEvent(event); break;
         }
     }
     return closed;

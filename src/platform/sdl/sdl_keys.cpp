@@ -49,7 +49,8 @@ void RefreshGameKey(int vk) {
     for (const PhysicalKey& key : physical) {
         if (key.vk == vk && key.down && !key.swallowed) held = true;
     }
-    keyDown[vk] = held;
+    keyboardDown[vk] = held;
+    RefreshKey(vk);
 }
 
 void Release(PhysicalKey& key) {
@@ -100,7 +101,8 @@ void HandleKeyEvent(const SDL_KeyboardEvent& event) {
         ToggleFullScreen();
         return;
     }
-    keyDown[vk] = true;
+    keyboardDown[vk] = true;
+    RefreshKey(vk);
 }
 
 void ApplyDeferredReleases() {
@@ -113,7 +115,10 @@ void ApplyDeferredReleases() {
 void ReleaseAllKeys() {
     for (PhysicalKey& key : physical) key = PhysicalKey{};
     pendingReleases = 0;
-    for (bool& held : keyDown) held = false;
+    for (int vk = 0; vk < 256; ++vk) {
+        keyboardDown[vk] = false;
+        RefreshKey(vk);
+    }
 }
 
 }  // namespace backend

@@ -42,7 +42,7 @@ const char* NoDisplay() {
 
 }  // namespace
 
-bool Start(const char*& failure) {
+bool Start(const char*& failure, bool fullScreen) {
     // Wayland cannot be reached without its runtime folder, and probing it
     // anyway only prints noise next to our own message.
     if (SDL_GetHint(SDL_HINT_VIDEODRIVER) == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr &&
@@ -73,6 +73,7 @@ bool Start(const char*& failure) {
         SDL_Quit();
         return false;
     }
+    SetWindowIcon();
     SDL_ShowCursor(SDL_DISABLE);
     // Only key presses matter; text and mouse motion would just be traffic.
     SDL_StopTextInput();
@@ -80,10 +81,13 @@ bool Start(const char*& failure) {
     ResetPresenter();
     ResetPacing();
     OpenAudio();
+    OpenPads();
+    if (fullScreen) ToggleFullScreen();
     return true;
 }
 
 void Shutdown() {
+    ClosePads();
     CloseAudio();
     ReleaseAllKeys();
     ResetPresenter();

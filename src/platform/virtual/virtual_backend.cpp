@@ -4,6 +4,7 @@
 
 #include "platform/backend.h"
 #include "platform/keys.h"
+#include "platform/pad_input.h"
 
 namespace virtualBackend {
 
@@ -11,15 +12,27 @@ State state;
 
 void Reset() {
     state = State{};
+    ResetPads();
     std::memset(keyDown, 0, sizeof keyDown);
+    std::memset(keyboardDown, 0, sizeof keyboardDown);
+    std::memset(padHolds, 0, sizeof padHolds);
 }
 
 void ApplyKeyScript() {
     while (state.nextKeyChange < state.keyScript.size() &&
            state.keyScript[state.nextKeyChange].frame <= state.framesPresented) {
         const KeyChange& change = state.keyScript[state.nextKeyChange];
-        keyDown[change.vk & 0xFF] = change.down;
+        keyboardDown[change.vk & 0xFF] = change.down;
+        RefreshKey(change.vk);
         ++state.nextKeyChange;
+    }
+    // Pads go through the same seats and keys as the real backend's.
+    ApplyDeferredPadReleases(state.framesPresented);
+    while (state.nextPadChange < state.padScript.size() &&
+           state.padScript[state.nextPadChange].frame <= state.framesPresented) {
+        const PadChange& change = state.padScript[state.nextPadChange];
+        SetPadButton(change.seat, change.button, change.down, state.framesPresented);
+        ++state.nextPadChange;
     }
 }
 
@@ -45,7 +58,7 @@ namespace backend {
 
 using virtualBackend::state;
 
-bool Start(const char*& failure) {
+bool Start(const char*& failure, bool) {
     if (state.failStart) {
         failure = "cannot open a window: no display";
         return false;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/pad_keys.h"
 #include "platform/palette.h"
 
 // The deterministic backend: a clock that moves only when the game presents
@@ -33,6 +34,14 @@ struct KeyChange {
     bool down = false;
 };
 
+// A pad's button in a seat, as the real backend reports one.
+struct PadChange {
+    uint32_t frame = 0;  // applied when this many frames have been presented
+    int seat = 0;
+    PadButton button = PadButton::a;
+    bool down = false;
+};
+
 struct State {
     uint32_t nowMs = 0;
     uint64_t refreshIndex = 0;     // refreshes passed since start
@@ -42,6 +51,8 @@ struct State {
     std::vector<SoundEvent> soundLog;
     std::vector<KeyChange> keyScript;  // applied in order
     size_t nextKeyChange = 0;
+    std::vector<PadChange> padScript;  // applied in order
+    size_t nextPadChange = 0;
     bool windowCloseRequested = false;
     bool failStart = false;
     int64_t calendarSeconds = 1'800'000'000;
@@ -57,7 +68,7 @@ extern State state;
 // Back to the start: clock 0, no keys, empty logs.
 void Reset();
 
-// Applies the key changes due at the current frame count.
+// Applies the key and pad changes due at the current frame count.
 void ApplyKeyScript();
 
 }  // namespace virtualBackend

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+// What the command line asks for. The game itself reads no arguments; these
+// only add what a desktop program is expected to answer.
+struct CommandLine {
+    enum class Action { play, help, version, usageError };
+    Action action = Action::play;
+    // Unset leaves the window as the game opens it; the last of --fullscreen
+    // and --window given wins.
+    enum class Screen { asGameOpensIt, fullScreen, window };
+    Screen screen = Screen::asGameOpensIt;
+    std::string dataDir;  // --data-dir DIR, empty when not given
+    std::string error;    // for usageError: what was wrong, in one line
+};
+
+CommandLine ParseCommandLine(int argc, const char* const* argv);
+
+// The --help text (several lines, ending in a newline). dataFolder names
+// where the player's files are kept on this machine.
+std::string UsageText(const std::string& dataFolder);
+
+// The --version line, ending in a newline.
+std::string VersionText();

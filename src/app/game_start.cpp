@@ -1,0 +1,66 @@
+#include "app/game_start.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/content_lookup.h"
+#include "app/executable_folder.h"
+#include "app/player_folder.h"
+#include "frontend/boot_scene.h"
+#include "frontend/main_menu.h"
+#include "platform/backend.h"
+#include "platform/game_folders.h"
+#include "shell/game_loop.h"
+
+#ifndef SUMLINE_INSTALLED_CONTENT
+#define SUMLINE_INSTALLED_CONTENT ""
+#endif
+
+namespace {
+
+const char* Environment(const char* name) { return std::getenv(name); }
+
+}  // namespace
+
+int RunSumLine(int argc, const char* const* argv) {
+    const CommandLine line = ParseCommandLine(argc, argv);
+    const std::string executableFolder = ExecutableFolder();
+    const PlayerFolderChoice player = ChoosePlayerFolder(line.dataDir, executableFolder, Environment);
+    switch (line.action) {
+        case CommandLine::Action::usageError:
+            std::fprintf(stderr, "sumline: %s\n%s", line.error.c_str(), UsageText(player.folder).c_str());
+            return 2;
+        case CommandLine::Action::help: std::fputs(UsageText(player.folder).c_str(), stdout); return 0;
+        case CommandLine::Action::version: std::fputs(VersionText().c_str(), stdout); return 0;
+        case CommandLine::Action::play: break;
+    }
+
+    const std::vector<std::string> candidates = ContentCandidates(executableFolder, SUMLINE_INSTALLED_CONTENT);
+    const std::string content = FindContent(candidates);
+    if (content.empty()) {
+        std::fprintf(stderr, "%s\n", ContentMissingLine(candidates).c_str());
+        return 1;
+    }
+    // An older build kept the player's files beside the executable: the
+    // first run with a folder of their own takes them along.
+    const std::string legacy =
+        player.why == PlayerFolderChoice::Why::userData && !executableFolder.empty() ? executableFolder + "/Data" : "";
+    std::string problem;
+    if (!PreparePlayerFolder(player.folder, legacy, content + "/defaults", problem)) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 1;
+    }
+    SetGameFolders(content, player.folder);
+
+    const char* failure = nullptr;
+    if (!backend::Start(failure, line.screen == CommandLine::Screen::fullScreen)) {
+        std::fprintf(stderr, "%s\n", failure != nullptr ? failure : "cannot start");
+        return 1;
+    }
+    LinkFrontEnd();
+    const int code = RunGame(BootScene);
+    backend::Shutdown();
+    return code;
+}
