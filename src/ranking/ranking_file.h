@@ -1,8 +1,8 @@
 #pragma once
 
 // ranking: the endless ranking file, the rules that rank a finished match,
-// the ranking lines' pictures and the name entry after a match. It stands on
-// options, shell, content and platform.
+// the ranking lines' pictures, the name entry after a match and the ranking
+// viewer of the main menu. It stands on options, shell, content and platform.
 
 #include <cstdint>
 
