@@ -49,6 +49,8 @@ void FinishChain(int p) {
         QueueDrop(1 - p, pl.chain - 1, DropRule::chainAttack);
     }
     if (pl.chain >= bonusChain) AwardExtraRises(pl);
+    pl.longestChain = std::max(pl.longestChain, pl.chain);
+    pl.linesCleared += pl.chain;
     pl.chain = 0;
     pl.chainTimer = 0;
     if ((gameMode == endlessMode || gameMode == practiceMode) && panelsCleared > 9 && pl.bonusState == 0) {

@@ -52,7 +52,8 @@ int8_t matchFontBig = -1;
     X(int8_t, resultPhase, 0)            \
     X(int8_t, resultPulse, 0)            \
     X(int8_t, resultPulseStep, 1)        \
-    X(int32_t, resultWait, 0)
+    X(int32_t, resultWait, 0)            \
+    X(int8_t, itemsChecked, 0)
 
 #define DEFINE_MATCH_VALUE(type, name, start) type name = type{start};
 MATCH_VALUES(DEFINE_MATCH_VALUE)
@@ -79,6 +80,7 @@ void ResetMatchValues() {
     attackMeterLit = -3;
     level = 1;
     exAttackClock = 0;
+    itemsChecked = 0;
     for (int p = 0; p < 2; ++p) {
         Player& pl = players[p];
         // Only the values a match starts from; the rest keep what they held.
@@ -115,6 +117,8 @@ void ResetMatchValues() {
         pl.highestRow = 0;
         std::memset(pl.nextPanels, -1, sizeof pl.nextPanels);
         pl.paused = 0;
+        pl.longestChain = 0;
+        pl.linesCleared = 0;
     }
     std::memset(board, -1, sizeof board);
 }

@@ -126,6 +126,11 @@ struct Player {
     int32_t topOutTimer = 0;    // steps with a panel in the top row, 0..201
     int8_t paused = 0;          // 0 off, 1..80 on (blink cycle)
     int8_t pauseLatch = 0;
+
+    // What the items ask of a match: the longest finished chain and the
+    // lines of every finished chain.
+    int32_t longestChain = 0;
+    int32_t linesCleared = 0;
 };
 
 extern Player players[2];
@@ -187,6 +192,8 @@ extern int8_t resultPhase;
 extern int8_t resultPulse;
 extern int8_t resultPulseStep;
 extern int32_t resultWait;
+// 1 once the match's achievements have been weighed for the items.
+extern int8_t itemsChecked;
 struct FlyingPanel {
     int32_t flyAngle = 0;
     double flyX = 0;

@@ -3,6 +3,7 @@
 #include "content/game_sheet.h"
 #include "match/controls.h"
 #include "match/match_state.h"
+#include "match/match_unlocks.h"
 #include "platform/blit.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
@@ -169,7 +170,8 @@ void DrawQuestionBox(const char* question, int answer, bool markerShown) {
 }
 
 void LeaveMatchWipe() {
-    if (wipeState != 1 || !StripeWipe(0)) return;
+    if (wipeState == 1 && !StripeWipe(0)) return;
+    if (wipeState != 2 || PracticeItemsHold()) return;
     if (gameMode == puzzleMode && matchEnd == 2) {
         // The result screen restarts the same puzzle without the picker.
         matchState = 2;

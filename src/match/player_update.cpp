@@ -53,7 +53,8 @@ void UpdatePlayer(int p) {
     if (!DropRequestKey(p)) return;
     ExAttackKeys(p);
     CancelKey(p);
-    if (wipeState == 1) LeaveMatchWipe();
+    // A closed screen may still hold the notice of items won in practice.
+    if (wipeState != 0) LeaveMatchWipe();
 }
 
 void CancelKey(int p) {

@@ -3,8 +3,10 @@
 #include "content/game_sheet.h"
 #include "content/rank_sheet.h"
 #include "content/title_sheet.h"
+#include "gallery/item_notice.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_unlocks.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/blit.h"
@@ -168,11 +170,15 @@ void ResultScreenStep(int rankingSkipped) {
     if (rankingSkipped == 1) entryPhase = 2;
     if (entryPhase == 0 && EnterRanking(CollectMatchResult())) return;
     if (entryPhase == 1 && NameEntryStep(matchFontBig, now, blinkClock)) return;
-    if (entryPhase == 2) RetryQuestionStep();
+    if (entryPhase == 2) {
+        WinMatchItems();
+        RetryQuestionStep();
+    }
     // A failed save's notice stays whole above the closing wipe, and on the
     // closed screen until its time is up; then the next screen opens.
     if (wipeState == 2) ColorFill(&backBuffer, 0, 0, screenWidth, screenHeight, 0);
     const bool closed = wipeState == 2 || (wipeState == 1 && StripeWipe(0));
     DrawSaveNotice(noticeTop);
-    if (closed && !SaveNoticeShown()) AnswerAfterWipe(rankingSkipped);
+    DrawItemNotice(itemNoticeBottom);
+    if (closed && !SaveNoticeShown() && !ItemNoticeShown()) AnswerAfterWipe(rankingSkipped);
 }

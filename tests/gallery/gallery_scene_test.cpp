@@ -7,6 +7,7 @@
 #include "frontend/frontend_steps.h"
 #include "gallery/gallery_scene.h"
 #include "gallery/gallery_test_util.h"
+#include "harness/picture_probe.h"
 #include "platform/blit.h"
 #include "platform/keys.h"
 #include "platform/palette.h"
@@ -46,7 +47,7 @@ int CellY(int i) { return 110 + 48 * (i / 10); }
 bool CellShows(int i, const SheetRect& r) {
     const SheetRect inner{static_cast<int16_t>(r.left + 1), static_cast<int16_t>(r.top + 1),
                           static_cast<int16_t>(r.right - 1), static_cast<int16_t>(r.bottom - 1)};
-    return galleryTest::PictureAt(itemSheet, inner, CellX(i) + 1, CellY(i) + 1);
+    return pictureProbe::PictureShown(itemSheet, inner, CellX(i) + 1, CellY(i) + 1);
 }
 
 // True when the last frame holds, at (x, y) on the box's blue, exactly the
@@ -133,7 +134,7 @@ TEST(Gallery, UnlockedItemsShowTheirIconsAndTheOthersTheLock) {
             const bool open = std::find(c.unlocked.begin(), c.unlocked.end(), i) != c.unlocked.end();
             EXPECT_TRUE(CellShows(i, open ? itemSheetLayout::Icon(i) : itemSheetLayout::lockedIcon)) << i;
         }
-        EXPECT_TRUE(galleryTest::PictureAt(itemSheet, itemSheetLayout::galleryTitle, 180, 20)) << "the title";
+        EXPECT_TRUE(pictureProbe::PictureShown(itemSheet, itemSheetLayout::galleryTitle, 180, 20)) << "the title";
     }
 }
 

@@ -2,16 +2,14 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "content/sheet_rect.h"
 #include "gallery/item_file.h"
-#include "harness/harness.h"
-#include "platform/surface.h"
 #include "puzzle/puzzle_test_util.h"
 
-// Raw data files and screen probes for the item tests.
+// Raw data files for the item tests.
 namespace galleryTest {
 
 // The data files as raw bytes, as the puzzle tests read and write them.
@@ -31,20 +29,6 @@ inline std::vector<uint8_t> FileWith(std::initializer_list<int> unlocked) {
     std::vector<uint8_t> bytes(itemCount, 0);
     for (int i : unlocked) bytes[static_cast<size_t>(i)] = 1;
     return bytes;
-}
-
-// True when the picture of the sheet stands at (x, y) of the last frame (its
-// transparent pixels aside).
-inline bool PictureAt(const Surface* sheet, const SheetRect& r, int x, int y) {
-    int matched = 0;
-    for (int sy = r.top; sy < r.bottom; ++sy)
-        for (int sx = r.left; sx < r.right; ++sx) {
-            const uint8_t v = sheet->pixels[sy * sheet->width + sx];
-            if (v == colorKey) continue;
-            if (harness::PixelAt(x + sx - r.left, y + sy - r.top) != v) return false;
-            ++matched;
-        }
-    return matched > 0;
 }
 
 }  // namespace galleryTest
