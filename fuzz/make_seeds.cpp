@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "gallery/item_file.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/palette.h"
@@ -420,6 +421,20 @@ void ProgressSeeds() {
     TakeWritten("Data/CLEAR.dat", "progress", "all");
 }
 
+void ItemSeeds() {
+    unlink("Data/ITEM.dat");
+    ItemFile flags;
+    DefaultItemFile(flags);
+    WriteItemFile(flags);
+    TakeWritten("Data/ITEM.dat", "item", "first");
+    for (int i = 0; i < itemCount; i += 3) flags.unlocked[i] = 1;
+    WriteItemFile(flags);
+    TakeWritten("Data/ITEM.dat", "item", "some");
+    for (uint8_t& f : flags.unlocked) f = 1;
+    WriteItemFile(flags);
+    TakeWritten("Data/ITEM.dat", "item", "all");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -450,10 +465,12 @@ int main(int argc, char** argv) {
     RankingSeeds();
     PuzzleSeeds();
     ProgressSeeds();
+    ItemSeeds();
     unlink("Data/OD.dat");
     unlink("Data/ED.dat");
     unlink("Data/PZL.dat");
     unlink("Data/CLEAR.dat");
+    unlink("Data/ITEM.dat");
     rmdir("Data");
     if (chdir(seedRoot.c_str()) != 0 || rmdir(work.c_str()) != 0) std::perror("make_seeds: removing the work folder");
     std::printf("make_seeds: %d seeds in %s\n", written, seedRoot.c_str());
