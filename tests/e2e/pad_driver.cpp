@@ -50,6 +50,11 @@ void Plug() {
                                     "dpright:b14,leftx:a0,lefty:a1,rightx:a2,righty:a3,lefttrigger:a4,righttrigger:a5,";
         SDL_GameControllerAddMapping(mapping.c_str());
     }
+    // Presses count only once the game has opened the pad, on its next look
+    // at its events: the answer waits for that.
+    const SDL_JoystickID id = SDL_JoystickInstanceID(pad);
+    for (int wait = 0; wait < 200 && SDL_GameControllerFromInstanceID(id) == nullptr; ++wait) SDL_Delay(25);
+    if (SDL_GameControllerFromInstanceID(id) == nullptr) return Say("the game did not open the pad");
     Say(std::string("plugged: ") + (SDL_IsGameController(deviceIndex) == SDL_TRUE ? "a game controller" : "no mapping") +
         ", " + std::to_string(SDL_NumJoysticks()) + " joysticks");
 }
