@@ -34,8 +34,10 @@ answered() {
   fail "the pad driver did not answer '$word' ($(grep paddriver "$work/game.err" | tail -n 1))"
 }
 presses=0
+# A quarter of a second: seen by the game even when a busy machine slows its
+# frames, and short of the half second after which a menu repeats a move.
 pad_press() {
-  pad press "$1" 120
+  pad press "$1" 250
   presses=$((presses + 1))
   answered "$presses" pressed
   sleep 0.3
