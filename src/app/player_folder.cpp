@@ -31,7 +31,7 @@ std::string Absolute(const std::string& path) {
     return std::string(here) + "/" + path;
 }
 
-// The XDG base folder for data, as the specification of those folders says:
+// The XDG base folder for data, by the freedesktop base-directory rules:
 // a relative $XDG_DATA_HOME counts as unset.
 std::string UserDataHome(const char* (*environment)(const char*)) {
     const char* xdg = environment("XDG_DATA_HOME");
