@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Process CPU (utime+stime of all threads, percent of one core) and own memory
 # (RssAnon) of the real game under Xvfb on its title screen, main menu, in an
-# endless match, a puzzle match and the puzzle editor.
+# endless match, a puzzle match, the puzzle editor, the ranking viewer, the
+# gallery and the options screen.
 # Usage: bench/measure_binary.sh build/game/sumline
 set -euo pipefail
 binary=$(readlink -f "$1")
@@ -56,3 +57,22 @@ press Right          # the editor
 press x
 sleep 3
 sample "editor" 20
+press Escape
+sleep 3
+press Down           # the ranking viewer
+press x
+sleep 3
+sample "ranking" 20
+press Escape
+sleep 3
+press Right          # the gallery
+press Up
+press x
+sleep 3
+sample "gallery" 20
+press Escape
+sleep 3
+press Down           # the options screen
+press x
+sleep 3
+sample "options" 20
