@@ -45,13 +45,16 @@ uint8_t ContextColorIndex(Rgb color) {
     return index;
 }
 
-PixelRect ClipToBackBuffer(long long left, long long top, long long right, long long bottom) {
+Surface& ContextTarget() { return backDC.target != nullptr ? *backDC.target : backBuffer; }
+
+PixelRect ClipToTarget(long long left, long long top, long long right, long long bottom) {
     PixelRect clip;
-    if (backBuffer.pixels == nullptr || backBuffer.width <= 0 || backBuffer.height <= 0) return clip;
-    clip.left = static_cast<int>(std::clamp<long long>(left, 0, backBuffer.width));
-    clip.right = static_cast<int>(std::clamp<long long>(right, 0, backBuffer.width));
-    clip.top = static_cast<int>(std::clamp<long long>(top, 0, backBuffer.height));
-    clip.bottom = static_cast<int>(std::clamp<long long>(bottom, 0, backBuffer.height));
+    const Surface& target = ContextTarget();
+    if (target.pixels == nullptr || target.width <= 0 || target.height <= 0) return clip;
+    clip.left = static_cast<int>(std::clamp<long long>(left, 0, target.width));
+    clip.right = static_cast<int>(std::clamp<long long>(right, 0, target.width));
+    clip.top = static_cast<int>(std::clamp<long long>(top, 0, target.height));
+    clip.bottom = static_cast<int>(std::clamp<long long>(bottom, 0, target.height));
     return clip;
 }
 
@@ -60,7 +63,8 @@ void FillRowSpan(const PixelRect& clip, int y, long long x0, long long x1, uint8
     const long long from = std::max<long long>(x0, clip.left);
     const long long to = std::min<long long>(x1, clip.right);
     if (from >= to) return;
-    std::memset(backBuffer.pixels + static_cast<size_t>(y) * static_cast<size_t>(backBuffer.width) + from, index,
+    Surface& target = ContextTarget();
+    std::memset(target.pixels + static_cast<size_t>(y) * static_cast<size_t>(target.width) + from, index,
                 static_cast<size_t>(to - from));
 }
 
@@ -69,7 +73,16 @@ void BeginText() {
     backDC.open = true;
 }
 
-void EndText() { backDC.open = false; }
+void BeginSurfaceText(Surface* surface) {
+    BeginText();
+    backDC.target = surface;
+}
+
+void EndText() {
+    backDC.open = false;
+    // Whatever comes next without a BeginText draws on the screen again.
+    backDC.target = nullptr;
+}
 
 void SelectFont(FontHandle font) { backDC.font = font; }
 void SelectBrush(Rgb color) { backDC.brush = color; }

@@ -3,10 +3,15 @@
 
 #include "platform/text.h"
 
-// The one drawing context of the back buffer: the objects selected into it
-// and the pen position. BeginText hands it out fresh, with the defaults a
-// new Windows device context had.
+struct Surface;
+
+// The one drawing context: the surface it draws into, the objects selected
+// into it and the pen position. BeginText hands it out fresh on the back
+// buffer, BeginSurfaceText on another surface, with the defaults a new
+// Windows device context had.
 struct DrawContext {
+    Surface* target = nullptr;  // the back buffer when none is named
+
     FontHandle font = -1;
     Rgb brush = MakeRgb(255, 255, 255);
     Pen pen = {MakeRgb(0, 0, 0), 1};
@@ -32,10 +37,13 @@ struct PixelRect {
     int bottom = 0;
 };
 
-// The part of a rectangle that lies on the back buffer (empty when there is
-// no back buffer yet). Takes wide values so callers can pass sums freely.
-PixelRect ClipToBackBuffer(long long left, long long top, long long right, long long bottom);
+// The surface the context draws into: its target, or the back buffer.
+Surface& ContextTarget();
 
-// Fills columns [x0, x1) of row y with a palette index, kept inside clip
-// (which must already lie on the back buffer).
+// The part of a rectangle that lies on the context's surface (empty when it
+// has no pixels yet). Takes wide values so callers can pass sums freely.
+PixelRect ClipToTarget(long long left, long long top, long long right, long long bottom);
+
+// Fills columns [x0, x1) of row y of the context's surface with a palette
+// index, kept inside clip (which must already lie on that surface).
 void FillRowSpan(const PixelRect& clip, int y, long long x0, long long x1, uint8_t index);

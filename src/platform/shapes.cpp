@@ -89,7 +89,8 @@ bool ClipSegment(double& x0, double& y0, double& x1, double& y1, double left, do
 // Stepped line from pixel to pixel with the selected pen. Windows leaves the
 // last pixel out so joined lines do not draw their joints twice.
 void PenLine(long long x0, long long y0, long long x1, long long y1, bool includeLast) {
-    const PixelRect clip = ClipToBackBuffer(0, 0, screenWidth, screenHeight);
+    const Surface& target = ContextTarget();
+    const PixelRect clip = ClipToTarget(0, 0, target.width, target.height);
     if (clip.right <= clip.left || clip.bottom <= clip.top) return;
     const int width = PenWidth();
     const uint8_t index = ContextColorIndex(backDC.pen.color);
@@ -101,7 +102,7 @@ void PenLine(long long x0, long long y0, long long x1, long long y1, bool includ
         double ax = static_cast<double>(x0), ay = static_cast<double>(y0);
         double bx = static_cast<double>(x1), by = static_cast<double>(y1);
         const double margin = width + 2;
-        if (!ClipSegment(ax, ay, bx, by, -margin, -margin, screenWidth + margin, screenHeight + margin)) return;
+        if (!ClipSegment(ax, ay, bx, by, -margin, -margin, target.width + margin, target.height + margin)) return;
         x0 = std::llround(ax), y0 = std::llround(ay), x1 = std::llround(bx), y1 = std::llround(by);
         includeLast = true;
     }
@@ -152,7 +153,7 @@ void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int e
     const RoundShape inner = MakeShape(edge.left + half, edge.top + half, edge.right - half, edge.bottom - half,
                                        edge.radiusX - half, edge.radiusY - half);
 
-    const PixelRect clip = ClipToBackBuffer(static_cast<long long>(std::floor(outer.left)),
+    const PixelRect clip = ClipToTarget(static_cast<long long>(std::floor(outer.left)),
                                             static_cast<long long>(std::floor(outer.top)),
                                             static_cast<long long>(std::ceil(outer.right)) + 1,
                                             static_cast<long long>(std::ceil(outer.bottom)) + 1);
@@ -187,7 +188,8 @@ void Polygon(const Point* points, int count) {
         minY = std::min<long long>(minY, points[i].y);
         maxY = std::max<long long>(maxY, points[i].y);
     }
-    const PixelRect clip = ClipToBackBuffer(0, minY, screenWidth, maxY + 1);
+    const Surface& target = ContextTarget();
+    const PixelRect clip = ClipToTarget(0, minY, target.width, maxY + 1);
     const uint8_t brushIndex = ContextColorIndex(backDC.brush);
     // Non-zero winding: a pixel is inside when the edges crossing its row to
     // its left do not cancel out.
@@ -220,8 +222,8 @@ void Polygon(const Point* points, int count) {
             if (before == 0 && winding != 0) {
                 spanStart = crossX[k];
             } else if (before != 0 && winding == 0) {
-                const double from = std::clamp(std::ceil(spanStart - 0.5), -1.0, screenWidth + 1.0);
-                const double to = std::clamp(std::ceil(crossX[k] - 0.5), -1.0, screenWidth + 1.0);
+                const double from = std::clamp(std::ceil(spanStart - 0.5), -1.0, target.width + 1.0);
+                const double to = std::clamp(std::ceil(crossX[k] - 0.5), -1.0, target.width + 1.0);
                 FillRowSpan(clip, y, static_cast<long long>(from), static_cast<long long>(to), brushIndex);
             }
         }

@@ -69,7 +69,8 @@ void DrawGlyph(const GlyphImage& glyph, long long penX, long long lineTop, const
     const long long y1 = std::min<long long>(glyphTop + glyph.height, clip.bottom);
     for (long long y = y0; y < y1; ++y) {
         const uint8_t* maskRow = glyph.mask + (y - glyphTop) * glyph.width - glyphLeft;
-        uint8_t* row = backBuffer.pixels + y * backBuffer.width;
+        Surface& target = ContextTarget();
+        uint8_t* row = target.pixels + y * target.width;
         for (long long x = x0; x < x1; ++x) {
             if (maskRow[x] != 0) row[x] = index;
         }
@@ -133,7 +134,7 @@ void DrawTextInRect(const char* text, int format, int left, int top, int right, 
     if (text == nullptr) return;
     const int rasterFont = RasterFontOf(backDC.font);
     if (rasterFont < 0) return;
-    const PixelRect clip = ClipToBackBuffer(left, top, right, bottom);
+    const PixelRect clip = ClipToTarget(left, top, right, bottom);
     if (clip.right <= clip.left || clip.bottom <= clip.top) return;
     const int lineHeight = RasterLineHeight(rasterFont);
     long long lineTop = top;
@@ -156,7 +157,8 @@ void TextOut(int x, int y, const char* text) {
     if (text == nullptr) return;
     const int rasterFont = RasterFontOf(backDC.font);
     if (rasterFont < 0) return;
-    const PixelRect clip = ClipToBackBuffer(0, 0, screenWidth, screenHeight);
+    const Surface& target = ContextTarget();
+    const PixelRect clip = ClipToTarget(0, 0, target.width, target.height);
     if (clip.right <= clip.left || clip.bottom <= clip.top) return;
     // One line only, as on Windows: a "\n" simply ends what is drawn.
     DrawLine(rasterFont, text, x, y, clip);

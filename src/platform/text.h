@@ -2,7 +2,8 @@
 #include <cstdint>
 #include "platform/palette.h"
 
-// Text and shapes drawn in software into the back buffer, in the manner of
+// Text and shapes drawn in software into the back buffer (or another
+// surface, BeginSurfaceText), in the manner of
 // the classic device-context calls: select a font, brush and pen, then draw.
 // Colours map to the nearest palette entry.
 
@@ -47,7 +48,13 @@ void CreateSharedTextObjects();
 void ReleaseTextObjects();
 
 // --- draw_context.cpp
+struct Surface;
+// Opens the context on the back buffer.
 void BeginText();
+// Opens the context on another surface (a canvas drawn once and copied many
+// times); the same calls then draw into it, clipped to its size. A null
+// surface is the back buffer.
+void BeginSurfaceText(Surface* surface);
 void EndText();
 void SelectFont(FontHandle font);
 void SelectBrush(Rgb color);
