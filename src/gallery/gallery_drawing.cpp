@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "content/item_sheet.h"
-#include "content/title_sheet.h"
 #include "gallery/gallery_scene.h"
 #include "gallery/item_file.h"
 #include "gallery/unlock_rules.h"
@@ -63,15 +62,5 @@ void DrawGalleryCursor() {
     const uint32_t now = TimeGetTime();
     if (now - galleryBlinkMark > 199) galleryBlinkMark = now;
     const int f = static_cast<int>((now - galleryBlinkMark) / 100);
-    const SheetRect box = titleSheetLayout::CursorFrame(f);
-    const int x = CellX(galleryCursor) - 7;
-    const int y = CellY(galleryCursor) - 7;
-    // Corners of 23 x 23 from the 40 x 40 frame, overlapping in its middle.
-    for (int corner = 0; corner < 4; ++corner) {
-        const int right = corner % 2;
-        const int lower = corner / 2;
-        const int sx = box.left + 17 * right;
-        const int sy = box.top + 17 * lower;
-        BlitClipped(&backBuffer, x + 23 * right, y + 23 * lower, mainSheet, keyedCopy, sx, sy, sx + 23, sy + 23);
-    }
+    DrawCornerFrame(CellX(galleryCursor) - 7, CellY(galleryCursor) - 7, f);
 }

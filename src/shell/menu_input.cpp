@@ -69,6 +69,18 @@ void DrawCappedCursorFrame(int x, int y, int w, int rowHeight, int f) {
     }
 }
 
+void DrawCornerFrame(int x, int y, int f) {
+    const SheetRect box = titleSheetLayout::CursorFrame(f);
+    // Corners of 23 x 23 from the 40 x 40 box, overlapping in its middle.
+    for (int corner = 0; corner < 4; ++corner) {
+        const int right = corner % 2;
+        const int lower = corner / 2;
+        const int sx = box.left + 17 * right;
+        const int sy = box.top + 17 * lower;
+        BlitClipped(&backBuffer, x + 23 * right, y + 23 * lower, mainSheet, keyedCopy, sx, sy, sx + 23, sy + 23);
+    }
+}
+
 void BeginPanelText(FontHandle font) {
     BeginText();
     SelectPen(whitePen);

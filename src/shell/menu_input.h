@@ -40,6 +40,10 @@ void DrawCursorFrame(int x, int y, int w, int h, int f);
 // right cap, in phase f.
 void DrawCappedCursorFrame(int x, int y, int w, int rowHeight, int f);
 
+// Frame of 46 x 46 with top-left (x,y) around an icon: the four 23 x 23
+// corners of the title sheet's cursor box, in phase f.
+void DrawCornerFrame(int x, int y, int f);
+
 // Opens text drawing for a rounded panel: white pen, blue brush, the font,
 // white text on a transparent background. EndText closes it.
 void BeginPanelText(FontHandle font);

@@ -10,5 +10,7 @@ struct SceneLinks {
     // Title sheet, menu music and sounds back in their slots, then the main
     // menu, its music playing unless the sound is off.
     void (*returnToMainMenu)() = nullptr;
+    // The match's set-up, where the versus setup hands over.
+    Scene versusMatch = nullptr;
 };
 extern SceneLinks sceneLinks;
