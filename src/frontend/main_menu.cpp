@@ -20,13 +20,16 @@
 #include "platform/wipe.h"
 #include "puzzle/progress_file.h"
 #include "ranking/ranking_viewer.h"
+#include "setup/player_params.h"
+#include "setup/setup_scene.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/scene_links.h"
 
 MainMenuState mainMenuState;
-// Endless, puzzle and practice start a match; versus arrives with its set-up.
-Scene modeEntryScene[gameModeCount] = {MatchSetupScene,  nullptr,            MatchSetupScene,   MatchSetupScene,
+// Endless, puzzle and practice start a match; versus goes through the
+// players' setup first.
+Scene modeEntryScene[gameModeCount] = {MatchSetupScene,  SetupEnterScene,    MatchSetupScene,   MatchSetupScene,
                                        EditorEnterScene, RankingViewerEnter, GalleryEnterScene, OptionsEnterScene};
 
 const char* const menuDescription[9] = {
@@ -171,6 +174,8 @@ bool Dispatch() {
     // The picker marks the problems the player has solved.
     if (next != nullptr && gameMode == puzzleMode) ReadClearFile(clearTables);
     if (next != nullptr && gameMode == editorMode) PrepareEditorEntry();
+    // A new versus starts both players from nothing; the menu music plays on.
+    if (next != nullptr && gameMode == versusMode) ResetSetupRecords();
     // The viewer draws its list into the backdrop's slot; the menu music
     // plays on into the viewer, the gallery and the options.
     if (next != nullptr && gameMode == rankingMode) EmptySlot(backdropSurface);
@@ -215,4 +220,5 @@ void ReturnToMainMenu() {
 void LinkFrontEnd() {
     sceneLinks.mainMenu = MainMenuScene;
     sceneLinks.returnToMainMenu = ReturnToMainMenu;
+    sceneLinks.versusMatch = MatchSetupScene;
 }

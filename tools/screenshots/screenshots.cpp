@@ -1,12 +1,13 @@
 // Saves frames of the real scenes, driven through the test harness, as PNGs
 // to look at: the front end, an endless match, the practice pause, and the
-// puzzle editor with the problem it saved as the puzzle mode shows it, and
-// the ranking viewer.
+// puzzle editor with the problem it saved as the puzzle mode shows it, the
+// ranking viewer, and the versus setup.
 //
-//   sumline_shots [folder] [frontend|match|practice|editor|ranking|all]
+//   sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|all]
 //
 // The folder defaults to /tmp; the set to all.
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "editor/editor_scene.h"
@@ -17,6 +18,10 @@
 #include "match/match_state.h"
 #include "ranking/ranking_test_util.h"
 #include "ranking/ranking_viewer.h"
+#include "setup/confirm_scene.h"
+#include "setup/player_params.h"
+#include "setup/setup_scene.h"
+#include "setup/setup_state.h"
 #include "shell/farewell.h"
 #include "shell/game_mode.h"
 
@@ -193,6 +198,50 @@ bool Ranking() {
     return true;
 }
 
+void SetupKey(int vk) {
+    harness::Tap(vk);
+    harness::RunFrames(12);
+}
+
+// The versus setup with 40 items unlocked: player 1's parameter page, his
+// item page with two items chosen, player 2 with items off, and the
+// confirmation.
+bool Setup() {
+    if (!BootToMenu()) return false;
+    {
+        std::ofstream file(harness::WorkDir() + "/Data/ITEM.dat", std::ios::binary);
+        for (int i = 0; i < 50; ++i) file.put(i < 40 ? 1 : 0);
+    }
+    gameMode = versusMode;
+    harness::Tap('X');
+    if (!harness::RunUntil([] { return At(SetupScene) && wipeState == 0; })) return false;
+    for (int i = 0; i < 3; ++i) SetupKey('H');
+    SetupKey('B');
+    for (int i = 0; i < 4; ++i) SetupKey('H');
+    Save("setup_parameters.png");
+    setupState.setupCursor = itemsRow;
+    SetupKey('X');
+    for (int vk : {'H', 'X', 'H', 'H', 'X', 'B', 'B', 'B', 'B', 'B'}) SetupKey(vk);
+    Save("setup_items.png");
+    SetupKey('Y');
+    setupState.itemCursor = decideEntry;
+    SetupKey('X');
+    Save("setup_items_back.png");
+    setupState.setupCursor = decideEntry;
+    SetupKey('X');
+    setupState.setupCursor = itemUseRow;
+    SetupKey('L');
+    for (int i = 0; i < 4; ++i) SetupKey(vkRight);
+    Save("setup_items_off.png");
+    setupState.setupCursor = decideEntry;
+    SetupKey('L');
+    if (!At(SetupConfirmScene)) return false;
+    SetupKey('X');
+    SetupKey(vkRight);
+    Save("setup_confirmation.png");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -203,7 +252,7 @@ int main(int argc, char** argv) {
         bool (*take)();
     };
     const Shots shots[] = {{"frontend", FrontEnd}, {"match", EndlessMatch}, {"practice", Practice},
-                           {"editor", Editor},     {"ranking", Ranking}};
+                           {"editor", Editor},     {"ranking", Ranking},   {"setup", Setup}};
     bool known = false;
     bool ok = true;
     for (const Shots& s : shots) {
@@ -215,7 +264,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!known) {
-        std::fprintf(stderr, "usage: sumline_shots [folder] [frontend|match|practice|editor|ranking|all]\n");
+        std::fprintf(stderr, "usage: sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|all]\n");
         return 2;
     }
     return ok && saved > 0 ? 0 : 1;

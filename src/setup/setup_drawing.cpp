@@ -1,0 +1,108 @@
+#include "setup/setup_drawing.h"
+
+#include <cstdio>
+#include <initializer_list>
+
+#include "content/title_sheet.h"
+#include "platform/text.h"
+#include "platform/wipe.h"
+#include "setup/player_params.h"
+#include "setup/radar_chart.h"
+#include "setup/setup_pictures.h"
+#include "setup/setup_state.h"
+#include "setup/setup_texts.h"
+#include "shell/menu_input.h"
+
+namespace {
+
+const SetupScreenState& s = setupState;
+
+bool Grown() { return boxGrowth >= 10; }
+bool ItemsOn() { return itemUseOff[s.setupPlayer] == 0; }
+
+void Text(const char* text, int format, int left, int top, int right, int bottom) {
+    DrawTextInRect(text, format, left, top, right, bottom);
+}
+
+}  // namespace
+
+void DrawSetupPanels() {
+    BeginPanelText(smallFont);
+    const int g = boxGrowth;
+    if (s.setupPage == 0) RoundRect(319 - 30 * g, 439 - 3 * g, 319 + 30 * g, 439 + 3 * g, 10, 10);
+    if (ItemsOn()) {
+        RoundRect(489 - 15 * g, 205 - 14 * g, 489 + 15 * g, 207 + 14 * g, 10, 10);
+    } else {
+        RoundRect(489 - 15 * g, 190 - 13 * g, 489 + 15 * g, 190 + 13 * g, 10, 10);
+    }
+    RoundRect(275 - 15 * g, 22 - 2 * g, 275 + 15 * g, 22 + 2 * g, 10, 10);
+    RoundRect(60 - 5 * g, 22 - 2 * g, 60 + 5 * g, 22 + 2 * g, 10, 10);
+    RoundRect(270 - 5 * g, 75 - 2 * g, 270 + 5 * g, 75 + 2 * g, 10, 10);
+    EndText();
+}
+
+void DrawSetupChart() {
+    if (!Grown()) return;
+    ShowRadarCanvas();
+    if (wipeState == 0) DrawLevelPolygon(0, playerParams[s.setupPlayer]);
+    DrawPlateNames(0);
+}
+
+void DrawParamTable() {
+    if (!Grown()) return;
+    const int p = s.setupPlayer;
+    char line[32];
+    BeginPanelText(smallFont);
+    for (int k = 0; k <= itemUseRow; ++k) Text(rowLabels[k], textLeft, 420, 80 + 40 * k, 635, 100 + 40 * k);
+    if (wipeState == 0) {
+        std::snprintf(line, sizeof line, playerFormat, p + 1);
+        Text(line, textCenter, 10, 12, 110, 32);
+        Text(ItemsOn() ? budgetItemsOnText : budgetItemsOffText, textCenter, 125, 12, 425, 32);
+        Text(remainingLabel, textLeft, 230, 65, 270, 85);
+        std::snprintf(line, sizeof line, pointsFormat, pointsLeft[p]);
+        Text(line, textRight, 265, 65, 315, 85);
+        for (int k = 0; k < paramCount; ++k) {
+            std::snprintf(line, sizeof line, "%d", playerParams[p][k]);
+            Text(line, textCenter, 380, 80 + 40 * k, 415, 100 + 40 * k);
+        }
+        Text(ItemsOn() ? "ON" : "OFF", textCenter, 380, 280, 415, 300);
+        if (ItemsOn()) Text(itemsRowLabel, textCenter, 385, 317, 635, 337);
+        const int lines = ItemsOn() ? 6 : 5;
+        for (int k = 0; k < lines; ++k) {
+            MoveTo(380, 110 + 40 * k);
+            LineTo(630, 110 + 40 * k);
+        }
+        MoveTo(415, 70);
+        LineTo(415, 310);
+    }
+    EndText();
+    TitlePicture(titleSheetLayout::decideButton, 445, 10);
+    TitlePicture(titleSheetLayout::backTile, 545, 10);
+    if (!ItemsOn()) {
+        for (int y : {70, 230}) {
+            TitlePicture(titleSheetLayout::notUsedCoverA, 440, y);
+            TitlePicture(titleSheetLayout::notUsedCoverB, 520, y);
+        }
+    }
+    if (wipeState == 0) {
+        for (int j = 0; j < 2; ++j)
+            if (itemSlots[p][j] >= 0) ItemIcon(itemSlots[p][j], 388 + 210 * j, 312);
+    }
+}
+
+void DrawParamPage(int f) {
+    if (Grown()) {
+        const char* first = nullptr;
+        const char* second = nullptr;
+        EntryDescription(s.setupPlayer, s.setupCursor, first, second);
+        BeginPanelText(smallFont);
+        if (first != nullptr) Text(first, textCenter, 0, 420, 639, 440);
+        if (second != nullptr) Text(second, textCenter, 0, 445, 639, 465);
+        EndText();
+    }
+    if (s.setupCursor >= 0) {
+        TitlePicture(titleSheetLayout::rowMarker, 350, 78 + 40 * s.setupCursor);
+    } else {
+        DrawCappedCursorFrame(342 - 100 * s.setupCursor, 7, 86, 23, f);
+    }
+}
