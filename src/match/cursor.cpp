@@ -1,9 +1,9 @@
 #include "content/game_sheet.h"
 #include "match/match_state.h"
+#include "match/param_levels.h"
 #include "match/player_update.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
-#include "setup/player_params.h"
 
 namespace {
 
@@ -11,10 +11,7 @@ constexpr int stepPixels = 24;
 
 }  // namespace
 
-int CursorSpeed(int p) {
-    const int speed = playerParams[p][paramSpeed];
-    return speed < 0 ? 0 : (speed > 5 ? 5 : speed);
-}
+int CursorSpeed(int p) { return ParamLevel(p, paramSpeed); }
 
 bool CursorOnSegment(int p, int x0, int y0, int x1, int y1) {
     const Player& pl = players[p];

@@ -24,6 +24,8 @@ void NewBottomRow(int p);
 // give 5, 34 gives 6, and 35 on (one more outcome per point of LUCK) give 7.
 // The batches from above draw from it at LUCK 0.
 int8_t PanelFromRoll(int r);
+// How many rolls p's new rows draw from: 35 + LUCK (LUCK 0..15).
+int RollOutcomes(int p);
 
 // --- idle_clean_up.cpp
 // Clears marked cells no action owns any more (from BoardPass's visit).

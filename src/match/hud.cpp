@@ -3,6 +3,7 @@
 #include "content/game_sheet.h"
 #include "match/hud.h"
 #include "match/hud_parts.h"
+#include "match/limit_gauge.h"
 #include "match/match_state.h"
 #include "match/pause.h"
 #include "platform/blit.h"
@@ -31,10 +32,9 @@ void Stretch(const SheetRect& picture, int left, int top, int right, int bottom)
 void DrawLimitGauge(int p) {
     const Player& pl = players[p];
     const int left = 49 + boardShift * p;
-    Stretch(LimitFill(p), left, gaugeTop, left + pl.limitCounter, gaugeBottom);
-    const int chain = std::clamp<int>(playerParams[p][paramChain], 0, 5);
-    const int end = 217 - 6 * (5 - chain) + boardShift * p;
-    Stretch(chainFill, end - pl.chainTimer, gaugeTop, end, gaugeBottom);
+    Stretch(LimitFill(p), left, gaugeTop, left + LimitGaugePixels(pl.limitCounter), gaugeBottom);
+    const int end = LimitGaugeEnd(p, LimitFrames(p));
+    Stretch(chainFill, end - LimitGaugePixels(pl.chainTimer), gaugeTop, end, gaugeBottom);
 }
 
 void DrawExGauge(int p) {

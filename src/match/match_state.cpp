@@ -1,7 +1,9 @@
 #include "match/match_state.h"
 
+#include <algorithm>
 #include <cstring>
 
+#include "match/param_levels.h"
 #include "options/options_file.h"
 #include "setup/player_params.h"
 #include "shell/game_mode.h"
@@ -49,6 +51,7 @@ int8_t matchFontBig = -1;
     X(int8_t, dangerInCheerSlot, 0)      \
     X(uint32_t, pausedClockElapsed, 0)   \
     X(uint32_t, pausedAttackElapsed, 0)  \
+    X(uint32_t, leaveWipeStep, 0)        \
     X(int8_t, resultPhase, 0)            \
     X(int8_t, resultPulse, 0)            \
     X(int8_t, resultPulseStep, 1)        \
@@ -65,7 +68,9 @@ bool AnyPaused() { return players[0].paused > 0 || players[1].paused > 0; }
 
 bool AnyExAttack() { return players[0].exAttackActive != 0 || players[1].exAttackActive != 0; }
 
-int LimitFrames(int p) { return 138 + 6 * playerParams[p][paramChain]; }
+int LimitFramesOf(int chainLevel) { return 138 + 6 * std::clamp(chainLevel, 0, paramLevelMax); }
+
+int LimitFrames(int p) { return LimitFramesOf(playerParams[p][paramChain]); }
 
 void ResetMatchValues() {
     maxChain = 0;

@@ -186,6 +186,9 @@ extern int8_t topOutResult;
 // Pause: how far into the clock second and the attack interval the pause began.
 extern uint32_t pausedClockElapsed;
 extern uint32_t pausedAttackElapsed;
+// The match step (its frameClock.lastStep) that last moved the closing wipe
+// of a match being left: one wipe step per match step, however many players.
+extern uint32_t leaveWipeStep;
 
 // Result flow.
 extern int8_t resultPhase;
@@ -212,7 +215,9 @@ int TargetTotal();
 // True when any player's pause is on / EX attack runs.
 bool AnyPaused();
 bool AnyExAttack();
-// The player's limit length: 138 + 6 x CHAIN.
+// The limit length of a CHAIN level: 138 + 6 x CHAIN (CHAIN 0..15).
+int LimitFramesOf(int chainLevel);
+// The player's limit length, of the player's own CHAIN level.
 int LimitFrames(int p);
 
 // Every value of a new match (the per-player records, the boards, the

@@ -70,6 +70,8 @@ bool LeaveKey(int p) {
     LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
     RestartSound(seBuffer2, false);
     wipeState = 1;
+    // The screen starts closing on the next step, whoever plays after.
+    leaveWipeStep = frameClock.lastStep;
     return true;
 }
 
@@ -170,6 +172,10 @@ void DrawQuestionBox(const char* question, int answer, bool markerShown) {
 }
 
 void LeaveMatchWipe() {
+    // Both players' updates reach here in versus: the screen closes one
+    // step per match step, as fast as in a one-player match.
+    if (frameClock.lastStep == leaveWipeStep) return;
+    leaveWipeStep = frameClock.lastStep;
     if (wipeState == 1 && !StripeWipe(0)) return;
     if (wipeState != 2 || PracticeItemsHold()) return;
     if (gameMode == puzzleMode && matchEnd == 2) {

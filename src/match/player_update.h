@@ -29,7 +29,8 @@ void DrawLineFrame(int p);
 void DrawStretchFrame(int left, int top, int right, int bottom, bool horizontal, int p, int b);
 
 // --- cursor.cpp
-// SPEED of p as the cursor and line end use it (0..5).
+// SPEED of p as the cursor and line end use it (0..15): a step of one cell
+// takes 24 / (SPEED + 1) frames, rounded up.
 int CursorSpeed(int p);
 // The cursor's step, pin and picture.
 void AnimateCursor(int p);

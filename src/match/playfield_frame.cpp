@@ -3,6 +3,7 @@
 #include "content/game_sheet.h"
 #include "match/hud.h"
 #include "match/hud_parts.h"
+#include "match/limit_gauge.h"
 #include "match/match_state.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
@@ -66,12 +67,11 @@ void BoardFrame(int p, int chain) {
     // The groove the limit gauge and the chain window run in.
     BlitStretched(tileSurface, mainSheet, keyedStretch, left, 379, right, 386, fieldTile.left, fieldTile.top + 8,
                   fieldTile.right, fieldTile.top + 15);
-    chain = std::clamp(chain, 0, 5);
-    if (chain < 5) {
+    const int end = LimitGaugeEnd(p, LimitFramesOf(chain));
+    if (end < right) {
         // A shorter limit: the groove ends where the gauge does.
-        BlitStretched(tileSurface, mainSheet, keyedStretch, 217 - 6 * (5 - chain) + boardShift * p, 379,
-                      217 + boardShift * p, 386, frameBottomEdge.left, frameBottomEdge.top + 3, frameBottomEdge.right,
-                      frameBottomEdge.top + 10);
+        BlitStretched(tileSurface, mainSheet, keyedStretch, end, 379, right, 386, frameBottomEdge.left,
+                      frameBottomEdge.top + 3, frameBottomEdge.right, frameBottomEdge.top + 10);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "match/drops.h"
 #include "match/match_state.h"
+#include "match/param_levels.h"
 #include "options/options_file.h"
 #include "platform/sound.h"
 #include "setup/player_params.h"
@@ -74,7 +75,7 @@ void HandOverLine(Player& pl, LineCells& target) {
 void FillExGauge(int p, Player& pl, const LineTally& t) {
     if (t.zeros == 0) {
         if (gameMode == versusMode) {
-            if (itemUseOff[p] == 0) pl.exGauge += 2 + playerParams[p][paramEx];
+            if (itemUseOff[p] == 0) pl.exGauge += 2 + ParamLevel(p, paramEx);
         } else if (gameMode == endlessMode) {
             pl.exGauge += 5 - options.difficulty;
         }

@@ -1,6 +1,7 @@
 #pragma once
 // Walks whole matches through the real scenes: from the menu into a match,
 // a deterministic or random player, and the checks every step must pass.
+#include <cstddef>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -26,6 +27,22 @@ inline void Step() {
     harness::RunUntil([last] { return frameClock.lastStep != last || currentScene != MatchScene; }, 100);
 }
 
+// A 64-bit FNV-1a hash of the bytes, to pin a file or a board in a replay.
+inline uint64_t Fnv1a(const void* data, size_t size) {
+    uint64_t h = 1469598103934665603ull;
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    for (size_t i = 0; i < size; ++i) h = (h ^ bytes[i]) * 1099511628211ull;
+    return h;
+}
+
+// One press: held for a match step, released for a step.
+inline void Press(int vk) {
+    harness::Hold(vk);
+    Step();
+    harness::Release(vk);
+    Step();
+}
+
 // Every value a step may leave behind stays inside its range.
 inline std::string BrokenInvariant() {
     for (int i = 0; i < 2 * boardCells; ++i)
@@ -39,7 +56,7 @@ inline std::string BrokenInvariant() {
         if (pl.scoreHigh < 0 || pl.scoreHigh > 9999) return bad("scoreHigh", pl.scoreHigh);
         if (pl.chain < 0 || pl.chain > 999) return bad("chain", pl.chain);
         if (pl.exGauge < 0 || pl.exGauge > 300) return bad("exGauge", pl.exGauge);
-        if (pl.limitCounter < 0 || pl.limitCounter > 200) return bad("limitCounter", pl.limitCounter);
+        if (pl.limitCounter < 0 || pl.limitCounter > LimitFrames(p)) return bad("limitCounter", pl.limitCounter);
         if (pl.riseOffset < 0 || pl.riseOffset > 26) return bad("riseOffset", pl.riseOffset);
         if (pl.dropPending < 0 || pl.dropPending > 35) return bad("dropPending", pl.dropPending);
         if (pl.dropOverflow < 0) return bad("dropOverflow", pl.dropOverflow);
