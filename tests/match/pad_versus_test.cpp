@@ -2,9 +2,8 @@
 
 #include "match/controls.h"
 #include "match/match_run.h"
-#include "match/match_setup.h"
+#include "match/versus_run.h"
 #include "platform/pad_input.h"
-#include "shell/game_mode.h"
 
 namespace {
 
@@ -30,13 +29,7 @@ TEST(PadControls, EveryMatchActionHasItsButton) {
 
 // The menu does not lead to versus yet: the match is entered as the menu
 // enters the other modes.
-bool StartVersus() {
-    if (!frontendSteps::BootToMenu()) return false;
-    gameMode = versusMode;
-    PrepareMatchEntry();
-    currentScene = MatchSetupScene;
-    return harness::RunUntil([] { return currentScene == MatchScene && matchStarted == 1; }, 5000000);
-}
+bool StartVersus() { return frontendSteps::BootToMenu() && versusRun::EnterVersus(); }
 
 // Holds the seat's right button until the player's cursor sets off right.
 bool CursorSetsOffRight(int seat, int player) {
