@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# The real game under Xvfb through a versus series: both players set up
+# with their own keys (player 2 switches items off), both accept, the match
+# starts on two boards; player 1 clears a line read off the screen while
+# player 2 asks for rows until his stack tops out; the result shows WIN! on
+# the left and LOSE on the right; the rematch starts with player 1's win
+# counted; player 2 tops out again, the question is answered no and the
+# main menu returns. Each stage is checked on a screenshot of the window.
+set -euo pipefail
+
+binary=$(readlink -f "$1")
+work=${2:-/tmp/sumline-e2e-versus}
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=tests/e2e/screen_checks.sh
+source "$here/screen_checks.sh"
+
+# Target total 7, sound on, easiest difficulty (three opening rows).
+start_game "$binary" "$work" '\x00\x00\x00\x00\x00'
+
+wait_until 12 title_is_open || fail "title screen did not appear"
+sleep 1
+press x
+wait_until 5 menu_panel_shown || fail "main menu did not appear"
+press Down; sleep 0.3   # versus, under endless
+press x
+
+is_red() {  # shot l t r b
+  local r g b
+  read -r r g b < <(rgb "$@")
+  awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit !(r > 0.8 && g < 0.2 && b < 0.2) }'
+}
+# The set-up page: the player and budget panels at the top, and the level
+# polygon (all levels 0: a small red pentagon) at the radar's centre.
+setup_shown() { shot probe; is_blue probe 15 5 25 9 && is_blue probe 130 5 140 9 && is_red probe 158 248 162 252; }
+# With items on the table panel reaches down to y 347; with items off to 320.
+items_row_shown() { shot probe; is_blue probe 350 328 360 340; }
+# The confirmation: both polygons and the question panel.
+confirm_shown() { shot probe; is_red probe 158 248 162 252 && is_red probe 478 248 482 252 && is_blue probe 25 440 35 460; }
+tap() { press "$1"; sleep 0.3; }
+
+wait_until 10 setup_shown || fail "player 1's set-up page did not appear"
+shot setup_p1
+items_row_shown || fail "items are not on at the start"
+player_plate=$(region_signature setup_p1 10 2 110 42)
+# Player 1: three points on EX (H raises).
+tap h; tap h; tap h
+shot setup_p1_raised
+is_red setup_p1_raised 158 218 162 222 || fail "raising EX to 3 did not grow the polygon upwards"
+# Five on SPEED, so the cursor crosses a cell in four frames (the line
+# below is walked by taps); then Y twice to the decide button.
+tap b
+for _ in 1 2 3 4 5; do tap h; done
+tap y; tap y
+tap x
+sleep 0.5
+shot setup_p2
+[ "$(region_signature setup_p2 10 2 110 42)" != "$player_plate" ] || fail "the page did not pass to player 2"
+is_red setup_p2 158 218 162 222 && fail "player 2's page shows player 1's levels"
+pass "player 1 set up with his keys; player 2's page"
+
+# Player 2, on the arrows and L: down to the item switch (row 5), L turns
+# items off, the cursor is back on row 0 and the table shrinks; then two
+# points on SPEED and up to the decide button.
+for _ in 1 2 3 4 5; do tap Down; done
+tap l
+sleep 0.5
+items_row_shown && fail "switching items off kept the items row"
+tap Down
+tap Right; tap Right
+tap Up; tap Up
+tap l
+wait_until 5 confirm_shown || fail "no confirmation screen"
+shot confirm
+pass "player 2 set up with items off; the confirmation shows both charts"
+
+# Both accept (accept is the preset answer), each with his own decide key.
+tap x
+tap l
+wait_until 20 board_has_panels || fail "the versus match did not start"
+right_board_has_panels() {
+  local colours
+  colours=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 426 250 588 374)" +repage -format '%k' info:)
+  [ "$colours" -gt 40 ]
+}
+right_board_has_panels || fail "the right board shows no panels"
+sleep 5   # the opening rows rise and the countdown runs
+shot match
+wins_zero=$(region_signature match 270 400 300 420)
+pass "versus match on two boards"
+
+# Player 1 clears a line read off the screen (his keys: Y/H/B/G, S).
+hold_key() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.2; }
+cleared=""
+for attempt in $(seq 1 10); do
+  shot board
+  before=$(region_signature board 49 100 217 400)
+  pair=$(read_board board | find_pair)
+  if [ -z "$pair" ]; then sleep 1; continue; fi
+  read -r column row direction <<<"$pair"
+  hold_key b 2.2
+  hold_key g 1.8
+  for _ in $(seq 1 "$column"); do tap h; done
+  for _ in $(seq 3 "$row"); do tap y; done
+  press s; sleep 0.2; press "$direction"; sleep 0.4; press s
+  sleep 1.6
+  shot board_after
+  score=$(region_signature board_after 40 445 222 468)
+  if [ "$score" != "$(region_signature match 40 445 222 468)" ]; then
+    cleared=yes
+    break
+  fi
+done
+[ -n "$cleared" ] || fail "player 1 cleared no line"
+pass "player 1 cleared a line read off the screen"
+
+# Player 2 asks for rows (I) until his stack tops out; the panels fly and
+# the banners come: WIN! (orange) on the left, LOSE (grey) on the right.
+warmth() {  # shot l t r b: red minus blue of the region's mean
+  local r g b
+  read -r r g b < <(rgb "$@")
+  awk -v r="$r" -v b="$b" 'BEGIN { printf "%.4f", r - b }'
+}
+boards_emptied() {
+  local left right
+  left=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 52 250 214 374)" +repage -format '%k' info:)
+  right=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 426 250 588 374)" +repage -format '%k' info:)
+  [ "$left" -lt 40 ] && [ "$right" -lt 40 ]
+}
+banners_shown() {
+  shot probe
+  boards_emptied || return 1
+  awk -v a="$(warmth probe 98 160 168 190)" -v b="$(warmth probe 472 160 542 190)" 'BEGIN { exit !(a > b + 0.1) }'
+}
+top_out_player_2() {
+  local _
+  for _ in $(seq 1 40); do
+    press i
+    sleep 0.5
+    banners_shown && return 0
+  done
+  wait_until 30 banners_shown
+}
+top_out_player_2 || fail "no WIN! and LOSE banners after player 2 topped out"
+shot result
+pass "player 2 topped out: WIN! for player 1, LOSE for player 2"
+
+# Any of the four keys leads to the rematch question; yes is preset.
+sleep 0.5
+tap x
+wait_until 5 retry_question_shown || fail "the rematch question did not appear"
+shot rematch_question
+arrow_on_yes || fail "the rematch question's answer is not on yes"
+tap x
+wait_until 20 board_has_panels || fail "the rematch did not start"
+sleep 4
+shot rematch
+[ "$(region_signature rematch 270 400 300 420)" != "$wins_zero" ] || fail "player 1's win is not counted in the rematch"
+pass "rematch with player 1's win counted"
+
+top_out_player_2 || fail "the rematch did not end"
+sleep 0.5
+tap x
+wait_until 5 retry_question_shown || fail "the second rematch question did not appear"
+sleep 0.5
+tap Right
+tap x
+wait_until 10 menu_panel_shown || fail "answering no did not return to the menu"
+pass "rematch question answered no, back on the menu"
+
+leave_through_the_title
+echo "e2e versus: all stages passed; screenshots in $work/shots"
