@@ -2,8 +2,8 @@
 # Process CPU (utime+stime of all threads, percent of one core) and own memory
 # (RssAnon) of the real game under Xvfb on its title screen, main menu, in an
 # endless match, a puzzle match, the puzzle editor, the ranking viewer, the
-# gallery and the options screen.
-# Usage: bench/measure_binary.sh build/game/sumline
+# gallery, the options screen, the versus set-up and a versus match.
+# Usage: [MEASURE_SHOTS=DIR] bench/measure_binary.sh build/game/sumline
 set -euo pipefail
 binary=$(readlink -f "$1")
 work=$(mktemp -d)
@@ -33,6 +33,9 @@ sample() {  # label seconds
   a=$(cpu); sleep "$2"; b=$(cpu)
   awk -v a="$a" -v b="$b" -v t="$ticks" -v s="$2" -v l="$1" 'BEGIN { printf "%-12s %5.1f %% of a core over %d s\n", l, 100 * (b - a) / t / s, s }'
   grep RssAnon "/proc/$game/status"
+  # MEASURE_SHOTS=DIR keeps a picture of each measured screen, to see that
+  # the keys reached it.
+  [ -z "${MEASURE_SHOTS:-}" ] || import -window root "$MEASURE_SHOTS/$1.png"
 }
 sleep 8.5            # logo sequence and the title's opening wipe
 sample title 12
@@ -76,3 +79,18 @@ press Down           # the options screen
 press x
 sleep 3
 sample "options" 20
+press Escape
+sleep 3
+press Right          # versus, round from the last column
+press x
+sleep 3
+sample "setup" 20
+press y              # player 1 to the decide button and on
+press x
+press Up             # player 2 likewise
+press l
+sleep 1
+press x              # both accept
+press l
+sleep 12
+sample "versus" 20
