@@ -59,10 +59,7 @@ progress_written() { [ -f "$progress" ]; }
 byte_at() { od -An -t d1 -j "$2" -N 1 "$1" | tr -d ' '; }
 int_at() { od -An -t d4 -j "$2" -N 4 "$1" | tr -d ' '; }
 
-wait_until 12 title_is_open || fail "title screen did not appear"
-sleep 1
-press x
-wait_until 5 menu_panel_shown || fail "main menu did not appear"
+open_main_menu
 # EDIT is the upper tile of the third column.
 tap Right 0.3
 tap Right 0.3

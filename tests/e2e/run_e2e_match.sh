@@ -15,10 +15,7 @@ source "$here/screen_checks.sh"
 # few missed lines still leave room).
 start_game "$binary" "$work" '\x00\x00\x00\x00\x00'
 
-wait_until 12 title_is_open || fail "title screen did not appear"
-sleep 1
-press x
-wait_until 5 menu_panel_shown || fail "main menu did not appear"
+open_main_menu
 press x   # endless is the first tile
 
 # Read the board from the screen (each number has its own colour), find two
@@ -26,8 +23,6 @@ press x   # endless is the first tile
 # line: the score then leaves 0 for good. The cursor is first pushed to the
 # bottom-left corner, so the moves are counted from a known cell. A game
 # that tops out first is played again (yes is the preset answer).
-hold_key() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.2; }
-tap() { press "$1"; sleep 0.25; }
 scored=""
 for game in 1 2 3 4 5; do
   wait_until 20 board_has_panels || fail "the endless match did not start"
@@ -36,16 +31,7 @@ for game in 1 2 3 4 5; do
   zero=$(region_signature score_zero 40 445 222 468)
   for attempt in $(seq 1 12); do
     retry_question_shown && break
-    shot board
-    pair=$(read_board board | find_pair)
-    if [ -z "$pair" ]; then sleep 1; continue; fi
-    read -r column row direction <<<"$pair"
-    hold_key b 2.2
-    hold_key g 1.8
-    for _ in $(seq 1 "$column"); do tap h; done
-    for _ in $(seq 3 "$row"); do tap y; done
-    press s; sleep 0.2; press "$direction"; sleep 0.4; press s
-    sleep 1.6
+    play_a_line || { sleep 1; continue; }
     retry_question_shown && break
     shot score_now
     if board_has_panels score_now && [ "$(region_signature score_now 40 445 222 468)" != "$zero" ]; then

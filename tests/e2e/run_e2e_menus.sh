@@ -53,10 +53,7 @@ zeros() { head -c "$1" /dev/zero; }
 # difficulty 1, first backdrop, first panel shape).
 start_game "$binary" "$work" "" "$fixtures/ED.dat" "$fixtures/ITEM.dat"
 
-wait_until 12 title_is_open || fail "title screen did not appear"
-sleep 1
-press x
-wait_until 5 menu_panel_shown || fail "main menu did not appear"
+open_main_menu
 
 # Menu tiles run two per column: endless, versus | puzzle, practice |
 # editor, ranking | gallery, options. The cursor stays on the tile a screen

@@ -173,10 +173,7 @@ wait_for_problem() {
 }
 board_message() { echo "shown (bottom row first): $(tr '\n' '/' <<<"$shown_board"); the book's: $(expected_rows "$1" | tr '\n' '/')"; }
 
-wait_until 12 title_is_open || fail "title screen did not appear"
-sleep 1
-press x
-wait_until 5 menu_panel_shown || fail "main menu did not appear"
+open_main_menu
 # PUZZLE is the upper tile of the second column.
 press Right
 sleep 0.3

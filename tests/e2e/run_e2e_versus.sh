@@ -17,10 +17,7 @@ source "$here/screen_checks.sh"
 # Target total 7, sound on, easiest difficulty (three opening rows).
 start_game "$binary" "$work" '\x00\x00\x00\x00\x00'
 
-wait_until 12 title_is_open || fail "title screen did not appear"
-sleep 1
-press x
-wait_until 5 menu_panel_shown || fail "main menu did not appear"
+open_main_menu
 press Down; sleep 0.3   # versus, under endless
 press x
 
@@ -36,7 +33,6 @@ setup_shown() { shot probe; is_blue probe 15 5 25 9 && is_blue probe 130 5 140 9
 items_row_shown() { shot probe; is_blue probe 350 328 360 340; }
 # The confirmation: both polygons and the question panel.
 confirm_shown() { shot probe; is_red probe 158 248 162 252 && is_red probe 478 248 482 252 && is_blue probe 25 440 35 460; }
-tap() { press "$1"; sleep 0.3; }
 
 wait_until 10 setup_shown || fail "player 1's set-up page did not appear"
 shot setup_p1
@@ -89,20 +85,9 @@ wins_zero=$(region_signature match 270 400 300 420)
 pass "versus match on two boards"
 
 # Player 1 clears a line read off the screen (his keys: Y/H/B/G, S).
-hold_key() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.2; }
 cleared=""
 for attempt in $(seq 1 10); do
-  shot board
-  before=$(region_signature board 49 100 217 400)
-  pair=$(read_board board | find_pair)
-  if [ -z "$pair" ]; then sleep 1; continue; fi
-  read -r column row direction <<<"$pair"
-  hold_key b 2.2
-  hold_key g 1.8
-  for _ in $(seq 1 "$column"); do tap h; done
-  for _ in $(seq 3 "$row"); do tap y; done
-  press s; sleep 0.2; press "$direction"; sleep 0.4; press s
-  sleep 1.6
+  play_a_line || { sleep 1; continue; }
   shot board_after
   score=$(region_signature board_after 40 445 222 468)
   if [ "$score" != "$(region_signature match 40 445 222 468)" ]; then

@@ -154,6 +154,34 @@ press() {
   sleep 0.1
   xdotool keyup "$1"
 }
+tap() { press "$1"; sleep 0.3; }
+hold_key() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.2; }
+
+# From the game's start to the open main menu (the title's start choice).
+open_main_menu() {
+  wait_until 12 title_is_open || fail "title screen did not appear"
+  sleep 1  # let the opening wipe finish: keys are ignored while it runs
+  press x
+  wait_until 5 menu_panel_shown || fail "main menu did not appear"
+}
+
+# Player 1 plays a line read off the left board: two neighbours that add up
+# to 7 (see find_pair), reached from the bottom-left corner with his keys
+# (Y/H/B/G, S selects), selected and confirmed. The cursor needs a quick
+# enough speed for the taps. Returns 1 when no such pair shows.
+play_a_line() {
+  local pair column row direction _
+  shot board
+  pair=$(read_board board | find_pair)
+  [ -n "$pair" ] || return 1
+  read -r column row direction <<<"$pair"
+  hold_key b 2.2
+  hold_key g 1.8
+  for _ in $(seq 1 "$column"); do tap h; done
+  for _ in $(seq 3 "$row"); do tap y; done
+  press s; sleep 0.2; press "$direction"; sleep 0.4; press s
+  sleep 1.6
+}
 
 # The left board shows panels: its dark field at the top (so this is a
 # match screen) and many colours lower down.
