@@ -1,6 +1,7 @@
 // Every reader of a game file, with a named pipe or a folder standing where
 // the file belongs. Here because the match is the lowest layer that sees all
-// of them (options, ranking, puzzle, and the platform's pictures and sounds).
+// of them (options, ranking, puzzle, items, and the platform's pictures and
+// sounds).
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 #include <future>
 #include <string>
 
+#include "gallery/item_file.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/game_files.h"
@@ -97,6 +99,15 @@ bool NothingSolved() {
     return std::memcmp(&tables, &zero, sizeof tables) == 0;
 }
 
+bool OnlyTheFirstItem() {
+    ItemFile flags;
+    DefaultItemFile(flags);
+    ReadItemFile(flags);
+    ItemFile first;
+    DefaultItemFile(first);
+    return std::memcmp(&flags, &first, sizeof flags) == 0;
+}
+
 bool PictureAndPaletteUntouched() {
     uint8_t pixels[4 * 4];
     std::memset(pixels, 0xAA, sizeof pixels);
@@ -131,6 +142,7 @@ const Reader readers[] = {
     {"ranking", "Data/ED.dat", RankingIsEmpty},
     {"puzzles", "Data/PZL.dat", PuzzlesAreDefaults},
     {"progress", "Data/CLEAR.dat", NothingSolved},
+    {"items", "Data/ITEM.dat", OnlyTheFirstItem},
     {"bitmap", "Back/Title.bmp", PictureAndPaletteUntouched},
     {"sound", "Sound/Select.wav", SlotLeftEmpty},
     {"game file", "Data/ED.dat", GameFileNotRead},
