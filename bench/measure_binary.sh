@@ -19,7 +19,7 @@ zero() { head -c "$1" /dev/zero; }
   printf '\005\000\000\000'; zero 396    # minutes
 } > "$work/Data/PZL.dat"
 display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display
 for _ in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
