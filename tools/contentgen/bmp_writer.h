@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "contentgen/game_palette.h"
+#include "contentgen/palette_entries.h"
 
 // An uncompressed 8-bit Windows bitmap: file header, 40-byte info header, the
 // full 256-entry colour table, then bottom-up rows padded to 4 bytes.

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "contentgen/game_palette.h"
+#include "contentgen/palette_entries.h"
 
 // An 8-bit picture being drawn: palette indices, top row first. Every drawing
 // operation works in RGB with a coverage per pixel and maps the result to the

@@ -1,4 +1,4 @@
-#include "contentgen/game_palette.h"
+#include "contentgen/palette_entries.h"
 
 #include <vector>
 
