@@ -67,10 +67,18 @@ back_on_menu() { wait_until 10 menu_panel_shown || fail "$1 did not return to th
 
 # Options: its description box sits lower than the menu's and its value
 # pictures stand in the right half.
+# Open once the wipe has left no black stripes and the target total's
+# orange plate stands at the top right (keys are ignored while it wipes).
+options_open() {
+  shot options
+  local r g b
+  read -r r g b < <(rgb options 448 52 474 74)
+  awk -v a="$(luma options 0 0 640 480)" -v r="$r" -v b="$b" 'BEGIN { exit !(a > 0.55 && r > 0.6 && r > b + 0.2) }'
+}
 go_tile Right Right Right Down
-sleep 2
+wait_until 10 options_open || fail "the options screen did not open"
+sleep 0.5
 shot options
-menu_panel_shown && fail "the options screen did not open"
 pass "options screen open"
 # Target total: Left wraps 7 to 10. Then down to the backdrop, one to the
 # right, and down past the panel shape to the end button.
