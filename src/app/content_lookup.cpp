@@ -55,7 +55,14 @@ std::vector<std::string> ContentCandidates(const std::string& executableFolder, 
     };
     if (!executableFolder.empty()) {
         add(executableFolder);
-        add(executableFolder + "/../share/sumline");
+        // An executable in a games folder is laid out the Debian way: its own
+        // content comes first, before a plain install that may share the prefix.
+        const std::string plain = executableFolder + "/../share/sumline";
+        const std::string games = executableFolder + "/../share/games/sumline";
+        const std::string own = WithoutClimbs(executableFolder);
+        const bool inGames = own.substr(own.rfind('/') + 1) == "games";
+        add(inGames ? games : plain);
+        add(inGames ? plain : games);
     }
     add(installedFolder);
     return candidates;

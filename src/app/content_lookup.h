@@ -4,9 +4,10 @@
 
 // Where the game's pictures and sounds are: a folder holding Back\ and
 // Sound\. The build puts them beside the executable; an install puts them in
-// <prefix>/share/sumline, found from the executable's own folder (so an
-// install moved elsewhere still finds them) and from the prefix it was built
-// for.
+// <prefix>/share/sumline, and the Debian package, whose executable lives in
+// /usr/games, in /usr/share/games/sumline. Both are found from the
+// executable's own folder (so an install moved elsewhere still finds them)
+// and from the folder the build was configured to install into.
 
 // The folders to look in, in order, without repeats.
 std::vector<std::string> ContentCandidates(const std::string& executableFolder, const std::string& installedFolder);

@@ -14,12 +14,19 @@ TEST_F(ContentLookupTest, LooksBesideTheExecutableThenInTheSharedFolders) {
         std::vector<std::string> candidates;
     };
     const Case cases[] = {
-        {"/opt/g/bin", "/usr/local/share/sumline", {"/opt/g/bin", "/opt/g/share/sumline", "/usr/local/share/sumline"}},
-        {"/usr/bin", "/usr/share/sumline", {"/usr/bin", "/usr/share/sumline"}},
-        {"/usr/local/bin/", "/usr/local/share/sumline", {"/usr/local/bin", "/usr/local/share/sumline"}},
-        {"/", "/usr/share/sumline", {"/", "/share/sumline", "/usr/share/sumline"}},
+        {"/opt/g/bin", "/usr/local/share/sumline",
+         {"/opt/g/bin", "/opt/g/share/sumline", "/opt/g/share/games/sumline", "/usr/local/share/sumline"}},
+        {"/usr/bin", "/usr/share/sumline", {"/usr/bin", "/usr/share/sumline", "/usr/share/games/sumline"}},
+        {"/usr/local/bin/", "/usr/local/share/sumline",
+         {"/usr/local/bin", "/usr/local/share/sumline", "/usr/local/share/games/sumline"}},
+        {"/", "/usr/share/sumline", {"/", "/share/sumline", "/share/games/sumline", "/usr/share/sumline"}},
         {"", "/usr/share/sumline", {"/usr/share/sumline"}},
-        {"/g", "", {"/g", "/share/sumline"}},
+        {"/g", "", {"/g", "/share/sumline", "/share/games/sumline"}},
+        // Debian's layout: the games folder's own content first.
+        {"/usr/games", "/usr/share/games/sumline", {"/usr/games", "/usr/share/games/sumline", "/usr/share/sumline"}},
+        {"/opt/x/games/", "/usr/share/games/sumline",
+         {"/opt/x/games", "/opt/x/share/games/sumline", "/opt/x/share/sumline", "/usr/share/games/sumline"}},
+        {"/opt/mygames", "", {"/opt/mygames", "/opt/share/sumline", "/opt/share/games/sumline"}},
     };
     for (const Case& c : cases) EXPECT_EQ(ContentCandidates(c.executable, c.installed), c.candidates) << c.executable;
 }
@@ -39,6 +46,20 @@ TEST_F(ContentLookupTest, FindsTheFirstFolderHoldingBackAndSound) {
     EXPECT_EQ(FindContent({a, d, c, b}), c);
     EXPECT_EQ(FindContent({a, d}), "");
     EXPECT_EQ(FindContent({}), "");
+}
+
+// The package's tree moved elsewhere: /usr/games/sumline beside
+// /usr/share/games/sumline, with a plain install's content in the same prefix.
+TEST_F(ContentLookupTest, AGamesFolderFindsItsOwnContentBeforeAPlainInstall) {
+    for (const char* folder : {"usr", "usr/games", "usr/bin", "usr/share", "usr/share/games", "usr/share/games/sumline",
+                               "usr/share/games/sumline/Back", "usr/share/games/sumline/Sound", "usr/share/sumline",
+                               "usr/share/sumline/Back", "usr/share/sumline/Sound"}) {
+        ASSERT_EQ(mkdir(folder, 0755), 0) << folder;
+    }
+    EXPECT_EQ(FindContent(ContentCandidates(workDir + "/usr/games", "")), workDir + "/usr/share/games/sumline");
+    EXPECT_EQ(FindContent(ContentCandidates(workDir + "/usr/bin", "")), workDir + "/usr/share/sumline");
+    ASSERT_EQ(rmdir("usr/share/sumline/Sound"), 0);
+    EXPECT_EQ(FindContent(ContentCandidates(workDir + "/usr/bin", "")), workDir + "/usr/share/games/sumline");
 }
 
 TEST_F(ContentLookupTest, TheMissingLineNamesEveryFolderLookedIn) {
