@@ -25,6 +25,8 @@
 #include "puzzle/progress_file.h"
 #include "puzzle/puzzle_file.h"
 #include "ranking/ranking_file.h"
+#include "replay/modelled_play.h"
+#include "replay/replay_codec.h"
 
 namespace {
 
@@ -435,6 +437,44 @@ void ItemSeeds() {
     TakeWritten("Data/ITEM.dat", "item", "all");
 }
 
+// Short matches of every mode, through the recorder and the encoder; one
+// truncated, and one whose keys come several to a step.
+void ReplaySeeds() {
+    static Replay replay;
+    for (int8_t mode = 0; mode < 4; ++mode) {
+        MatchStart start;
+        start.mode = mode;
+        start.seed = 1000u + static_cast<uint32_t>(mode);
+        if (mode == 2) {
+            start.puzzleIndex = 3;
+            for (int i = 0; i < puzzleCells; ++i) start.puzzle.cells[i] = static_cast<int8_t>(i < 70 ? -1 : i % 8);
+            start.puzzle.swapLimit = 5;
+            start.puzzle.goalType = goalChain;
+            start.puzzle.goalValue = 3;
+            start.puzzle.minutes = 2;
+        }
+        modelledPlay::RecordMatch(replay, start, 150 + 100 * mode, 7u + static_cast<uint32_t>(mode));
+        std::string bytes;
+        EncodeReplay(replay, bytes);
+        WriteSeed("replay", "mode-" + std::to_string(mode), Bytes(bytes.begin(), bytes.end()));
+    }
+    BeginRecording(replay, MatchStart{});
+    for (int s = 0; s < 120; ++s) {
+        MatchInput input;
+        input.player[0] = static_cast<uint16_t>(s % 3 == 0 ? 0x0FFF : s * 37 % 0x1000);
+        RecordStep(replay, input);
+        if (CheckpointDue(replay)) RecordCheckpoint(replay, 0x0123456789ABCDEFull * static_cast<uint64_t>(s));
+    }
+    ReplayResult result;
+    result.outcome = outcomeLeft;
+    EndRecording(replay, result);
+    replay.result.truncated = 1;
+    replay.result.steps = 100000;
+    std::string bytes;
+    EncodeReplay(replay, bytes);
+    WriteSeed("replay", "chords-truncated", Bytes(bytes.begin(), bytes.end()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -453,6 +493,7 @@ int main(int argc, char** argv) {
     seedRoot = resolved;
     BitmapSeeds(content);
     SoundSeeds(content);
+    ReplaySeeds();
 
     // The writers take game paths relative to the working folder.
     const std::string work = seedRoot + "/.work";

@@ -12,6 +12,7 @@
 #include "frontend/main_menu.h"
 #include "platform/backend.h"
 #include "platform/game_folders.h"
+#include "replay/replay_folder.h"
 #include "shell/game_loop.h"
 
 #ifndef SUMLINE_INSTALLED_CONTENT
@@ -53,6 +54,7 @@ int RunSumLine(int argc, const char* const* argv) {
         return 1;
     }
     SetGameFolders(content, player.folder);
+    SetReplayFolder(ReplayFolderOf(player));
 
     const char* failure = nullptr;
     if (!backend::Start(failure, line.screen == CommandLine::Screen::fullScreen)) {

@@ -95,6 +95,12 @@ PlayerFolderChoice ChoosePlayerFolder(const std::string& dataDirOption, const st
     return {UserDataHome(environment) + "/sumline/Data", PlayerFolderChoice::Why::userData};
 }
 
+std::string ReplayFolderOf(const PlayerFolderChoice& choice) {
+    if (choice.why == PlayerFolderChoice::Why::dataDirOption) return choice.folder + "/Replays";
+    const size_t slash = choice.folder.rfind('/');
+    return slash == std::string::npos ? "Replays" : choice.folder.substr(0, slash) + "/Replays";
+}
+
 bool PreparePlayerFolder(const std::string& folder, const std::string& legacyFolder,
                          const std::string& defaultsFolder, std::string& problem) {
     struct stat info;

@@ -21,6 +21,11 @@ inline constexpr const char* portableMarker = "portable";
 PlayerFolderChoice ChoosePlayerFolder(const std::string& dataDirOption, const std::string& executableFolder,
                                       const char* (*environment)(const char*));
 
+// Where the replays of the matches are kept: Replays beside the Data folder
+// (~/.local/share/sumline/Replays, or beside a portable game's Data), and
+// inside the folder --data-dir names, which holds everything of the player's.
+std::string ReplayFolderOf(const PlayerFolderChoice& choice);
+
 // Makes the chosen folder ready. A folder that is not there yet is created
 // and filled: first with the game's files from an older build's Data beside
 // the executable (legacyFolder; copied, never moved or deleted), then with

@@ -74,6 +74,16 @@ TEST_F(PlayerFolderTest, ChoosesTheOptionThenThePortableFolderThenTheUsersDataFo
     }
 }
 
+// Replays stand beside the Data folder, but inside the one folder --data-dir
+// names for all of the player's files.
+TEST_F(PlayerFolderTest, ReplaysAreKeptBesideDataOrInTheNamedFolder) {
+    const std::string home = workDir + "/home";
+    EXPECT_EQ(ReplayFolderOf(Choose()), home + "/.local/share/sumline/Replays");
+    PutText("game/Data/portable", "");
+    EXPECT_EQ(ReplayFolderOf(Choose()), game + "/Replays");
+    EXPECT_EQ(ReplayFolderOf(Choose("/saves")), "/saves/Replays");
+}
+
 TEST_F(PlayerFolderTest, AnOldDataFolderWithoutTheMarkerIsNotThePlayers) {
     PutText("game/Data/ED.dat", "old ranking");
     EXPECT_EQ(Choose().why, PlayerFolderChoice::Why::userData);
