@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <cstdlib>
 
 #include "content/game_sheet.h"
 #include "match/drops.h"
+#include "match/game_random.h"
 #include "match/hud_parts.h"
 #include "match/match_state.h"
 #include "options/options_file.h"
@@ -34,13 +34,13 @@ void DrawMeter(int32_t elapsed) {
 
 void Attack(uint32_t now) {
     static constexpr int base[4] = {1, 4, 7, 10};
-    attackAmount = static_cast<int8_t>(std::rand() % 3 + base[(attackMeterSize / 4) & 3] + attackMeterSize);
+    attackAmount = static_cast<int8_t>(GameRand() % 3 + base[(attackMeterSize / 4) & 3] + attackMeterSize);
     attackMeterLit = -1;
     const int difficulty = std::clamp<int>(options.difficulty, 0, 2);
     if (level < 100 - 20 * difficulty) {
-        attackMeterSize = static_cast<int8_t>(std::rand() % (std::max(level, 0) / (8 - 2 * difficulty) + 2));
+        attackMeterSize = static_cast<int8_t>(GameRand() % (std::max(level, 0) / (8 - 2 * difficulty) + 2));
     } else {
-        attackMeterSize = static_cast<int8_t>(std::rand() % 12 + 4);
+        attackMeterSize = static_cast<int8_t>(GameRand() % 12 + 4);
     }
     attackMark = now;
     // The attack's panels go to the player like any other batch from above.

@@ -1,10 +1,10 @@
 #include "match/drops.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "content/game_sheet.h"
 #include "match/controls.h"
+#include "match/game_random.h"
 #include "match/gravity_rise.h"
 #include "match/match_state.h"
 #include "platform/blit.h"
@@ -20,7 +20,7 @@ void AddToBatch(Player& pl, int amount) {
 }
 
 // A new panel for the batch: the bottom-row draw at LUCK 0.
-int8_t DrawDropValue() { return PanelFromRoll(std::rand() % 35 + 1); }
+int8_t DrawDropValue() { return PanelFromRoll(GameRand() % 35 + 1); }
 
 void GenerateBatch(Player& pl, int count, int announce) {
     pl.dropRow = 15;

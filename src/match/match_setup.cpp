@@ -1,9 +1,8 @@
 #include "match/match_setup.h"
 
-#include <cstdlib>
-
 #include "content/game_sheet.h"
 #include "content/item_sheet.h"
+#include "match/game_random.h"
 #include "match/hud.h"
 #include "match/match_scene.h"
 #include "match/match_state.h"
@@ -117,7 +116,7 @@ void MatchSetupScene() {
     }
     SetPlayerParameters();
     matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
-    std::srand(static_cast<unsigned>(backend::CalendarSeconds()));
+    SeedGameRandom(static_cast<uint32_t>(backend::CalendarSeconds()));
     if (tileSurface == nullptr) CreateSheet(tileSurface, screenWidth, screenHeight);
     ComposeBackground();
     twoPlayers = gameMode == versusMode ? 1 : 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "match/game_random.h"
 #include "match/param_levels.h"
 #include "options/options_file.h"
 #include "setup/player_params.h"
@@ -136,6 +137,8 @@ void ResetMatchRecords() {
     for (auto& side : flyingPanels)
         for (auto& row : side)
             for (auto& cell : row) cell = FlyingPanel{};
+    // A fresh run's generator deals as if seeded with 1, like the library's.
+    SeedGameRandom(1);
 #define RESET_MATCH_VALUE(type, name, start) name = type{start};
     MATCH_VALUES(RESET_MATCH_VALUE)
 #undef RESET_MATCH_VALUE

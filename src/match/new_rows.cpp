@@ -1,5 +1,4 @@
-#include <cstdlib>
-
+#include "match/game_random.h"
 #include "match/gravity_rise.h"
 #include "match/match_state.h"
 #include "match/param_levels.h"
@@ -17,7 +16,7 @@ int RollOutcomes(int p) { return 35 + ParamLevel(p, paramLuck); }
 void NewBottomRow(int p) {
     const int outcomes = RollOutcomes(p);
     for (int c = 0; c < boardColumns; ++c) {
-        int8_t v = PanelFromRoll(std::rand() % outcomes + 1);
+        int8_t v = PanelFromRoll(GameRand() % outcomes + 1);
         // No two equal neighbours in a new row.
         if (c > 0 && v == Cell(p, 0, c - 1)) v = v == 7 ? 1 : static_cast<int8_t>(v + 1);
         Cell(p, 0, c) = v;

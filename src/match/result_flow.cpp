@@ -1,9 +1,9 @@
 #include "match/result_flow.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "content/game_sheet.h"
+#include "match/game_random.h"
 #include "match/match_state.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
@@ -26,7 +26,7 @@ void LaunchPanels() {
             for (int c = 0; c < boardColumns; ++c) {
                 if (!HoldsPanel(Cell(p, r, c))) continue;
                 FlyingPanel& f = flyingPanels[p][r][c];
-                f.flyAngle = std::rand() % 360;
+                f.flyAngle = GameRand() % 360;
                 f.flyX = ColumnLeft(p, c);
                 f.flyY = RowTop(p, r);
                 f.flyGone = 0;

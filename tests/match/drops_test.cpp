@@ -6,6 +6,7 @@
 #include "content/game_sheet.h"
 #include "harness/probes.h"
 #include "match/drops.h"
+#include "match/game_random.h"
 #include "match/match_state.h"
 #include "match/vanish_rule.h"
 #include "match/vanish_test_util.h"
@@ -95,7 +96,7 @@ TEST(Drops, ValuesAreTheLuckZeroDraw) {
     for (unsigned seed = 1; seed <= 700; ++seed) {
         std::srand(seed);
         const int expected = LuckZeroValue(std::rand() % 35 + 1);
-        std::srand(seed);
+        SeedGameRandom(seed);
         std::memset(players[0].nextPanels, -1, sizeof players[0].nextPanels);
         players[0].dropColumnCursor = 0;
         Generate(1);  // one panel, no neighbours to compare
@@ -127,7 +128,7 @@ TEST(Drops, NeighbourRuleOverTheFirstPairsOfEachRow) {
 TEST(Drops, WholeRowsNeverHoldEqualNeighbours) {
     FreshMatch(endless);
     for (unsigned seed = 1; seed <= 300; ++seed) {
-        std::srand(seed);
+        SeedGameRandom(seed);
         std::memset(players[0].nextPanels, -1, sizeof players[0].nextPanels);
         Generate(7 * (1 + seed % 5));
         for (const auto& row : players[0].nextPanels)

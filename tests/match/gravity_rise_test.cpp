@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "match/board_test_util.h"
+#include "match/game_random.h"
 #include "match/gravity_rise.h"
 #include "match/match_scene.h"
 #include "match/match_setup.h"
@@ -220,7 +221,7 @@ TEST(Rise, CompletionShiftsRowsAndLosesTheTopRow) {
     std::memcpy(before, board, boardCells);
     pl.riseOffset = 25;
     pl.highestRow = 6;
-    std::srand(7);
+    SeedGameRandom(7);
     CompleteRise(0);
     for (int r = 1; r < boardRows; ++r)
         for (int c = 0; c < boardColumns; ++c) ASSERT_EQ(Cell(0, r, c), before[(r - 1) * 7 + c]) << r << "," << c;
@@ -250,13 +251,13 @@ TEST(Rise, BeforeTheStartOnlyTheRowsMove) {
     pl.riseOffset = 25;
     std::srand(3);
     const int next = std::rand();
-    std::srand(3);
+    SeedGameRandom(3);
     CompleteRise(0);
     EXPECT_EQ(Row(0, 1), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(Row(0, 0), (std::vector<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(pl.riseOffset, 25);
     EXPECT_EQ(pl.cursorY, 2);
-    EXPECT_EQ(std::rand(), next);  // no new row was drawn
+    EXPECT_EQ(GameRand(), next);  // no new row was drawn
 }
 
 TEST(Rise, DangerSoundNearTheTopInEndless) {
@@ -330,7 +331,7 @@ TEST(NewRows, NeverEqualNeighbours) {
     FreshBoard(endless);
     for (int luck = 0; luck <= 5; ++luck) {
         playerParams[0][paramLuck] = static_cast<int8_t>(luck);
-        std::srand(1000u + static_cast<unsigned>(luck));
+        SeedGameRandom(1000u + static_cast<unsigned>(luck));
         for (int n = 0; n < 3000; ++n) {
             NewBottomRow(0);
             for (int c = 0; c < boardColumns; ++c) {
@@ -351,7 +352,7 @@ TEST(NewRows, LuckRaisesTheShareOfSevens) {
     double share[6] = {};
     for (int luck = 0; luck <= 5; ++luck) {
         playerParams[0][paramLuck] = static_cast<int8_t>(luck);
-        std::srand(77u);
+        SeedGameRandom(77u);
         int sevens = 0;
         for (int n = 0; n < rows; ++n) {
             NewBottomRow(0);
@@ -367,7 +368,7 @@ TEST(NewRows, LuckRaisesTheShareOfSevens) {
 TEST(NewRows, ValueTableAtLuckZero) {
     FreshBoard(endless);
     playerParams[0][paramLuck] = 0;
-    std::srand(4242u);
+    SeedGameRandom(4242u);
     const int rows = 40000;
     int count[8] = {};
     for (int n = 0; n < rows; ++n) {
@@ -389,7 +390,7 @@ TEST(NewRows, SevenAfterSevenBecomesOne) {
         const int b = std::rand() % 40 + 1;
         if (a >= 35 && b >= 35) break;
     }
-    std::srand(seed);
+    SeedGameRandom(seed);
     NewBottomRow(0);
     EXPECT_EQ(Cell(0, 0, 0), 7);
     EXPECT_EQ(Cell(0, 0, 1), 1);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "match/game_random.h"
 #include "match/hud.h"
 #include "match/hud_test_util.h"
 
@@ -393,7 +394,7 @@ uint32_t StepUntil(Pred done, uint32_t limitMs) {
 
 TEST(HudAttack, FirstLampAfterFifteenSecondsAndTheAttackFourLater) {
     FreshMatch(endless, 1);
-    std::srand(4242);
+    SeedGameRandom(4242);
     const uint32_t start = frameClock.now;
     EXPECT_EQ(StepUntil([] { return attackMeterLit == 0; }, 30000), 15000u);
     EXPECT_EQ(players[0].dropActive, 0);
@@ -440,7 +441,7 @@ TEST(HudAttack, BigSizesAndTheirRandomDraws) {
     players[0].dropActive = 1;
     players[0].dropPending = 7;
     players[0].dropOverflow = 120;
-    std::srand(99);
+    SeedGameRandom(99);
     frameClock.now = attackMark + 4000;
     Hud();
     std::srand(99);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "content/game_sheet.h"
+#include "match/game_random.h"
 #include "match/gravity_rise.h"
 #include "match/player_update.h"
 #include "match/versus_run.h"
@@ -136,7 +137,7 @@ TEST(NewRows, EachPointOfLuckAddsOneRollOfSeven) {
         const int expected[8] = {0, 7, 8, 8, 8, 2, 1, 1 + luck};
         for (int v = 1; v <= 7; ++v) EXPECT_EQ(count[v], expected[v]) << "LUCK " << luck << " value " << v;
 
-        std::srand(1234);
+        SeedGameRandom(1234);
         constexpr int rows = 20000;
         int sevens = 0;
         for (int i = 0; i < rows; ++i) {

@@ -10,6 +10,7 @@
 #include "frontend/main_menu.h"
 #include "harness/harness.h"
 #include "match/board_test_util.h"
+#include "match/game_random.h"
 #include "match/match_state.h"
 #include "match/result_flow.h"
 #include "options/options_file.h"
@@ -91,13 +92,13 @@ TEST_F(ResultFlowTest, EveryPanelTakesItsAngleFromRandInBoardOrder) {
     const int a2 = std::rand() % 360;
     const int a3 = std::rand() % 360;
     const int next = std::rand();
-    std::srand(77);
+    SeedGameRandom(77);
     Step();
     EXPECT_EQ(flyingPanels[0][0][4].flyAngle, a0);
     EXPECT_EQ(flyingPanels[0][2][0].flyAngle, a1);
     EXPECT_EQ(flyingPanels[0][5][6].flyAngle, a2);
     EXPECT_EQ(flyingPanels[1][14][3].flyAngle, a3);
-    EXPECT_EQ(std::rand(), next);
+    EXPECT_EQ(GameRand(), next);
     EXPECT_DOUBLE_EQ(flyingPanels[0][2][0].flyX, 49);
     EXPECT_DOUBLE_EQ(flyingPanels[0][2][0].flyY, 352 - 6);
     EXPECT_DOUBLE_EQ(flyingPanels[0][5][6].flyX, 49 + 24 * 6);
@@ -271,9 +272,9 @@ TEST_F(ResultFlowTest, SolvedPuzzlePlaysTheClearJingleWithoutFlyingPanels) {
     Cell(0, 2, 0) = 3;
     std::srand(5);
     const int first = std::rand();
-    std::srand(5);
+    SeedGameRandom(5);
     Step();
-    EXPECT_EQ(std::rand(), first);
+    EXPECT_EQ(GameRand(), first);
     EXPECT_EQ(resultPhase, 2);
     EXPECT_TRUE(harness::Played("Clear.wav", seBuffer2.index, false));
     EXPECT_FALSE(harness::Played("GameOver.wav", seBuffer2.index, false));

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <strings.h>
 
+#include "match/game_random.h"
 #include "match/hud_test_util.h"
 #include "match/start_sequence.h"
 #include "platform/wipe.h"
@@ -34,7 +35,7 @@ bool RowFull(int p, int r) {
 void FreshSetUp(int mode, int difficulty = 1) {
     FreshMatch(mode, difficulty);
     matchStarted = 0;
-    std::srand(7);
+    SeedGameRandom(7);
 }
 
 // --- Opening rise ---
