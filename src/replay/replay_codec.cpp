@@ -23,7 +23,6 @@ constexpr int changeStepShift = 12;
 // another byte follows; three bytes at most, and never a longer spelling
 // than needed, so every replay has exactly one encoding.
 constexpr int numberBytesMax = 3;
-constexpr uint32_t numberMax = (1u << (7 * numberBytesMax)) - 1;
 
 // Start record: its size in the file.
 constexpr size_t startBytes = 1 + 5 + 10 + 4 + 2 + 2 + 1 + 105 + 3 + 12 + 4;
