@@ -21,7 +21,6 @@ namespace {
 
 std::string chosenFolder;
 
-constexpr const char* modeWords[4] = {"endless", "versus", "puzzle", "practice"};
 constexpr const char* extension = ".replay";
 // "YYYYMMDD-HHMMSS-NN": the age of a name.
 constexpr size_t ageChars = 18;
@@ -119,7 +118,7 @@ std::string ReplayFileName(int64_t unixSeconds, int sequence, int mode) {
     char name[64];
     std::snprintf(name, sizeof name, "%04d%02d%02d-%02d%02d%02d-%02d-%s%s", parts.tm_year + 1900, parts.tm_mon + 1,
                   parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec, std::clamp(sequence, 0, sequenceMax),
-                  modeWords[std::clamp(mode, 0, 3)], extension);
+                  ReplayModeWord(std::clamp(mode, 0, 3)), extension);
     return name;
 }
 
@@ -128,8 +127,8 @@ bool IsReplayFileName(const char* name) {
     if (!Digits(name, 8) || name[8] != '-' || !Digits(name + 9, 6) || name[15] != '-' || !Digits(name + 16, 2) ||
         name[18] != '-')
         return false;
-    for (const char* word : modeWords) {
-        const std::string whole = std::string(word) + extension;
+    for (int mode = 0; mode < 4; ++mode) {
+        const std::string whole = std::string(ReplayModeWord(mode)) + extension;
         if (std::strcmp(name + ageChars + 1, whole.c_str()) == 0) return true;
     }
     return false;

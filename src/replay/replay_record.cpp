@@ -40,6 +40,17 @@ bool SameResult(const ReplayResult& a, const ReplayResult& b) {
 
 const char* ReplayGameVersion() { return SUMLINE_VERSION; }
 
+const char* ReplayModeWord(int mode) {
+    constexpr const char* words[4] = {"endless", "versus", "puzzle", "practice"};
+    return mode >= 0 && mode < 4 ? words[mode] : "?";
+}
+
+const char* ReplayOutcomeWord(int outcome) {
+    constexpr const char* words[replayOutcomeCount] = {"top-out", "cleared",      "time-up", "left",
+                                                       "won-by-left", "won-by-right", "draw"};
+    return outcome >= 0 && outcome < replayOutcomeCount ? words[outcome] : "?";
+}
+
 void BeginRecording(Replay& r, const MatchStart& start) {
     // The big arrays are not cleared: the counts say how much of them holds.
     std::memset(r.gameVersion, 0, sizeof r.gameVersion);
@@ -81,8 +92,8 @@ void RecordStep(Replay& r, const MatchInput& input) {
 }
 
 bool CheckpointDue(const Replay& r) {
-    return r.ended == 0 && r.result.truncated == 0 && r.steps > 0 && r.steps % replayCheckpointInterval == 0 &&
-           r.checkpointCount == r.steps / replayCheckpointInterval - 1;
+    // Checkpoints come in order, none skipped: the file keeps their steps implicit.
+    return r.ended == 0 && r.result.truncated == 0 && CheckpointStep(r.checkpointCount) == r.steps;
 }
 
 void RecordCheckpoint(Replay& r, uint64_t checksum) {

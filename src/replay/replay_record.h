@@ -40,10 +40,23 @@ enum ReplayOutcome : int8_t {
 };
 constexpr int8_t replayOutcomeCount = 7;
 
+// One word for a mode (0..3: "endless", "versus", "puzzle", "practice") and
+// for an outcome ("top-out", "cleared", "time-up", "left", "won-by-left",
+// "won-by-right", "draw"), as file names and one-line reports print them;
+// "?" outside the range.
+const char* ReplayModeWord(int mode);
+const char* ReplayOutcomeWord(int outcome);
+
+// The step whose checksum checkpoint k (from 0) holds: the state after that
+// many steps have run.
+constexpr int32_t CheckpointStep(int32_t k) { return (k + 1) * replayCheckpointInterval; }
+
 // What the match came to, as its end showed it. Scores are the game's two
 // parts (score below one hundred million, scoreHigh the hundred-millions);
-// level, maxChain and the clock are the match's, as an endless match hands
-// them to the ranking, which is how a replay finds its ranking entry.
+// level, maxChain and the clock are the match's as an endless match hands
+// them to the ranking (maxChain with a chain still running at the end
+// counted, as RankResult counts it), which is how a replay finds its ranking
+// entry.
 struct ReplayResult {
     int8_t outcome = outcomeLeft;
     int8_t truncated = 0;     // 1 when the inputs stop before the match did
@@ -69,7 +82,7 @@ struct Replay {
     // step << 12 | the bits that changed at that step; steps ascending.
     uint32_t changes[2][replayMaxChanges];
     int32_t checkpointCount = 0;
-    // The checksum after step (k + 1) x replayCheckpointInterval.
+    // Checkpoint k: the checksum after CheckpointStep(k) steps.
     uint64_t checkpoints[replayMaxCheckpoints];
     ReplayResult result{};
 

@@ -110,6 +110,14 @@ TEST(ReplayRecord, StopsAtItsRoomMarkedTruncated) {
     }
 }
 
+TEST(ReplayRecord, ModesAndOutcomesHaveTheirWords) {
+    const char* modes[] = {"endless", "versus", "puzzle", "practice", "?"};
+    for (int m = 0; m < 5; ++m) EXPECT_STREQ(ReplayModeWord(m), modes[m]);
+    const char* outcomes[] = {"top-out", "cleared", "time-up", "left", "won-by-left", "won-by-right", "draw", "?"};
+    for (int o = 0; o < 8; ++o) EXPECT_STREQ(ReplayOutcomeWord(o), outcomes[o]);
+    EXPECT_STREQ(ReplayOutcomeWord(-1), "?");
+}
+
 TEST(ReplayRecord, EndKeepsTheStepsAndStopsRecording) {
     auto replay = NewReplay();
     BeginRecording(*replay, MatchStart{});
