@@ -7,8 +7,9 @@ fail() { echo "e2e FAIL: $*" >&2; exit 1; }
 source "$(dirname "${BASH_SOURCE[0]}")/process_wait.sh"
 
 # Starts Xvfb on a free display and the game, standing in a fresh run folder
-# with its own data folder (--data-dir run/Data, made beforehand, so the game
-# adds nothing to it); the game finds its content beside the executable.
+# (or in E2E_GAME_FOLDER when set) with its own data folder (--data-dir
+# run/Data, made beforehand, so the game adds nothing to it); the game finds
+# its content beside the executable.
 # Waits for its window. Sets E2E_WINDOW, E2E_SHOTS, E2E_RUN, E2E_CONTENT (the
 # game's content folder) and game_pid.
 # Optional third argument: bytes for Data/OD.dat (hex); any further arguments
@@ -49,7 +50,7 @@ start_game() {
   [ -n "$xvfb_pid" ] || fail "Xvfb did not start"
   E2E_CONTENT=$(dirname "$binary")
   export E2E_RUN="$work/run" E2E_SHOTS="$work/shots" E2E_CONTENT
-  (cd "$E2E_RUN" && SDL_AUDIODRIVER=dummy exec "$binary" --data-dir "$E2E_RUN/Data" <"${E2E_GAME_INPUT:-/dev/null}" \
+  (cd "${E2E_GAME_FOLDER:-$E2E_RUN}" && SDL_AUDIODRIVER=dummy exec "$binary" --data-dir "$E2E_RUN/Data" <"${E2E_GAME_INPUT:-/dev/null}" \
     >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
   E2E_WINDOW=""
@@ -116,6 +117,17 @@ menu_panel_shown() {
   shot probe
   read -r r g b < <(rgb probe 22 420 29 460)
   awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit !(r < 0.1 && g < 0.1 && b > 0.9) }'
+}
+
+# The logo screen: one flat light colour beside the logo's column (where the
+# title tiles its background) and the logo drawn in it.
+logo_shown() {
+  shot logo
+  local light flat drawn
+  light=$(luma logo 20 20 600 440)
+  flat=$(convert "$E2E_SHOTS/logo.png" -crop "$(crop_of 10 10 190 470)" +repage -format '%k' info:)
+  drawn=$(convert "$E2E_SHOTS/logo.png" -crop "$(crop_of 200 0 420 480)" +repage -format '%k' info:)
+  awk -v a="$light" -v f="$flat" -v d="$drawn" 'BEGIN { exit !(a > 0.75 && f == 1 && d > 20) }'
 }
 
 # The title: no blue panel, not black, the two plates drawn (the logo screen
