@@ -117,4 +117,5 @@ void DrawEditorPanel() {
                     editorTables.swapLimits[i], rulesDrop);
     if (editorDialog == saveDialog) DrawQuestionBox("データを記録しますか？", pauseMenuCursor, true);
     else if (editorDialog == leaveDialog) DrawQuestionBox("メニュー画面に戻りますか？", pauseMenuCursor, true);
+    else if (editorDialog == discardDialog) DrawQuestionBox("保存しないで終了しますか？", pauseMenuCursor, true);
 }

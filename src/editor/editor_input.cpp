@@ -60,16 +60,17 @@ void SetQuestion(EditorDialog next) {
     boxGrowth = 0;
 }
 
-// C: opens the save question, or answers the open one. True when it
-// answered (the rest of the step is left out).
+// C opens the save question; C or X, the game's decide key, answers the
+// open one. True when it answered (the rest of the step is left out).
 bool ConfirmKey() {
-    if (!KeyHeld('C')) {
-        editorConfirmLatch = 0;
-        return false;
-    }
-    if (wipeState != 0 || editorConfirmLatch != 0) return false;
+    const bool c = KeyHeld('C');
+    if (!c) editorConfirmLatch = 0;
+    const bool x = editorDialog != noDialog && KeyHeld('X') && editorKeyLatch == 0;
+    if (wipeState != 0 || !(x || (c && editorConfirmLatch == 0))) return false;
     ChoiceSound();
-    editorConfirmLatch = 1;
+    if (c) editorConfirmLatch = 1;
+    // X answering must not go on to change a cell once the box has closed.
+    if (x) editorKeyLatch = 1;
     const bool yes = pauseMenuCursor == 0;
     switch (editorDialog) {
         case noDialog: SetQuestion(saveDialog); return false;
@@ -77,13 +78,15 @@ bool ConfirmKey() {
             if (yes) {
                 // A write that fails leaves the old file whole; the player
                 // is told under the question that follows.
-                if (!WritePuzzleFile(editorTables)) NoteFailedSave();
+                if (WritePuzzleFile(editorTables)) editorSavedTables = editorTables;
+                else NoteFailedSave();
                 KeySound();
             }
             // Saved or not, the player is asked whether to leave.
             SetQuestion(leaveDialog);
             return true;
         default:
+            // The leave question, or Escape's: yes leaves, no edits on.
             if (yes) {
                 wipeState = 1;
                 ChoiceSound();
@@ -91,6 +94,21 @@ bool ConfirmKey() {
             SetQuestion(noDialog);
             return true;
     }
+}
+
+// Escape leaves at once when nothing is left unsaved; otherwise it asks
+// first. True when it acted (the rest of the step is left out).
+bool EscapeKey() {
+    if (!KeyHeld(vkEscape)) {
+        editorEscapeLatch = 0;
+        return false;
+    }
+    if (wipeState != 0 || editorDialog != noDialog || editorEscapeLatch != 0) return false;
+    editorEscapeLatch = 1;
+    ChoiceSound();
+    if (EditorChangesUnsaved()) SetQuestion(discardDialog);
+    else wipeState = 1;
+    return true;
 }
 
 bool FieldKey(int direction) {
@@ -170,12 +188,7 @@ void EditKeys() {
 
 void EditorInput() {
     if (editorField == boardField) AdvanceCursorStep();
-    if (KeyHeld(vkEscape) && wipeState == 0) {
-        // Leaves at once, without saving.
-        wipeState = 1;
-        ChoiceSound();
-        return;
-    }
+    if (EscapeKey()) return;
     if (ConfirmKey()) return;
     if (wipeState == 0) ArrowKeys();
     EditKeys();

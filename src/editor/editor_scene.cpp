@@ -38,6 +38,7 @@ void EditorEnterScene() {
     StartEditorValues();
     // A missing file leaves every problem at its defaults.
     ReadPuzzleFile(editorTables);
+    editorSavedTables = editorTables;
     pauseMenuCursor = 0;
     boxGrowth = 0;
     editorStepMark = TimeGetTime();

@@ -1,6 +1,9 @@
 #include "editor/editor_state.h"
 
+#include <cstring>
+
 PuzzleFile editorTables;
+PuzzleFile editorSavedTables;
 int32_t editorProblem = 0;
 int8_t editorField = boardField;
 int8_t editorCursorX = 3;
@@ -11,6 +14,7 @@ int8_t editorRepeat = 0;
 int8_t editorDialog = noDialog;
 int8_t editorKeyLatch = 0;
 int8_t editorConfirmLatch = 0;
+int8_t editorEscapeLatch = 0;
 int8_t editorLineStep = 0;
 uint32_t editorStepMark = 0;
 uint32_t editorHintMark = 0;
@@ -26,11 +30,15 @@ void StartEditorValues() {
     editorDialog = noDialog;
     editorKeyLatch = 0;
     editorConfirmLatch = 0;
+    editorEscapeLatch = 0;
     editorLineStep = 0;
 }
 
+bool EditorChangesUnsaved() { return std::memcmp(&editorTables, &editorSavedTables, sizeof editorTables) != 0; }
+
 void ResetEditorRecords() {
     DefaultPuzzleFile(editorTables);
+    DefaultPuzzleFile(editorSavedTables);
     StartEditorValues();
     editorStepMark = 0;
     editorHintMark = 0;

@@ -260,16 +260,94 @@ TEST(PuzzleEditor, AnUnchangedSaveIsTheDefaultFileByteForByte) {
     EXPECT_EQ(bytes, expected);
 }
 
-TEST(PuzzleEditor, EscapeLeavesWithoutSavingAndTheMenuComesBack) {
+TEST(PuzzleEditor, EscapeWithNothingChangedLeavesAtOnceAndTheMenuComesBack) {
     OpenEditor();
+    // A change undone is no change: the problems are as the file had them.
     Press('X');
+    Press('Z');
     harness::ClearSoundLog();
     harness::Tap(vkEscape);
+    harness::RunFrames(2);
+    EXPECT_EQ(editorDialog, noDialog);
+    EXPECT_EQ(wipeState, 1);
     ASSERT_TRUE(harness::RunUntil([] { return At(MainMenuScene); }, 20000));
     EXPECT_FALSE(std::filesystem::exists(DataPath("PZL.dat")));
     EXPECT_EQ(Plays("Ok.wav", 2), 1);
     EXPECT_TRUE(harness::Played("Opening.wav", 0, true));
     EXPECT_EQ(mainSheet->width, 390);
+}
+
+// True when the question box of the last frame holds the words, as the
+// practice pause's question draws them.
+bool EscapeQuestionShown() {
+    return puzzleTest::QuestionShown("保存しないで終了しますか？");
+}
+
+struct EscapeCase {
+    const char* name;
+    int answerKey;  // C or X decides
+    int turns;      // Right presses before deciding: 0 yes, 1 no
+    bool left;
+};
+
+// Escape with an unsaved change asks before the change is lost: yes leaves
+// without saving, no goes back to editing with the change kept.
+TEST(PuzzleEditor, EscapeWithUnsavedChangesAsksFirst) {
+    const EscapeCase cases[] = {{"yes with C", 'C', 0, true},
+                                {"yes with X", 'X', 0, true},
+                                {"no with C", 'C', 1, false},
+                                {"no with X", 'X', 1, false}};
+    for (const EscapeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenEditor();
+        Press('X');
+        harness::ClearSoundLog();
+        Press(vkEscape);
+        ASSERT_EQ(editorDialog, discardDialog);
+        EXPECT_EQ(wipeState, 0);
+        EXPECT_EQ(Plays("Ok.wav", 2), 1);
+        harness::RunFrames(16);
+        EXPECT_TRUE(EscapeQuestionShown());
+        EXPECT_TRUE(PictureShown(gameSheetLayout::pauseMarker, 190, 241)) << "yes is preset";
+        // Held on, Escape neither answers nor asks again.
+        harness::Hold(vkEscape);
+        harness::RunFrames(6);
+        harness::Release(vkEscape);
+        harness::RunFrames(2);
+        EXPECT_EQ(editorDialog, discardDialog);
+        EXPECT_EQ(wipeState, 0);
+        Press(vkRight, c.turns);
+        EXPECT_TRUE(PictureShown(gameSheetLayout::pauseMarker, 190 + 120 * c.turns, 241));
+        Press(c.answerKey);
+        EXPECT_EQ(editorDialog, noDialog);
+        EXPECT_EQ(EditorCell(0, 2, 3), 0) << "the answer does not change a cell";
+        const bool left = harness::RunUntil([] { return At(MainMenuScene); }, 3000);
+        EXPECT_EQ(left, c.left);
+        EXPECT_FALSE(std::filesystem::exists(DataPath("PZL.dat")));
+        if (!c.left) {
+            // Editing goes on, and the next Escape asks again.
+            Press('X');
+            EXPECT_EQ(EditorCell(0, 2, 3), 1);
+            Press(vkEscape);
+            EXPECT_EQ(editorDialog, discardDialog);
+        }
+    }
+}
+
+// What was saved is no longer a change: Escape after a save leaves at once.
+TEST(PuzzleEditor, EscapeAfterASaveLeavesAtOnce) {
+    OpenEditor();
+    Press('X');
+    Press('C');
+    Press('C');
+    ASSERT_EQ(editorDialog, leaveDialog);
+    Press(vkRight);
+    Press('C');
+    ASSERT_EQ(editorDialog, noDialog);
+    Press(vkEscape);
+    EXPECT_EQ(editorDialog, noDialog);
+    EXPECT_TRUE(harness::RunUntil([] { return At(MainMenuScene); }, 3000));
+    EXPECT_EQ(ReadRaw("PZL.dat")[2 * 7 + 3], 0);
 }
 
 TEST(PuzzleEditor, TakesAtMostOneStepPerTwentyMilliseconds) {

@@ -9,8 +9,12 @@
 #include "content/sheet_rect.h"
 #include "harness/harness.h"
 #include "harness/picture_probe.h"
+#include "platform/blit.h"
+#include "platform/palette.h"
 #include "platform/surface.h"
+#include "platform/text.h"
 #include "platform/virtual/virtual_backend.h"
+#include "shell/menu_input.h"
 #include "puzzle/puzzle_file.h"
 
 // Puzzle files and key scripts for the puzzle tests.
@@ -47,6 +51,20 @@ inline int8_t& BoardCell(PuzzleFile& t, int i, int r, int c) { return t.boards[i
 // True when the picture of mainSheet stands at (x, y) of the last frame (its
 // transparent pixels aside).
 inline bool PictureShown(const SheetRect& r, int x, int y) { return pictureProbe::PictureShown(mainSheet, r, x, y); }
+
+// True when the last frame's question box (as the editor and the practice
+// pause draw it) holds exactly these words in its first line.
+inline bool QuestionShown(const char* question) {
+    constexpr int left = 175, right = 463, top = 215, bottom = 235;
+    ColorFill(&backBuffer, left, top, right, bottom, NearestPaletteIndex(blueBrush));
+    BeginPanelText(smallFont);
+    DrawTextInRect(question, textCenter, 0, top, 639, bottom);
+    EndText();
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (backBuffer.pixels[y * screenWidth + x] != harness::PixelAt(x, y)) return false;
+    return true;
+}
 
 // Key changes at frames counted from now, applied in frame order.
 class KeyPlan {
