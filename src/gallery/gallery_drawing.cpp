@@ -5,6 +5,7 @@
 #include "content/item_sheet.h"
 #include "gallery/gallery_scene.h"
 #include "gallery/item_file.h"
+#include "gallery/item_names.h"
 #include "gallery/unlock_rules.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
@@ -36,11 +37,14 @@ void DrawGalleryBox() {
         ++boxGrowth;
     } else {
         char line[160];
-        std::snprintf(line, sizeof line, "%d個目のアイテム", galleryCursor + 1);
+        const ItemName& item = ItemNameOf(galleryCursor);
+        std::snprintf(line, sizeof line, "%d個目のアイテム「%s」", galleryCursor + 1, item.name);
         TextOut(30, 355, line);
+        // A locked item is named too: the player sees what is to be won.
+        TextOut(30, 385, item.description);
         if (unlockFlags.unlocked[galleryCursor] != 1) {
             std::snprintf(line, sizeof line, "取得条件：%s", unlockRules[galleryCursor].hint);
-            TextOut(30, 385, line);
+            TextOut(30, 415, line);
         }
     }
     EndText();

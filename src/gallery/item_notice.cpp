@@ -1,8 +1,11 @@
 #include "gallery/item_notice.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 #include "content/item_sheet.h"
+#include "gallery/item_names.h"
 #include "platform/bitmap_loader.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
@@ -17,6 +20,10 @@ void StartItemNotice(const NewItems& items) {
     itemNotice.items = items;
     itemNotice.on = 1;
     itemNotice.mark = TimeGetTime();
+    BeginPanelText(smallFont);
+    ComposeNoticeNames(items, itemNotice.names, noticeNamesBytes);
+    itemNotice.namesWidth = TextWidth(itemNotice.names);
+    EndText();
     CreateSheet(spareSurface, itemSheetLayout::width, itemSheetLayout::height);
     LoadBitmapToSurface(spareSurface, "Back\\Item.bmp");
 }
@@ -29,11 +36,33 @@ bool ItemNoticeShown() {
     return itemNotice.on == 1;
 }
 
+void ComposeNoticeNames(const NewItems& items, char* line, int bytes) {
+    line[0] = '\0';
+    const int n = std::clamp<int>(items.count, 0, itemCount);
+    char candidate[noticeNamesBytes];
+    for (int k = 0; k < n; ++k) {
+        std::snprintf(candidate, sizeof candidate, "%s「%s」", line, ItemNameOf(items.items[k]).name);
+        // The count of the rest must still fit after the last name kept.
+        char rest[32] = "";
+        if (k + 1 < n) std::snprintf(rest, sizeof rest, "ほか%d個", n - k - 1);
+        char whole[noticeNamesBytes + 32];
+        std::snprintf(whole, sizeof whole, "%s%s", candidate, rest);
+        if (k > 0 && TextWidth(whole) > noticeNamesWidth) {
+            std::snprintf(candidate, sizeof candidate, "%sほか%d個", line, n - k);
+            std::snprintf(line, bytes, "%s", candidate);
+            return;
+        }
+        std::snprintf(line, bytes, "%s", candidate);
+    }
+}
+
 int NoticeRows(int n) { return (std::max(n, 1) + noticeIconsPerRow - 1) / noticeIconsPerRow; }
 
-int NoticeWidth(int n) { return std::max(300, noticeIconPitch * std::min(n, noticeIconsPerRow) + 28); }
+int NoticeWidth(int n) {
+    return std::max({300, noticeIconPitch * std::min(n, noticeIconsPerRow) + 28, itemNotice.namesWidth + 28});
+}
 
-int NoticeHeight(int n) { return 34 + noticeIconPitch * NoticeRows(n); }
+int NoticeHeight(int n) { return 34 + noticeIconPitch * NoticeRows(n) + noticeNamesHeight; }
 
 void DrawItemNotice(int bottom) {
     if (!ItemNoticeShown()) return;
@@ -44,6 +73,8 @@ void DrawItemNotice(int bottom) {
     BeginPanelText(smallFont);
     RoundRect(left, top, right, bottom, 10, 10);
     DrawTextInRect("アイテムを手に入れました！", textCenter, left, top + 7, right, top + 27);
+    const int namesTop = bottom - noticeNamesHeight - 3;
+    DrawTextInRect(itemNotice.names, textCenter, left, namesTop, right, namesTop + 24);
     EndText();
     for (int k = 0; k < n; ++k) {
         const int row = k / noticeIconsPerRow;

@@ -1,6 +1,9 @@
 #include "setup/item_page_drawing.h"
 
+#include <cstdio>
+
 #include "content/title_sheet.h"
+#include "gallery/item_names.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
 #include "platform/text.h"
@@ -24,6 +27,18 @@ void Panels() {
     if (h >= 10 && s.itemScrollTop == 0) {
         DrawTextInRect(itemDecideText, textCenter, 40, 70, 100, 90);
         DrawTextInRect(itemCancelText, textCenter, 120, 70, 180, 90);
+    }
+    if (h >= 10) {
+        // The item under the cursor is named; and since items only stand
+        // beside the board, the player is told so, lest a pick seem wasted.
+        if (s.itemCursor >= 0 && s.itemCursor < s.availableCount) {
+            const ItemName& item = ItemNameOf(s.availableItems[s.itemCursor]);
+            char line[96];
+            std::snprintf(line, sizeof line, "「%s」", item.name);
+            DrawTextInRect(line, textCenter, 19, 362, 619, 382);
+            DrawTextInRect(item.description, textCenter, 19, 390, 619, 410);
+        }
+        DrawTextInRect(itemsNoEffectText, textCenter, 19, 436, 619, 456);
     }
     EndText();
 }

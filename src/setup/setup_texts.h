@@ -21,6 +21,7 @@ constexpr const char* itemCancelText = "ｷｬﾝｾﾙ";
 constexpr const char* confirmQuestion = "これでいいですか？";
 constexpr const char* leftoverFormat = "%2dポイント余っています";
 constexpr const char* itemsLabel = "アイテム";
+constexpr const char* itemsNoEffectText = "アイテムは対戦の結果に影響しません";
 
 // The two lines describing the parameter-page entry under the cursor for
 // player p (a line may be null).

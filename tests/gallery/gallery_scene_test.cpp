@@ -149,37 +149,42 @@ TEST(Gallery, TheNumberIsWrittenOnlyOnceTheBoxHasGrown) {
     for (int step = 1; step <= 10; ++step) {
         harness::RunFrames(1);
         EXPECT_EQ(boxGrowth, step);
-        EXPECT_FALSE(LineShown("1個目のアイテム", 30, 355)) << step;
+        EXPECT_FALSE(LineShown("1個目のアイテム「りんご」", 30, 355)) << step;
     }
     harness::RunFrames(1);
-    EXPECT_TRUE(LineShown("1個目のアイテム", 30, 355));
-    EXPECT_TRUE(LineEmpty(30, 385)) << "item 1 is held: no hint";
+    EXPECT_TRUE(LineShown("1個目のアイテム「りんご」", 30, 355));
+    EXPECT_TRUE(LineShown("はじめから持っている、最初のひとつ", 30, 385));
+    EXPECT_TRUE(LineEmpty(30, 415)) << "item 1 is held: no hint";
 }
 
-// A locked item's box says how to win it; a held one only its number.
-TEST(Gallery, ALockedItemsBoxSaysHowToWinIt) {
+// Every item's box names it and says a line about it; a locked one says
+// how to win it too.
+TEST(Gallery, TheBoxNamesTheItemAndALockedOneSaysHowToWinIt) {
     ASSERT_TRUE(EnterGallery(galleryTest::FileWith({0, 2})));
     harness::RunFrames(12);
     struct Case {
         int item;
-        const char* number;
+        const char* title;
+        const char* description;
         const char* hint;  // none for a held item
     };
     const Case cases[] = {
-        {1, "2個目のアイテム", "取得条件：ひとりであそぶで1000点を取る"},
-        {2, "3個目のアイテム", nullptr},
-        {13, "14個目のアイテム", "取得条件：ふたりであそぶで5連鎖して勝つ"},
-        {49, "50個目のアイテム", "取得条件：ほかのアイテムをすべて集める"},
+        {1, "2個目のアイテム「さくらんぼ」", "ふたつならんで、はじめての千点", "取得条件：ひとりであそぶで1000点を取る"},
+        {2, "3個目のアイテム「レモン」", "はじめて解いたパズルは、すっぱい味", nullptr},
+        {13, "14個目のアイテム「アイスクリーム」", "五連鎖で勝った熱を、ひんやりと",
+         "取得条件：ふたりであそぶで5連鎖して勝つ"},
+        {49, "50個目のアイテム「音符」", "すべてのアイテムがそろった歌", "取得条件：ほかのアイテムをすべて集める"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.item);
         galleryCursor = static_cast<int8_t>(c.item);
         harness::RunFrames(1);
-        EXPECT_TRUE(LineShown(c.number, 30, 355));
+        EXPECT_TRUE(LineShown(c.title, 30, 355));
+        EXPECT_TRUE(LineShown(c.description, 30, 385));
         if (c.hint != nullptr) {
-            EXPECT_TRUE(LineShown(c.hint, 30, 385));
+            EXPECT_TRUE(LineShown(c.hint, 30, 415));
         } else {
-            EXPECT_TRUE(LineEmpty(30, 385));
+            EXPECT_TRUE(LineEmpty(30, 415));
         }
     }
 }

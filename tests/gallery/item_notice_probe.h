@@ -1,7 +1,9 @@
 #pragma once
 #include <initializer_list>
+#include <string>
 
 #include "content/item_sheet.h"
+#include "gallery/item_names.h"
 #include "gallery/item_notice.h"
 #include "harness/picture_probe.h"
 #include "match/match_unlocks.h"
@@ -48,8 +50,33 @@ inline bool WordsShown(int n) {
     return true;
 }
 
+// The names line under the icons of n items, exactly this text.
+inline bool NamesShown(int n, const char* names) {
+    const int left = Left(n), right = left + NoticeWidth(n), bottom = itemNoticeBottom;
+    const int top = bottom - noticeNamesHeight - 3;
+    ColorFill(&backBuffer, left + 6, top, right - 6, top + 24, NearestPaletteIndex(blueBrush));
+    BeginText();
+    SelectFont(smallFont);
+    SetBkMode(bkTransparent);
+    SetTextColor(MakeRgb(255, 255, 255));
+    DrawTextInRect(names, textCenter, left, top, right, top + 24);
+    EndText();
+    for (int y = top; y < top + 24; ++y)
+        for (int x = left + 6; x < right - 6; ++x)
+            if (backBuffer.pixels[y * screenWidth + x] != harness::PixelAt(x, y)) return false;
+    return true;
+}
+
+// The items' names in 「」, one after the other (as few as the tests win fit).
+inline std::string NamesOf(std::initializer_list<int> items) {
+    std::string line;
+    for (int item : items) line += std::string("「") + ItemNameOf(item).name + "」";
+    return line;
+}
+
 inline bool Shown(std::initializer_list<int> items) {
-    return WordsShown(static_cast<int>(items.size())) && IconsShown(items);
+    const int n = static_cast<int>(items.size());
+    return WordsShown(n) && IconsShown(items) && NamesShown(n, NamesOf(items).c_str());
 }
 
 // On a closed screen: all black above and below the box of n icons.

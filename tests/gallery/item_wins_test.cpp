@@ -148,6 +148,7 @@ TEST(ItemWins, APracticeSessionWinsItsItemsToldOnTheWayBackToTheMenu) {
     EXPECT_EQ(ReadRaw("ITEM.dat"), FileWith({0, 3, 8}));
     EXPECT_TRUE(ItemSoundPlayed());
     EXPECT_TRUE(itemNoticeProbe::Shown({3, 8}));
+    EXPECT_TRUE(itemNoticeProbe::NamesShown(2, "「ぶどう」「きのこ」"));
     EXPECT_TRUE(itemNoticeProbe::BlackAround(2));
     EXPECT_TRUE(At(MatchScene));
     ASSERT_TRUE(harness::RunUntil([] { return At(MainMenuScene); }, 400000));

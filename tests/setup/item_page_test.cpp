@@ -157,3 +157,34 @@ TEST(SetupItems, WithoutTheFileOnlyTheFirstItemIsThere) {
 }
 
 }  // namespace
+
+namespace {
+
+// The box under the grid names the item under the cursor with its line, and
+// always says that items leave the match as it is.
+TEST(SetupItems, TheBoxNamesTheItemUnderTheCursorAndSaysItemsChangeNothing) {
+    ASSERT_TRUE(BootToSetup(galleryTest::FileWith({0, 4, 20})));
+    OpenItemPage();
+    struct Case {
+        int8_t cursor;
+        const char* name;  // none on the buttons
+        const char* description;
+    };
+    const Case cases[] = {
+        {0, "「りんご」", "はじめから持っている、最初のひとつ"},
+        {1, "「すいか」", "三つ続けて割れば、あまい三連鎖"},
+        {2, "「凧」", "十万点の風にのって、高く上がる"},
+        {decideEntry, nullptr, nullptr},
+        {cancelEntry, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cursor);
+        S().itemCursor = c.cursor;
+        harness::RunFrames(2);
+        EXPECT_TRUE(TextShown(c.name != nullptr ? c.name : "", textCenter, 25, 362, 613, 382));
+        EXPECT_TRUE(TextShown(c.description != nullptr ? c.description : "", textCenter, 25, 390, 613, 410));
+        EXPECT_TRUE(TextShown("アイテムは対戦の結果に影響しません", textCenter, 25, 436, 613, 456));
+    }
+}
+
+}  // namespace
