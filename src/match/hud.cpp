@@ -6,6 +6,7 @@
 #include "match/limit_gauge.h"
 #include "match/match_state.h"
 #include "match/pause.h"
+#include "match/puzzle_words.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
 #include "setup/player_params.h"
@@ -121,6 +122,9 @@ void DrawHud() {
         CountPause(p);
     }
     topLineStep = static_cast<int8_t>(topLineStep + 1 >= topLineSteps ? 0 : topLineStep + 1);
-    if (gameMode == puzzleMode) DrawPuzzleBox();
+    if (gameMode == puzzleMode) {
+        DrawPuzzleBox();
+        DrawLessonHint();
+    }
     DrawPause();
 }

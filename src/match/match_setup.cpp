@@ -8,6 +8,7 @@
 #include "match/match_state.h"
 #include "match/puzzle_picker.h"
 #include "match/puzzle_rules.h"
+#include "match/puzzle_words.h"
 #include "match/start_sequence.h"
 #include "options/options_file.h"
 #include "platform/backend.h"
@@ -113,6 +114,7 @@ void MatchSetupScene() {
         // A missing file leaves every problem absent: the picker then offers
         // nothing that can be started.
         ReadPuzzleFile(puzzleTables);
+        PreparePuzzleWords();
     }
     SetPlayerParameters();
     matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");

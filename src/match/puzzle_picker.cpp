@@ -6,6 +6,7 @@
 #include "match/hud_parts.h"
 #include "match/match_state.h"
 #include "match/puzzle_rules.h"
+#include "match/puzzle_words.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
@@ -59,6 +60,7 @@ bool PuzzlePicker() {
         BoardPass();
         DrawHud();
         DrawHeading();
+        DrawPuzzleIdea();
         if (wipeState == 1) {
             if (StripeWipe(0)) {
                 sceneLinks.returnToMainMenu();

@@ -1,5 +1,7 @@
 #include "puzzle/progress_file.h"
 
+#include "puzzle/puzzle_ideas.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -36,4 +38,5 @@ bool RecordSolve(ClearFile& tables, int index, int32_t secondsLeft) {
 void ResetPuzzleRecords() {
     DefaultPuzzleFile(puzzleTables);
     clearTables = ClearFile{};
+    ResetPuzzleIdeas();
 }

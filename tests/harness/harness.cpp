@@ -55,6 +55,8 @@ void MakeWorkDir() {
     std::error_code ignored;
     fs::create_directory_symlink(content / "Back", fs::path(workDir) / "Back", ignored);
     fs::create_directory_symlink(content / "Sound", fs::path(workDir) / "Sound", ignored);
+    fs::create_directory_symlink(content / "Text", fs::path(workDir) / "Text", ignored);
+    fs::create_directory_symlink(content / "defaults", fs::path(workDir) / "defaults", ignored);
     fs::create_directory(fs::path(workDir) / "Data", ignored);
     if (chdir(workDir.c_str()) != 0) {
     }

@@ -1,6 +1,6 @@
 // contentgen <gameDir> <puzzleBook>: draws the game's pictures, synthesises its
 // sounds, draws its icons (sumline.bmp, icons/), lays out its content folder
-// (Back/, Sound/, defaults/) and turns the puzzle book into the problems the
+// (Back/, Sound/, Text/, defaults/) and turns the puzzle book into the problems the
 // game ships.
 
 #include <cstdio>
@@ -62,8 +62,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "contentgen: %s\n", bookError.c_str());
         return 1;
     }
-    const std::string back = game + "/Back/", sound = game + "/Sound/", defaults = game + "/defaults/";
-    if (!MakeFolder(back) || !MakeFolder(sound) || !MakeFolder(defaults)) {
+    const std::string back = game + "/Back/", sound = game + "/Sound/", defaults = game + "/defaults/",
+                      text = game + "/Text/";
+    if (!MakeFolder(back) || !MakeFolder(sound) || !MakeFolder(defaults) || !MakeFolder(text)) {
         std::fprintf(stderr, "contentgen: cannot create folders under %s\n", game.c_str());
         return 1;
     }
@@ -110,6 +111,10 @@ int main(int argc, char** argv) {
     // copies these when it makes that folder, so they are the build's and
     // always made anew; the player's own files live elsewhere.
     ok = WriteFileAtomic(defaults + "PZL.dat", TableBytes(puzzleBook::BookTables(problems))) && ok;
+    // The problems' words go beside the pictures, not into defaults/: they
+    // are the game's, never the player's.
+    const std::string ideas = puzzleBook::IdeasText(problems);
+    ok = WriteFileAtomic(text + "Ideas.txt", std::vector<uint8_t>(ideas.begin(), ideas.end())) && ok;
     // A new player holds the first item only; the game unlocks the others.
     std::vector<uint8_t> items(50, 0);
     items[0] = 1;

@@ -15,8 +15,22 @@ namespace {
 constexpr int fieldRows = 13;  // drawn rows the field holds: game rows 2..14
 constexpr int rowLength = 7;
 
-enum Field { fieldIdea, fieldTarget, fieldSwaps, fieldGoal, fieldTime, fieldBoard, fieldSolution, fieldCount };
-constexpr const char* fieldNames[fieldCount] = {"idea", "target", "swaps", "goal", "time", "board", "solution"};
+enum Field {
+    fieldIdea,
+    fieldTarget,
+    fieldSwaps,
+    fieldGoal,
+    fieldTime,
+    fieldBoard,
+    fieldSolution,
+    fieldScreenIdea,
+    fieldHint,
+    fieldCount
+};
+constexpr const char* fieldNames[fieldCount] = {"idea", "target", "swaps",   "goal", "time",
+                                                "board", "solution", "idea-ja", "hint"};
+// Fields a problem may leave out.
+constexpr bool Optional(int field) { return field == fieldScreenIdea || field == fieldHint; }
 constexpr const char* goalNames[4] = {"clear", "chain", "panels", "score"};
 
 std::string_view Trim(std::string_view text) {
@@ -142,6 +156,14 @@ private:
         case fieldIdea:
             if (value.empty()) return Fail(line, "the idea is empty");
             p.idea = value;
+            return true;
+        case fieldScreenIdea:
+            if (value.empty()) return Fail(line, "the idea-ja line is empty");
+            p.screenIdea = value;
+            return true;
+        case fieldHint:
+            if (value.empty()) return Fail(line, "the hint is empty");
+            p.lessonHint = value;
             return true;
         case fieldTarget:
             return ReadTarget(line, value, p);
@@ -272,7 +294,8 @@ private:
         Problem& p = pending.problem;
         if (pending.given[fieldBoard] && !ReadBoard(pending)) return false;
         for (int f = 0; f < fieldCount; ++f) {
-            if (!pending.given[f]) return Fail(p.sourceLine, "'" + std::string(fieldNames[f]) + ":' is missing");
+            if (!pending.given[f] && !Optional(f))
+                return Fail(p.sourceLine, "'" + std::string(fieldNames[f]) + ":' is missing");
         }
         problems_.push_back(std::move(p));
         pending_.reset();

@@ -8,6 +8,13 @@
 //
 //   problem 12                 number, 1..100, each once, in rising order
 //   idea: Two vertical lines, the second made by the fall of the first.
+//   idea-ja: 二本のたてのライン、二本めは一本めの落下でできる
+//                              the idea as the picker shows it, in Japanese
+//                              (optional; a problem without one shows none)
+//   hint: Sで端をえらび、反対の端でもう一度S
+//                              optional: a problem with a hint is a lesson,
+//                              and the hint (Japanese, naming the keys) is
+//                              shown during its play
 //   target: 9                  7..10
 //   swaps: none                none (no swaps at all), any (no limit) or 1..100
 //   goal: chain 2              clear | chain N | panels N | score N
@@ -61,6 +68,8 @@ struct Problem {
     int number = 0;        // 1..100; stored at index number - 1
     int sourceLine = 0;    // line of "problem N" in the text, for messages
     std::string idea;
+    std::string screenIdea;  // "idea-ja:", empty when not given
+    std::string lessonHint;  // "hint:", empty for a problem that is no lesson
     int8_t board[puzzleCells];  // the game's layout: cell (r, c) at 7r + c; rows 0 and 1 empty
     int target = 7;
     int swapLimit = -1;    // -2 none, -1 any, 1..100
@@ -85,6 +94,10 @@ bool ReadBook(const std::string& path, std::vector<Problem>& problems, std::stri
 // The problems as the game's tables: every problem of the book at its index,
 // the rest absent (the defaults of an empty file).
 PuzzleFile BookTables(const std::vector<Problem>& problems);
+
+// The text of "Text\Ideas.txt" (src/puzzle/puzzle_ideas.h): a line per
+// problem 1..100, its screen idea and its hint parted by a tab.
+std::string IdeasText(const std::vector<Problem>& problems);
 
 // "c4" for row 5, column 2; and back (false when the name is not a cell).
 std::string CellName(Cell cell);

@@ -66,6 +66,8 @@ std::string FormatSolution(const std::vector<Move>& moves) {
 std::string FormatProblem(const Problem& problem) {
     std::string text = "problem " + std::to_string(problem.number) + "\n";
     text += "idea: " + problem.idea + "\n";
+    if (!problem.screenIdea.empty()) text += "idea-ja: " + problem.screenIdea + "\n";
+    if (!problem.lessonHint.empty()) text += "hint: " + problem.lessonHint + "\n";
     text += "target: " + std::to_string(problem.target) + "\n";
     text += "swaps: " + SwapsText(problem.swapLimit) + "\n";
     text += "goal: " + GoalText(problem.goalType, problem.goalValue) + "\n";
@@ -87,6 +89,21 @@ std::string FormatProblem(const Problem& problem) {
         text += "\n";
     }
     text += "solution: " + FormatSolution(problem.solution) + "\n";
+    return text;
+}
+
+std::string IdeasText(const std::vector<Problem>& problems) {
+    std::string lines[puzzleCount];
+    // A tab would part the line: the reader's one separator.
+    const auto clean = [](std::string text) {
+        std::replace(text.begin(), text.end(), '\t', ' ');
+        return text;
+    };
+    for (const Problem& p : problems)
+        if (p.number >= 1 && p.number <= puzzleCount)
+            lines[p.number - 1] = clean(p.screenIdea) + (p.lessonHint.empty() ? "" : "\t" + clean(p.lessonHint));
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
     return text;
 }
 

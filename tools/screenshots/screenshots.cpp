@@ -3,19 +3,22 @@
 // puzzle editor with the problem it saved as the puzzle mode shows it, the
 // ranking viewer, and the versus setup.
 //
-//   sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|all]
+//   sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|puzzle|gallery|all]
 //
 // The folder defaults to /tmp; the set to all.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "editor/editor_scene.h"
 #include "editor/editor_state.h"
+#include "gallery/gallery_scene.h"
 #include "frontend/frontend_steps.h"
 #include "match/match_scene.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "puzzle/puzzle_test_util.h"
 #include "ranking/ranking_test_util.h"
 #include "ranking/ranking_viewer.h"
 #include "setup/confirm_scene.h"
@@ -139,6 +142,11 @@ bool Editor() {
     // A frame from the half second the hints show.
     harness::RunUntil([] { return editorStepMark - editorHintMark > 100 && editorStepMark - editorHintMark < 400; });
     Save("editor_goal.png");
+    EditorKey(vkEscape);
+    harness::RunFrames(12);
+    Save("editor_escape_question.png");
+    EditorKey(vkRight);
+    EditorKey('X');
     EditorKey('C');
     harness::RunFrames(12);
     Save("editor_question.png");
@@ -242,6 +250,60 @@ bool Setup() {
     return true;
 }
 
+// The puzzle mode with the shipped problems: the picker on a lesson and on a
+// later problem, each with its idea, and the lesson in play with its hint;
+// then the gallery with a held and a locked item.
+bool Puzzle() {
+    if (!BootToMenu()) return false;
+    std::filesystem::copy_file(SUMLINE_CONTENT_DIR "/defaults/PZL.dat", harness::WorkDir() + "/Data/PZL.dat",
+                               std::filesystem::copy_options::overwrite_existing);
+    gameMode = puzzleMode;
+    harness::Tap('X');
+    if (!harness::RunUntil([] { return At(MatchSetupScene); }, 2000000)) return false;
+    // The picker runs inside the set-up: its frames are taken as they come.
+    static int shot = 0;
+    shot = 0;
+    virtualBackend::state.afterPresent = [] {
+        if (shot == 0 && puzzleIndex == 5 && wipeState == 0) {
+            Save("puzzle_picker_lesson.png");
+            shot = 1;
+        } else if (shot == 1 && puzzleIndex == 51 && wipeState == 0) {
+            Save("puzzle_picker_idea.png");
+            shot = 2;
+        }
+    };
+    puzzleTest::KeyPlan plan;
+    for (int i = 0; i < 5; ++i) plan.Press(60 + 4 * static_cast<uint32_t>(i), vkRight, 2);
+    for (int i = 0; i < 46; ++i) plan.Press(100 + 4 * static_cast<uint32_t>(i), vkRight, 2);
+    for (int i = 0; i < 46; ++i) plan.Press(300 + 4 * static_cast<uint32_t>(i), vkLeft, 2);
+    plan.Press(520, 'X');
+    plan.Schedule();
+    harness::Pass();
+    virtualBackend::state.afterPresent = nullptr;
+    if (!harness::RunUntil([] { return At(MatchScene); }, 2000000)) return false;
+    harness::RunMs(1000);
+    Save("puzzle_lesson_hint.png");
+    return true;
+}
+
+bool Gallery() {
+    if (!BootToMenu()) return false;
+    {
+        std::ofstream file(harness::WorkDir() + "/Data/ITEM.dat", std::ios::binary);
+        for (int i = 0; i < 50; ++i) file.put(i < 12 ? 1 : 0);
+    }
+    gameMode = galleryMode;
+    harness::Tap('X');
+    if (!harness::RunUntil([] { return At(GalleryScene) && wipeState == 0; }, 2000000)) return false;
+    galleryCursor = 10;
+    harness::RunFrames(14);
+    Save("gallery_held.png");
+    galleryCursor = 25;
+    harness::RunFrames(2);
+    Save("gallery_locked.png");
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -252,7 +314,8 @@ int main(int argc, char** argv) {
         bool (*take)();
     };
     const Shots shots[] = {{"frontend", FrontEnd}, {"match", EndlessMatch}, {"practice", Practice},
-                           {"editor", Editor},     {"ranking", Ranking},   {"setup", Setup}};
+                           {"editor", Editor},     {"ranking", Ranking},   {"setup", Setup},
+                           {"puzzle", Puzzle},     {"gallery", Gallery}};
     bool known = false;
     bool ok = true;
     for (const Shots& s : shots) {
@@ -264,7 +327,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!known) {
-        std::fprintf(stderr, "usage: sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|all]\n");
+        std::fprintf(stderr, "usage: sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|puzzle|gallery|all]\n");
         return 2;
     }
     return ok && saved > 0 ? 0 : 1;
