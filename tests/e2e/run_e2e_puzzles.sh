@@ -143,11 +143,12 @@ left_arrow_shown() { yellow_in "$1" 206 5 230 30; }
 right_arrow_shown() { yellow_in "$1" 398 5 422 30; }
 
 # The picker is up once the opening wipe is over: none of its black stripes
-# left in the sky right of the board.
+# left in the sky between the board and the puzzle box (the box above it may
+# hold the problem's idea).
 picker_ready() {
   shot picker_open
   local lowest
-  lowest=$(convert "$E2E_SHOTS/picker_open.png" -crop "$(crop_of 240 205 400 235)" +repage -colorspace Gray \
+  lowest=$(convert "$E2E_SHOTS/picker_open.png" -crop "$(crop_of 238 280 266 440)" +repage -colorspace Gray \
     -format '%[fx:minima]' info:)
   awk -v m="$lowest" 'BEGIN { exit !(m > 0.3) }'
 }
