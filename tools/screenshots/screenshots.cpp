@@ -14,10 +14,12 @@
 #include "editor/editor_scene.h"
 #include "editor/editor_state.h"
 #include "gallery/gallery_scene.h"
+#include "gallery/item_notice.h"
 #include "frontend/frontend_steps.h"
 #include "match/match_scene.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_run.h"
 #include "puzzle/puzzle_test_util.h"
 #include "ranking/ranking_test_util.h"
 #include "ranking/ranking_viewer.h"
@@ -301,6 +303,17 @@ bool Gallery() {
     galleryCursor = 25;
     harness::RunFrames(2);
     Save("gallery_locked.png");
+    // A practice session of 12 lines and a chain of 3 wins two items, told
+    // by name on the way back to the menu.
+    harness::Tap(vkEscape);
+    if (!harness::RunUntil([] { return At(MainMenuScene) && wipeState == 0; }, 2000000)) return false;
+    if (!matchRun::MenuToMatch(practiceMode)) return false;
+    players[0].linesCleared = 9;
+    players[0].chain = 3;
+    harness::Tap(vkEscape);
+    if (!harness::RunUntil([] { return ItemNoticeShown(); }, 100000)) return false;
+    harness::RunFrames(2);
+    Save("item_notice.png");
     return true;
 }
 
