@@ -4,7 +4,8 @@
 // those files are seeds as they are, together with small pieces of them
 // recast in the other layouts the readers accept (top-down and RLE8 rows, 8-,
 // 24- and 32-bit, float and extensible formats, other rates, extra chunks).
-// The data files are written by the game's own writers.
+// The data files are written by the game's own writers; the puzzle words
+// are the content's own (Text/Ideas.txt).
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -493,6 +494,14 @@ int main(int argc, char** argv) {
     seedRoot = resolved;
     BitmapSeeds(content);
     SoundSeeds(content);
+    // The puzzle words as the build wrote them, and their first lines.
+    Bytes ideas;
+    if (!ReadFile(content + "/Text/Ideas.txt", ideas)) {
+        std::fprintf(stderr, "make_seeds: no Text/Ideas.txt in %s\n", content.c_str());
+        return 1;
+    }
+    WriteSeed("ideas", "shipped", ideas);
+    WriteSeed("ideas", "lessons", Bytes(ideas.begin(), ideas.begin() + static_cast<long>(std::min<size_t>(ideas.size(), 1200))));
     ReplaySeeds();
 
     // The writers take game paths relative to the working folder.
