@@ -101,6 +101,24 @@ bool IdeaBoxAbsent() {
 
 // Boots to the menu (where the test may change the game's folders, through
 // `prepare`), stores the problems and chooses PUZZLE.
+// Every shipped problem has its idea, the first ten (and only they) are
+// lessons with a hint, and all of it fits the box whole: three lines at most,
+// nothing cut off.
+TEST(PuzzleIdeasOnScreen, EveryShippedIdeaAndHintFitsTheBoxWhole) {
+    harness::Boot();
+    ASSERT_EQ(Book().size(), static_cast<size_t>(puzzleCount));
+    for (const puzzleBook::Problem& p : Book()) {
+        SCOPED_TRACE(p.number);
+        EXPECT_FALSE(p.screenIdea.empty());
+        EXPECT_EQ(!p.lessonHint.empty(), p.number <= 10);
+        for (const std::string& words : {p.screenIdea, p.lessonHint}) {
+            std::string lines = Broken(words, textWidth);
+            std::erase(lines, '\n');
+            EXPECT_EQ(lines, words);
+        }
+    }
+}
+
 void ChoosePuzzle(const PuzzleFile& problems, void (*prepare)() = nullptr) {
     ASSERT_TRUE(frontendSteps::BootToMenu());
     if (prepare != nullptr) prepare();
