@@ -13,6 +13,7 @@
 #include "platform/backend.h"
 #include "platform/game_folders.h"
 #include "replay/replay_folder.h"
+#include "shell/first_run_guides.h"
 #include "shell/game_loop.h"
 
 #ifndef SUMLINE_INSTALLED_CONTENT
@@ -55,6 +56,8 @@ int RunSumLine(int argc, const char* const* argv) {
     }
     SetGameFolders(content, player.folder);
     SetReplayFolder(ReplayFolderOf(player));
+    // Which modes have shown their keys already, from an earlier run.
+    ReadSeenGuides();
 
     const char* failure = nullptr;
     if (!backend::Start(failure, line.screen == CommandLine::Screen::fullScreen)) {

@@ -63,9 +63,9 @@ void SetQuestion(EditorDialog next) {
 // C opens the save question; C or X, the game's decide key, answers the
 // open one. True when it answered (the rest of the step is left out).
 bool ConfirmKey() {
-    const bool c = KeyHeld('C');
+    const bool c = KeyHeld(editorKeys.confirm);
     if (!c) editorConfirmLatch = 0;
-    const bool x = editorDialog != noDialog && KeyHeld('X') && editorKeyLatch == 0;
+    const bool x = editorDialog != noDialog && KeyHeld(menuKeys.decide) && editorKeyLatch == 0;
     if (wipeState != 0 || !(x || (c && editorConfirmLatch == 0))) return false;
     ChoiceSound();
     if (c) editorConfirmLatch = 1;
@@ -169,7 +169,8 @@ void SelectField(int delta) {
 // X and Z change the cell under the cursor, A and S select the field;
 // one action per press.
 void EditKeys() {
-    const bool x = KeyHeld('X'), z = KeyHeld('Z'), a = KeyHeld('A'), s = KeyHeld('S');
+    const bool x = KeyHeld(editorKeys.raise), z = KeyHeld(editorKeys.lower);
+    const bool a = KeyHeld(editorKeys.previousField), s = KeyHeld(editorKeys.nextField);
     if (!x && !z && !a && !s) {
         editorKeyLatch = 0;
         return;

@@ -2,6 +2,7 @@
 
 #include "content/game_sheet.h"
 #include "editor/editor_drawing.h"
+#include "editor/editor_guide.h"
 #include "editor/editor_input.h"
 #include "editor/editor_state.h"
 #include "match/match_setup.h"
@@ -13,6 +14,8 @@
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "puzzle/puzzle_file.h"
+#include "shell/first_run_guides.h"
+#include "shell/key_guide.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/save_notice.h"
@@ -44,9 +47,12 @@ void EditorEnterScene() {
     editorStepMark = TimeGetTime();
     editorHintMark = editorStepMark;
     currentScene = EditorScene;
+    // The first visit shows the editor's keys once its screen is open.
+    OpenFirstRunGuide(editorMode, &editorGuide);
 }
 
 void EditorScene() {
+    SetKeyGuidePage(&editorGuide);
     const uint32_t now = TimeGetTime();
     if (now - editorStepMark < stepMs) return;
     editorStepMark = now;

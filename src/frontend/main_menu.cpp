@@ -3,6 +3,7 @@
 #include "content/logo_sheet.h"
 #include "content/title_sheet.h"
 #include "editor/editor_scene.h"
+#include "frontend/front_end_guides.h"
 #include "frontend/title_scene.h"
 #include "gallery/gallery_scene.h"
 #include "match/match_setup.h"
@@ -22,6 +23,7 @@
 #include "ranking/ranking_viewer.h"
 #include "setup/player_params.h"
 #include "setup/setup_scene.h"
+#include "shell/key_guide.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/scene_links.h"
@@ -123,6 +125,8 @@ void DrawDescriptionPanel() {
         DrawTextInRect(menuDescription[index], textLeft, 30, 415, 610, 465);
     }
     EndText();
+    // The panel's bottom line, right: how to read the keys of any screen.
+    if (g >= 10) DrawKeyGuideHint(610, 443);
 }
 
 void DrawTiles() {
@@ -192,6 +196,7 @@ bool Dispatch() {
 }  // namespace
 
 void MainMenuScene() {
+    SetKeyGuidePage(&mainMenuGuide);
     ScrollTiledBackground();
     const SheetRect& logo = titleSheetLayout::titleLogo;
     BlitClipped(&backBuffer, 128, 30, mainSheet, keyedCopy, logo.left, logo.top, logo.right, logo.bottom);

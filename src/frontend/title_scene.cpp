@@ -2,6 +2,7 @@
 
 #include "content/logo_sheet.h"
 #include "content/title_sheet.h"
+#include "frontend/front_end_guides.h"
 #include "frontend/logo_scene.h"
 #include "frontend/main_menu.h"
 #include "options/options_file.h"
@@ -14,6 +15,7 @@
 #include "platform/text.h"
 #include "platform/wipe.h"
 #include "shell/farewell.h"
+#include "shell/key_guide.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
 
@@ -41,7 +43,11 @@ void DrawPlates() {
     if (showChosen || s.titleSelection != 1) DrawPlate(logoSheetLayout::endPlate, 380);
 }
 
-bool DecideHeld() { return KeyHeld('C') || KeyHeld('X') || KeyHeld(vkReturn) || KeyHeld('L'); }
+bool DecideHeld() {
+    for (const int key : titleDecideKeys)
+        if (KeyHeld(key)) return true;
+    return false;
+}
 
 void ReadKeys() {
     TitleState& s = titleState;
@@ -100,8 +106,14 @@ void CloseInto() {
 
 }  // namespace
 
+void RestartTitleIdleTime() {
+    sceneClock.now = TimeGetTime();
+    sceneClock.mark = sceneClock.now;
+}
+
 void TitleScene() {
     TitleState& s = titleState;
+    SetKeyGuidePage(&titleGuide);
     BlitClipped(&backBuffer, 0, 0, tileSurface, keyedCopy, 0, 0, screenWidth, screenHeight);
     const SheetRect& logo = titleSheetLayout::titleLogo;
     BlitClipped(&backBuffer, 128, 80, mainSheet, keyedCopy, logo.left, logo.top, logo.right, logo.bottom);
@@ -133,8 +145,7 @@ void TitleScene() {
     if (wipeState == 2) {
         StripeWipe(1);
         // The idle time-out counts from the moment the screen is open.
-        sceneClock.now = TimeGetTime();
-        sceneClock.mark = sceneClock.now;
+        RestartTitleIdleTime();
     } else if (wipeState == 1) {
         if (StripeWipe(0)) CloseInto();
     }

@@ -13,6 +13,12 @@ extern TitleState titleState;
 
 constexpr uint32_t attractTimeoutMs = 15000;
 
+// Any of these keys decides on the title.
+inline constexpr int titleDecideKeys[4] = {'X', 'C', vkReturn, 'L'};
+
+// The idle time toward the logo counts from now.
+void RestartTitleIdleTime();
+
 // Title, start and end plates, credit line; start leads to the main menu,
 // end to the farewell, 15 idle seconds back to the logo.
 void TitleScene();

@@ -2,6 +2,7 @@
 
 #include "content/item_sheet.h"
 #include "gallery/gallery_drawing.h"
+#include "gallery/gallery_guide.h"
 #include "gallery/item_file.h"
 #include "gallery/item_notice.h"
 #include "platform/bitmap_loader.h"
@@ -12,6 +13,7 @@
 #include "platform/surface.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
+#include "shell/key_guide.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
 #include "shell/scene_links.h"
@@ -73,6 +75,7 @@ void GalleryEnterScene() {
 }
 
 void GalleryScene() {
+    SetKeyGuidePage(&galleryGuide);
     ScrollTiledBackground();
     if (wipeState == 0) Keys();
     // The decide key of the menu that led here is still held: it must be let

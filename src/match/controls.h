@@ -8,7 +8,7 @@ struct PlayerKeys {
     int swap, select, drop, exDelete, exMaxdelete, cancel, pause;
 };
 
-constexpr PlayerKeys playerKeys[2] = {
+inline constexpr PlayerKeys playerKeys[2] = {
     {'Y', 'H', 'B', 'G', 'X', 'S', 'A', 'Q', 'W', 'Z', 'C'},
     {vkUp, vkRight, vkDown, vkLeft, 'L', 'O', 'I', vkDigit8, vkDigit9, 'K', vkReturn},
 };

@@ -3,6 +3,7 @@
 #include "match/board_pass.h"
 #include "match/gravity_rise.h"
 #include "match/hud.h"
+#include "match/match_guides.h"
 #include "match/match_state.h"
 #include "match/pause.h"
 #include "match/player_update.h"
@@ -14,6 +15,7 @@
 #include "platform/present.h"
 #include "platform/surface.h"
 #include "shell/game_mode.h"
+#include "shell/key_guide.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ bool HudShown() { return !(matchState == 2 && (gameMode == endlessMode || gameMo
 }  // namespace
 
 void MatchScene() {
+    SetKeyGuidePage(MatchGuidePage());
     frameClock.now = TimeGetTime();
     if (frameClock.now - frameClock.lastStep < stepMs) return;
     frameClock.lastStep = frameClock.now;

@@ -4,6 +4,7 @@
 #include "content/item_sheet.h"
 #include "match/game_random.h"
 #include "match/hud.h"
+#include "match/match_guides.h"
 #include "match/match_scene.h"
 #include "match/match_state.h"
 #include "match/puzzle_picker.h"
@@ -23,6 +24,7 @@
 #include "puzzle/puzzle_file.h"
 #include "ranking/ranking_file.h"
 #include "setup/player_params.h"
+#include "shell/first_run_guides.h"
 #include "shell/game_mode.h"
 #include "shell/menu_assets.h"
 #include "shell/scene.h"
@@ -152,4 +154,6 @@ void MatchSetupScene() {
     // The attack meter counts from the start of play too.
     attackMark = clockMark;
     currentScene = MatchScene;
+    // A mode played for the first time shows its keys before play begins.
+    OpenFirstRunGuide(static_cast<GameMode>(gameMode), MatchGuidePage());
 }

@@ -5,6 +5,7 @@
 #include "match/match_state.h"
 #include "match/match_unlocks.h"
 #include "platform/blit.h"
+#include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
@@ -132,6 +133,18 @@ void PauseMenuKeys(int p) {
 void HoldPausedClocks() {
     clockMark = frameClock.now - pausedClockElapsed;
     attackMark = frameClock.now - pausedAttackElapsed;
+}
+
+void CoverMatchClocks(bool open) {
+    // A pause holds them already, from when it began.
+    if (AnyPaused()) return;
+    frameClock.now = TimeGetTime();
+    if (open) {
+        pausedClockElapsed = frameClock.now - clockMark;
+        pausedAttackElapsed = frameClock.now - attackMark;
+    } else {
+        HoldPausedClocks();
+    }
 }
 
 void DrawPause() {

@@ -4,6 +4,7 @@
 #include "match/board_pass.h"
 #include "match/hud.h"
 #include "match/hud_parts.h"
+#include "match/match_guides.h"
 #include "match/match_state.h"
 #include "match/puzzle_rules.h"
 #include "match/puzzle_words.h"
@@ -18,6 +19,7 @@
 #include "puzzle/progress_file.h"
 #include "puzzle/puzzle_file.h"
 #include "shell/game_loop.h"
+#include "shell/key_guide.h"
 #include "shell/menu_input.h"
 #include "shell/scene_links.h"
 
@@ -25,7 +27,7 @@ namespace {
 
 using namespace gameSheetLayout;
 
-bool StartHeld() { return KeyHeld('X') || KeyHeld('C'); }
+bool StartHeld() { return KeyHeld(puzzleStartKeys[0]) || KeyHeld(puzzleStartKeys[1]); }
 
 void DrawHeading() {
     DrawSheetPicture(problemLabel, 240, 5);
@@ -46,6 +48,7 @@ void Browse(int delta) {
 }  // namespace
 
 bool PuzzlePicker() {
+    SetKeyGuidePage(&puzzlePickerGuide);
     ShowPuzzle(puzzleIndex);
     int8_t holdCounter = 0;
     // A start key still held from the menu's decision does not start a

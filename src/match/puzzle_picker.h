@@ -5,3 +5,6 @@
 // been chosen (skipPicker then 1); false when the player has left (a wipe is
 // then running) or closed the window (the farewell is then the scene).
 bool PuzzlePicker();
+
+// Either key starts the problem shown.
+inline constexpr int puzzleStartKeys[2] = {'X', 'C'};

@@ -2,6 +2,7 @@
 
 #include "content/option_sheet.h"
 #include "options/options_file.h"
+#include "options/options_guide.h"
 #include "options/options_input.h"
 #include "options/options_overlay.h"
 #include "options/options_panel.h"
@@ -13,6 +14,7 @@
 #include "platform/surface.h"
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
+#include "shell/key_guide.h"
 #include "shell/save_notice.h"
 #include "shell/scene_links.h"
 
@@ -42,6 +44,7 @@ void ToMainMenu() {
 }  // namespace
 
 void OptionsScene() {
+    SetKeyGuidePage(optionsState.closed == 1 ? nullptr : &optionsGuide);
     // Closed with a failed save's notice up: the screen stays black under
     // it until its time is over.
     if (optionsState.closed == 1) {

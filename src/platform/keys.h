@@ -10,10 +10,19 @@ constexpr int vkRight = 0x27;
 constexpr int vkDown = 0x28;
 constexpr int vkDigit8 = 0x38;
 constexpr int vkDigit9 = 0x39;
+constexpr int vkF1 = 0x70;
 // Letters use their upper-case ASCII code: 'X' is 0x58.
 
-// True while the key is down, as the backend last saw it.
+// True while the key is down, as the backend last saw it, unless it is held
+// back (below).
 bool KeyHeld(int vk);
+
+// Holds back every key that is down now: KeyHeld says it is up until it has
+// been let go, so a key pressed while the key guide covered the screen acts
+// only when pressed anew.
+void HoldBackHeldKeys();
+// Nothing held back (start-up).
+void ForgetHeldBackKeys();
 
 // Written by the backends only: a key is down while the keyboard or a pad
 // (platform/pad_input.h) holds it.

@@ -7,9 +7,9 @@ namespace {
 // In PadButton's order. Player 1's are the left hand's letters, which the
 // menus read too; player 2's the right hand's keys of a versus match.
 constexpr int16_t keysOf[padPlayerCount][padButtonCount] = {
-    {'Y', 'B', 'G', 'H', 'Y', 'B', 'G', 'H', 'X', 'Z', 'S', 'A', 'Q', 'W', 'C', vkEscape},
+    {'Y', 'B', 'G', 'H', 'Y', 'B', 'G', 'H', 'X', 'Z', 'S', 'A', 'Q', 'W', 'C', vkEscape, vkF1},
     {vkUp, vkDown, vkLeft, vkRight, vkUp, vkDown, vkLeft, vkRight, 'L', 'K', 'O', 'I', vkDigit8, vkDigit9, vkReturn,
-     vkEscape},
+     vkEscape, vkF1},
 };
 
 }  // namespace

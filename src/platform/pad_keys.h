@@ -10,15 +10,17 @@ enum class PadButton : uint8_t {
     a, b, x, y,
     leftShoulder, rightShoulder,
     start, back,
+    guide,  // the middle button: the key guide
 };
-constexpr int padButtonCount = 16;
+constexpr int padButtonCount = 17;
 
 // Player 1 (the left board) and player 2.
 constexpr int padPlayerCount = 2;
 
 // The key a button stands for when its pad plays the player (0 or 1): the
 // directions, A swap and decide, B cancel and back, X the line, Y a new row,
-// the shoulders the two EX attacks, Start pause and Back Escape.
+// the shoulders the two EX attacks, Start pause, Back Escape and the
+// middle (guide) button F1, the key guide.
 int PadKey(int player, PadButton button);
 
 // The arrow key a direction also holds while one player plays, or -1: the

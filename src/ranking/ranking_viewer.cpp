@@ -10,8 +10,10 @@
 #include "ranking/ranking_file.h"
 #include "ranking/ranking_order.h"
 #include "ranking/ranking_viewer_drawing.h"
+#include "ranking/ranking_viewer_guide.h"
 #include "ranking/ranking_viewer_input.h"
 #include "ranking/ranking_viewer_state.h"
+#include "shell/key_guide.h"
 #include "shell/scene.h"
 #include "shell/scene_links.h"
 
@@ -41,6 +43,7 @@ void RankingViewerEnter() {
 }
 
 void RankingViewerScene() {
+    SetKeyGuidePage(&rankingViewerGuide);
     ScrollTiledBackground();
     RankingViewerKeys();
     SlideRankingHeadings();

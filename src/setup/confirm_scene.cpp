@@ -7,9 +7,11 @@
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
 #include "setup/confirm_drawing.h"
+#include "setup/setup_guides.h"
 #include "setup/setup_keys.h"
 #include "setup/setup_scene.h"
 #include "setup/setup_state.h"
+#include "shell/key_guide.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
@@ -96,6 +98,7 @@ void Leave() {
 }  // namespace
 
 void SetupConfirmScene() {
+    SetKeyGuidePage(&confirmGuide);
     ScrollTiledBackground();
     if (Keys()) return;
     DrawConfirmScreen();

@@ -12,7 +12,7 @@ struct SetupKeys {
     int unlock;                   // hidden: lifts the level cap
 };
 
-constexpr SetupKeys setupKeys[2] = {
+inline constexpr SetupKeys setupKeys[2] = {
     {'X', 'Z', 'G', 'H', 'V'},
     {'L', 'K', vkLeft, vkRight, 'P'},
 };

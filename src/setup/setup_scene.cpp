@@ -14,8 +14,10 @@
 #include "setup/param_page_input.h"
 #include "setup/radar_chart.h"
 #include "setup/setup_drawing.h"
+#include "setup/setup_guides.h"
 #include "setup/setup_keys.h"
 #include "setup/setup_state.h"
+#include "shell/key_guide.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
 #include "shell/scene_links.h"
@@ -138,6 +140,7 @@ void SetupEnterScene() {
 }
 
 void SetupScene() {
+    SetKeyGuidePage(OnItemPage() ? &itemPageGuide : &paramPageGuide);
     ScrollTiledBackground();
     if (Keys()) return;
     Draw();

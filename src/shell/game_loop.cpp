@@ -12,6 +12,7 @@
 #include "platform/text.h"
 #include "shell/data_files.h"
 #include "shell/farewell.h"
+#include "shell/key_guide.h"
 #include "shell/scene.h"
 
 void StartGame(Scene first) {
@@ -29,6 +30,7 @@ void StartGame(Scene first) {
     RemoveDataLeftovers();
     InitSound();
     CreateSharedTextObjects();
+    PrepareKeyGuide();
     currentScene = first;
 }
 
@@ -44,11 +46,18 @@ bool RunLoopPass() {
     // frames (a versus match): a new scene starts with them as one.
     if (currentScene != lastScene) {
         SetPadPlayers(1);
+        // The new screen names its own guide page, if it has one.
+        SetKeyGuidePage(nullptr);
         lastScene = currentScene;
     }
-    if (backend::PumpEvents()) WindowClosed();
     const uint32_t before = presentCount;
-    currentScene();
+    const bool closed = backend::PumpEvents();
+    if (closed) {
+        // Closing the window ends the game from under the key guide too.
+        CloseKeyGuide();
+        WindowClosed();
+    }
+    if (closed || !KeyGuidePass()) currentScene();
     // A pass that showed nothing (a paced scene waiting for its next step)
     // hands the processor back instead of spinning.
     if (presentCount == before && !quitPosted) backend::IdlePass();
@@ -56,9 +65,15 @@ bool RunLoopPass() {
 }
 
 bool ModalLoopPass() {
-    if (!backend::PumpEvents()) return true;
-    WindowClosed();
-    return false;
+    // The key guide stops the modal loop too, for as long as it is open.
+    do {
+        if (backend::PumpEvents()) {
+            CloseKeyGuide();
+            WindowClosed();
+            return false;
+        }
+    } while (KeyGuidePass());
+    return true;
 }
 
 int RunGame(Scene first) {

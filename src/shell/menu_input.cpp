@@ -12,10 +12,10 @@ int8_t cancelHeld = 0;
 int8_t escapeHeld = 0;
 int8_t boxGrowth = 0;
 
-bool UpHeld() { return KeyHeld(vkUp) || KeyHeld('Y'); }
-bool DownHeld() { return KeyHeld(vkDown) || KeyHeld('B'); }
-bool LeftHeld() { return KeyHeld(vkLeft) || KeyHeld('G'); }
-bool RightHeld() { return KeyHeld(vkRight) || KeyHeld('H'); }
+bool UpHeld() { return KeyHeld(menuKeys.up) || KeyHeld(menuKeys.upLetter); }
+bool DownHeld() { return KeyHeld(menuKeys.down) || KeyHeld(menuKeys.downLetter); }
+bool LeftHeld() { return KeyHeld(menuKeys.left) || KeyHeld(menuKeys.leftLetter); }
+bool RightHeld() { return KeyHeld(menuKeys.right) || KeyHeld(menuKeys.rightLetter); }
 
 bool RepeatStep(int8_t& counter) {
     const bool move = counter == 0 || (counter >= 30 && counter % 10 == 0);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/keys.h"
 #include "platform/text.h"
 
 // Latches and counters the menu screens share.
@@ -8,6 +9,16 @@ extern int8_t confirmHeld;  // decide key
 extern int8_t cancelHeld;   // cancel key
 extern int8_t escapeHeld;   // Escape
 extern int8_t boxGrowth;    // 0..10, opening step of the rounded text panels
+
+// The menus' keys: the arrows and player 1's letters steer, X decides, Z
+// goes back (Escape too), F1 opens the key guide over any screen.
+struct MenuKeys {
+    int up, down, left, right;                          // the arrows
+    int upLetter, downLetter, leftLetter, rightLetter;  // Y B G H
+    int decide, back, escape;
+    int guide;
+};
+inline constexpr MenuKeys menuKeys = {vkUp, vkDown, vkLeft, vkRight, 'Y', 'B', 'G', 'H', 'X', 'Z', vkEscape, vkF1};
 
 // The menu key roles: either player's keys work.
 bool UpHeld();     // cursor up or Y

@@ -1,7 +1,9 @@
 #include "shell/shell_reset.h"
 
 #include "shell/farewell.h"
+#include "shell/first_run_guides.h"
 #include "shell/game_mode.h"
+#include "shell/key_guide.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/save_notice.h"
@@ -18,4 +20,6 @@ void ResetShellRecords() {
     tileToggle = 0;
     saveNoticeOn = 0;
     saveNoticeMark = 0;
+    ResetKeyGuide();
+    ForgetSeenGuides();
 }

@@ -12,6 +12,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/process_wait.sh"
 # its content beside the executable.
 # Waits for its window. Sets E2E_WINDOW, E2E_SHOTS, E2E_RUN, E2E_CONTENT (the
 # game's content folder) and game_pid.
+# Data/Guides.dat notes every first-run key guide as shown (E2E_FIRST_RUN_GUIDES
+# set: none).
 # Optional third argument: bytes for Data/OD.dat (hex); any further arguments
 # are files copied into the run's Data/ before the game starts (the game
 # reads its data files once, when a mode opens them). E2E_GAME_INPUT, when
@@ -22,6 +24,9 @@ start_game() {
   rm -rf "$work"
   mkdir -p "$work/run/Data" "$work/shots"
   [ -n "$options" ] && printf "$options" >"$work/run/Data/OD.dat"
+  # A player who has read every mode's key guide, unless the run is about
+  # the guides that open by themselves the first time.
+  [ -n "${E2E_FIRST_RUN_GUIDES:-}" ] || printf '\001\001\001\001\001' >"$work/run/Data/Guides.dat"
   for data_file in "${@:4}"; do
     cp "$data_file" "$work/run/Data/" || fail "could not copy $data_file into the run's Data/"
   done
@@ -220,6 +225,10 @@ is_blue() {  # shot l t r b
   read -r r g b < <(rgb "$@")
   awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit !(r < 0.1 && g < 0.1 && b > 0.9) }'
 }
+
+# The key guide: its panel's left margin, pure blue, in the middle of the
+# screen's left edge, where no screen of the game has blue of its own.
+key_guide_shown() { shot probe; is_blue probe 40 225 56 255; }
 
 # Name entry: the upper blue panel (49,20)-(589,80) and the middle one.
 name_entry_shown() { shot probe; is_blue probe 55 25 70 40 && is_blue probe 145 195 160 205; }

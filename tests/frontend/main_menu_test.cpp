@@ -124,7 +124,8 @@ TEST_F(MainMenu, DescriptionFollowsTheCursor) {
     const int versusText = harness::CountIndex(paletteLayout::white, 30, 415, 610, 465);
     // The versus text is one short line; endless has two.
     EXPECT_LT(versusText, endlessText);
-    EXPECT_EQ(harness::CountIndex(paletteLayout::white, 30, 440, 610, 465), 0);
+    // Its second line is empty up to the key guide's hint at the right.
+    EXPECT_EQ(harness::CountIndex(paletteLayout::white, 30, 440, 490, 465), 0);
 }
 
 // True when every opaque pixel of mode tile k shows at its menu place.

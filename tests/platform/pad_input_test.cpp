@@ -36,6 +36,7 @@ TEST_F(PadInputTest, EachButtonHoldsItsKeyForEachPlayer) {
         {PadButton::x, 'S', 'O'},            {PadButton::y, 'A', 'I'},
         {PadButton::leftShoulder, 'Q', vkDigit8}, {PadButton::rightShoulder, 'W', vkDigit9},
         {PadButton::start, 'C', vkReturn},   {PadButton::back, vkEscape, vkEscape},
+        {PadButton::guide, vkF1, vkF1},
     };
     ASSERT_EQ(std::size(cases), static_cast<size_t>(padButtonCount));
     for (const Case& c : cases) {

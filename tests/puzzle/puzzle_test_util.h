@@ -90,4 +90,12 @@ private:
     std::vector<virtualBackend::KeyChange> changes_;
 };
 
+// One problem that can be played for a minute: a lone 1 on its board.
+inline PuzzleFile OneProblemToPlay() {
+    PuzzleFile t = NoProblems();
+    Present(t, 0, 1, 0);
+    BoardCell(t, 0, 2, 0) = 1;
+    return t;
+}
+
 }  // namespace puzzleTest

@@ -31,6 +31,7 @@ int VirtualKey(const SDL_Keysym& key) {
         case SDLK_UP: return vkUp;
         case SDLK_RIGHT: return vkRight;
         case SDLK_DOWN: return vkDown;
+        case SDLK_F1: return vkF1;
         default: break;
     }
     if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + (sym - SDLK_a);

@@ -56,6 +56,7 @@ bool ButtonOf(Uint8 sdlButton, PadButton& button) {
         case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: button = PadButton::rightShoulder; return true;
         case SDL_CONTROLLER_BUTTON_START: button = PadButton::start; return true;
         case SDL_CONTROLLER_BUTTON_BACK: button = PadButton::back; return true;
+        case SDL_CONTROLLER_BUTTON_GUIDE: button = PadButton::guide; return true;
         default: return false;
     }
 }

@@ -16,6 +16,7 @@ void Reset() {
     std::memset(keyDown, 0, sizeof keyDown);
     std::memset(keyboardDown, 0, sizeof keyboardDown);
     std::memset(padHolds, 0, sizeof padHolds);
+    ForgetHeldBackKeys();
 }
 
 void ApplyKeyScript() {

@@ -1,0 +1,49 @@
+#include "setup/setup_guides.h"
+
+#include <iterator>
+
+#include "setup/setup_keys.h"
+#include "shell/menu_input.h"
+
+namespace {
+
+constexpr const MenuKeys& m = menuKeys;
+constexpr const SetupKeys& s1 = setupKeys[0];
+constexpr const SetupKeys& s2 = setupKeys[1];
+
+constexpr KeyGuideLine toMenu = {"メニューにもどる", {{&m.escape}, {&m.escape}}};
+
+// Player 1 steers with his letters (the arrows work for him too, but they
+// are player 2's), player 2 with the arrows.
+constexpr KeyGuideLine paramLines[] = {
+    {"えらぶ・レベルを変える",
+     {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}, {&m.up, &m.down, &m.left, &m.right}}},
+    {"決定・レベルを上げる", {{&s1.decide}, {&s2.decide}}},
+    {"レベルを下げる", {{&s1.back}, {&s2.back}}},
+    toMenu,
+};
+
+constexpr KeyGuideLine itemLines[] = {
+    {"アイテムをえらぶ",
+     {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}, {&m.up, &m.down, &m.left, &m.right}}},
+    {"取る・決定", {{&s1.decide}, {&s2.decide}}},
+    {"取ったものをはずす", {{&s1.back}, {&s2.back}}},
+    toMenu,
+};
+
+constexpr KeyGuideLine confirmLines[] = {
+    {"はい・いいえをえらぶ", {{&s1.toggleLeft, &s1.toggleRight}, {&s2.toggleLeft, &s2.toggleRight}}},
+    {"決定", {{&s1.decide}, {&s2.decide}}},
+    toMenu,
+};
+
+template <size_t n>
+constexpr KeyGuidePage Page(const char* title, const KeyGuideLine (&lines)[n]) {
+    return {title, lines, static_cast<int>(n), 2, nullptr};
+}
+
+}  // namespace
+
+const KeyGuidePage paramPageGuide = Page("操作説明：パラメータ", paramLines);
+const KeyGuidePage itemPageGuide = Page("操作説明：アイテムえらび", itemLines);
+const KeyGuidePage confirmGuide = Page("操作説明：確認", confirmLines);

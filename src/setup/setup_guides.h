@@ -1,0 +1,8 @@
+#pragma once
+#include "shell/key_guide.h"
+
+// The key guide's pages of the versus set-up: the parameter page, the item
+// page and the confirmation, each with both players' keys.
+extern const KeyGuidePage paramPageGuide;
+extern const KeyGuidePage itemPageGuide;
+extern const KeyGuidePage confirmGuide;

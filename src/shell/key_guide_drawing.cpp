@@ -1,0 +1,148 @@
+#include <algorithm>
+
+#include "platform/palette.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "shell/key_caps.h"
+#include "shell/key_guide.h"
+#include "shell/menu_input.h"
+
+namespace {
+
+// Made once at start-up, like every font; the caps fall back on the menu
+// font when a test runs without it.
+FontHandle capFont = -1;
+
+constexpr int panelLeft = 36;
+constexpr int panelRight = 604;
+constexpr int titleHeight = 40;
+constexpr int headingHeight = 24;
+constexpr int lineHeight = 28;
+constexpr int footerHeight = 40;
+constexpr int actionLeft = 60;
+constexpr int capHeight = 22;
+constexpr int capGap = 4;
+// Where each player's caps start: one column, or player 1 and player 2.
+constexpr int soloKeysLeft = 340;
+constexpr int pairKeysLeft[2] = {314, 464};
+
+constexpr Rgb white = MakeRgb(255, 255, 255);
+constexpr Rgb black = MakeRgb(0, 0, 0);
+constexpr Rgb capShadow = MakeRgb(128, 128, 128);
+
+// Every other pixel black: the screen stays recognisable under the panel
+// in any palette, and the panel stands out from it.
+void DimScreen() {
+    const uint8_t dark = NearestPaletteIndex(black);
+    for (int y = 0; y < screenHeight; ++y) {
+        uint8_t* row = backBuffer.pixels + static_cast<size_t>(y) * screenWidth;
+        for (int x = y % 2; x < screenWidth; x += 2)
+            row[x] = dark;
+    }
+}
+
+FontHandle CapFont() { return capFont >= 0 ? capFont : smallFont; }
+
+int CapWidth(const char* label) {
+    SelectFont(CapFont());
+    return std::max(capHeight + 2, TextWidth(label) + 12);
+}
+
+// A key cap: a white key on a grey edge, its label in black. Returns the
+// x where the next cap goes.
+int DrawCap(int x, int y, int vk) {
+    const char* label = KeyCapLabel(vk);
+    const int w = CapWidth(label);
+    SelectPen(Pen{capShadow, 1});
+    SelectBrush(capShadow);
+    RoundRect(x, y + 2, x + w, y + capHeight + 2, 6, 6);
+    SelectPen(Pen{black, 1});
+    SelectBrush(white);
+    RoundRect(x, y, x + w, y + capHeight, 6, 6);
+    SetTextColor(black);
+    DrawTextInRect(label, textCenter, x, y + 3, x + w, y + capHeight);
+    return x + w + capGap;
+}
+
+void DrawCaps(int x, int y, const int* const (&keys)[guideKeysPerPlayer]) {
+    for (const int* key : keys) {
+        if (key == nullptr) break;
+        x = DrawCap(x, y, *key);
+    }
+}
+
+void DrawFooter(int bottom) {
+    const int y = bottom - footerHeight + 8;
+    SelectFont(smallFont);
+    SetTextColor(white);
+    constexpr const char* closeText = "とじる";
+    const int textWidth = TextWidth(closeText);
+    const int keys[3] = {menuKeys.guide, menuKeys.back, menuKeys.escape};
+    int width = textWidth + 8;
+    for (const int vk : keys)
+        width += CapWidth(KeyCapLabel(vk)) + capGap;
+    int x = panelRight - 24 - width;
+    for (const int vk : keys)
+        x = DrawCap(x, y, vk);
+    SelectFont(smallFont);
+    SetTextColor(white);
+    DrawTextInRect(closeText, textLeft, x + 4, y, x + 4 + textWidth + 2, y + capHeight);
+}
+
+}  // namespace
+
+void DrawKeyGuideHint(int right, int top) {
+    BeginText();
+    SetBkMode(bkTransparent);
+    SelectFont(smallFont);
+    constexpr const char* hintText = "操作説明";
+    const int textWidth = TextWidth(hintText);
+    const char* label = KeyCapLabel(menuKeys.guide);
+    const int x = right - textWidth - 6 - CapWidth(label);
+    DrawCap(x, top, menuKeys.guide);
+    SelectFont(smallFont);
+    SetTextColor(white);
+    DrawTextInRect(hintText, textLeft, right - textWidth, top + 1, right, top + capHeight);
+    EndText();
+}
+
+void PrepareKeyGuide() { capFont = CreateGameFont(15, 700, "HG創英角ｺﾞｼｯｸUB"); }
+
+void DrawKeyGuide(const KeyGuidePage& page) {
+    DimScreen();
+    const int lines = std::clamp(page.lineCount, 0, guideLinesMax);
+    const bool pair = page.players == 2;
+    const int height = titleHeight + (pair ? headingHeight : 0) + lines * lineHeight + footerHeight + 8;
+    const int top = (screenHeight - height) / 2;
+    const int bottom = top + height;
+
+    BeginText();
+    SetBkMode(bkTransparent);
+    SelectPen(whitePen);
+    SelectBrush(blueBrush);
+    RoundRect(panelLeft, top, panelRight, bottom, 10, 10);
+    SelectFont(smallFont);
+    SetTextColor(white);
+    DrawTextInRect(page.title, textCenter, panelLeft, top + 10, panelRight, top + titleHeight);
+    MoveTo(panelLeft + 16, top + titleHeight - 2);
+    LineTo(panelRight - 16, top + titleHeight - 2);
+
+    int y = top + titleHeight + 6;
+    if (pair) {
+        DrawTextInRect("1P", textLeft, pairKeysLeft[0], y, pairKeysLeft[1], y + headingHeight);
+        DrawTextInRect("2P", textLeft, pairKeysLeft[1], y, panelRight, y + headingHeight);
+        y += headingHeight;
+    }
+    for (int i = 0; i < lines; ++i) {
+        const KeyGuideLine& line = page.lines[i];
+        SelectFont(smallFont);
+        SetTextColor(white);
+        const int keysLeft = pair ? pairKeysLeft[0] : soloKeysLeft;
+        DrawTextInRect(line.action, textLeft, actionLeft, y + 2, keysLeft - 8, y + lineHeight);
+        for (int p = 0; p < (pair ? 2 : 1); ++p)
+            DrawCaps(pair ? pairKeysLeft[p] : soloKeysLeft, y, line.keys[p]);
+        y += lineHeight;
+    }
+    DrawFooter(bottom);
+    EndText();
+}
