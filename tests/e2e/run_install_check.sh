@@ -4,7 +4,8 @@
 # hicolor size, the AppStream metainfo, the man page and the licence where a
 # desktop looks for them; desktop-file-validate and appstreamcli accept the
 # two files; and the installed game, started from /, finds its content in
-# <prefix>/share/sumline and makes the player's folder from the defaults.
+# <prefix>/share/sumline and makes the player's folder from the defaults, as
+# it does in share/games/sumline when moved into Debian's games/ folder.
 #
 # Arguments: the build folder, the work folder.
 set -euo pipefail
@@ -56,6 +57,16 @@ headless_play / "$xdg" "$prefix/bin/sumline"
 cmp -s "$xdg/sumline/Data/PZL.dat" "$prefix/share/sumline/defaults/PZL.dat" ||
   fail "the installed game did not make its player's folder from the defaults"
 pass "the installed game runs from / with its content in $prefix/share/sumline"
+
+# The same tree laid out the Debian way (games/ and share/games/sumline):
+# the game finds its content from its own folder there too.
+mkdir -p "$prefix/games" "$prefix/share/games"
+mv "$prefix/bin/sumline" "$prefix/games/"
+mv "$prefix/share/sumline" "$prefix/share/games/"
+headless_play / "$work/xdg-games" "$prefix/games/sumline"
+cmp -s "$work/xdg-games/sumline/Data/PZL.dat" "$prefix/share/games/sumline/defaults/PZL.dat" ||
+  fail "the game in games/ did not find its content in share/games/sumline"
+pass "moved to games/ and share/games/sumline, the game still finds its content"
 
 # Removing the build and the install keeps the player's files.
 rm -rf "$prefix"
