@@ -1,5 +1,6 @@
-// Frame cost of the front end: the main menu scene's own work per frame, and
-// the real presenter's conversion of a frame into window pixels.
+// Frame cost of the front end: the main menu scene's own work per frame, the
+// key guide's drawing, and the real presenter's conversion of a frame into
+// window pixels.
 #include <benchmark/benchmark.h>
 
 #include <SDL.h>
@@ -7,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "frontend/front_end_guides.h"
 #include "frontend/main_menu.h"
 #include "frontend/title_scene.h"
 #include "harness/harness.h"
@@ -14,6 +16,7 @@
 #include "platform/sdl/sdl_scale.h"
 #include "platform/surface.h"
 #include "platform/wipe.h"
+#include "shell/key_guide.h"
 #include "shell/scene.h"
 
 namespace {
@@ -39,6 +42,20 @@ void BM_MainMenuFrame(benchmark::State& state) {
     virtualBackend::state.recordFrames = true;
 }
 BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMicrosecond);
+
+// The key guide as it opens over the menu: the screen dimmed and the page
+// with its caps drawn (done once per opening; the open guide only presents).
+void BM_KeyGuideDraw(benchmark::State& state) {
+    if (!ReachMenu()) {
+        state.SkipWithError("menu not reached");
+        return;
+    }
+    for (auto _ : state) {
+        DrawKeyGuide(mainMenuGuide);
+        benchmark::DoNotOptimize(backBuffer.pixels[1000]);
+    }
+}
+BENCHMARK(BM_KeyGuideDraw)->Unit(benchmark::kMicrosecond);
 
 // Converts one whole 640x480 frame into a window surface of the given size.
 void BM_PresentConversion(benchmark::State& state) {
