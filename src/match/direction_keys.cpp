@@ -4,6 +4,7 @@
 #include "match/match_state.h"
 #include "match/pause.h"
 #include "match/player_update.h"
+#include "match/step_input.h"
 #include "shell/game_mode.h"
 
 namespace {
@@ -57,12 +58,10 @@ bool CursorMayMove(const Player& pl, int dir) {
 }  // namespace
 
 int HeldBoardDirection(int p) {
-    const PlayerKeys& keys = playerKeys[p == 1 ? 1 : 0];
-    const bool arrowsToo = p == 0 && gameMode != versusMode;
-    if (KeyHeld(keys.up) || (arrowsToo && KeyHeld(vkUp))) return 1;
-    if (KeyHeld(keys.right) || (arrowsToo && KeyHeld(vkRight))) return 2;
-    if (KeyHeld(keys.down) || (arrowsToo && KeyHeld(vkDown))) return 3;
-    if (KeyHeld(keys.left) || (arrowsToo && KeyHeld(vkLeft))) return 4;
+    if (InputHeld(p, inputUp)) return 1;
+    if (InputHeld(p, inputRight)) return 2;
+    if (InputHeld(p, inputDown)) return 3;
+    if (InputHeld(p, inputLeft)) return 4;
     return 0;
 }
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "content/game_sheet.h"
-#include "match/controls.h"
 #include "match/game_random.h"
 #include "match/gravity_rise.h"
 #include "match/match_state.h"
+#include "match/step_input.h"
 #include "platform/blit.h"
 #include "shell/game_mode.h"
 
@@ -111,7 +111,7 @@ void QueueDrop(int p, int amount, DropRule rule) {
 
 bool DropRequestKey(int p) {
     Player& pl = players[p];
-    if (!KeyHeld(playerKeys[p].drop)) return true;
+    if (!InputHeld(p, inputDrop)) return true;
     if (pl.dropImmediate != 0 || pl.riseOffset != 0 || pl.swapState != 0 || pl.clearingLine.Active() ||
         pl.failingLine.Active() || pl.lineState != -1 || AnyPaused())
         return true;

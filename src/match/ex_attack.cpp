@@ -1,9 +1,8 @@
-#include "match/controls.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
 #include "match/score.h"
+#include "match/step_input.h"
 #include "match/vanish_rule.h"
-#include "platform/keys.h"
 #include "platform/sound.h"
 #include "shell/game_mode.h"
 
@@ -62,9 +61,9 @@ void ExAttackKeys(int p) {
         pl.riseOffset != 0 || pl.swapState != 0 || AnyExAttack() || pl.clearingLine.Active() ||
         pl.failingLine.Active() || pl.lineState != -1)
         return;
-    if (KeyHeld(playerKeys[p].exDelete) && pl.bonusState == 0) {
+    if (InputHeld(p, inputExDelete) && pl.bonusState == 0) {
         StartAttack(pl, 0);
-    } else if (KeyHeld(playerKeys[p].exMaxdelete)) {
+    } else if (InputHeld(p, inputExMaxdelete)) {
         StartAttack(pl, 1);
     }
 }

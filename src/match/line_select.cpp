@@ -1,9 +1,9 @@
 #include <algorithm>
 
 #include "content/game_sheet.h"
-#include "match/controls.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
+#include "match/step_input.h"
 #include "match/vanish_rule.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
@@ -21,7 +21,7 @@ bool CursorOnLine(int p, const LineCells& line) {
 
 bool SelectKey(int p) {
     Player& pl = players[p];
-    if (!KeyHeld(playerKeys[p].select)) {
+    if (!InputHeld(p, inputSelect)) {
         pl.selectLatch = 0;
         return true;
     }

@@ -1,4 +1,6 @@
 #pragma once
 
-// One 20 ms step of a running match (at most 50 per second).
+// A running match on screen: at most one 20 ms step per 20 ms of the wall
+// clock (MatchStep, its inputs from matchInputSource), then the result
+// screen, or the way back to the menu once the match has been left.
 void MatchScene();

@@ -2,15 +2,15 @@
 
 #include "content/game_sheet.h"
 #include "content/item_sheet.h"
-#include "match/game_random.h"
+#include "match/match_begin.h"
 #include "match/hud.h"
 #include "match/match_guides.h"
 #include "match/match_scene.h"
 #include "match/match_state.h"
+#include "match/match_step.h"
 #include "match/puzzle_picker.h"
 #include "match/puzzle_rules.h"
 #include "match/puzzle_words.h"
-#include "match/start_sequence.h"
 #include "options/options_file.h"
 #include "platform/backend.h"
 #include "platform/bitmap_loader.h"
@@ -106,11 +106,19 @@ void PrepareMatchEntry() {
     skipPicker = 0;
 }
 
+void PrepareMatchScreen() {
+    LoadSheets();
+    LoadSounds();
+    matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
+    if (tileSurface == nullptr) CreateSheet(tileSurface, screenWidth, screenHeight);
+    ComposeBackground();
+    PaintItemIcons();
+    EmptySlot(itemSheet);
+}
+
 void MatchSetupScene() {
     // The saved options first: the backdrop and the sounds depend on them.
     ReadOptionsFile();
-    LoadSheets();
-    LoadSounds();
     if (gameMode == endlessMode) ReadRankingFile(rankingTable);
     if (gameMode == puzzleMode) {
         // A missing file leaves every problem absent: the picker then offers
@@ -119,40 +127,23 @@ void MatchSetupScene() {
         PreparePuzzleWords();
     }
     SetPlayerParameters();
-    matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
-    SeedGameRandom(static_cast<uint32_t>(backend::CalendarSeconds()));
-    if (tileSurface == nullptr) CreateSheet(tileSurface, screenWidth, screenHeight);
-    ComposeBackground();
+    PrepareMatchScreen();
     twoPlayers = gameMode == versusMode ? 1 : 0;
-    PaintItemIcons();
-    EmptySlot(itemSheet);
     clockHours = 0;
     clockMinutes = 0;
     clockSeconds = 0;
     ResetMatchValues();
     if (gameMode == puzzleMode) ShowPuzzle(puzzleIndex);
+    // Left from the picker (its wipe finishes on the next call) or the
+    // window closed: no match.
+    if (gameMode == puzzleMode && skipPicker == 0 && !PuzzlePicker()) return;
 
-    if (gameMode == endlessMode) {
-        OpeningRise(static_cast<int8_t>(3 + 2 * options.difficulty));
-    } else if (gameMode == puzzleMode) {
-        if (skipPicker == 0) {
-            // Left from the picker (its wipe finishes on the next call) or
-            // the window closed: no match.
-            if (!PuzzlePicker()) return;
-        } else {
-            OpeningRise(0);
-        }
-    } else {
-        OpeningRise(3);
-    }
-    StartSequence();
-
-    matchStarted = 1;
-    EmptySoundSlot(seBuffer1);
-    if (options.soundOff == 0) LoadSoundBuffer(seBuffer1, "Sound\\Motto.wav");
-    clockMark = TimeGetTime();
-    // The attack meter counts from the start of play too.
-    attackMark = clockMark;
+    // From here the match is a function of its start record and its inputs;
+    // the calendar time seeds it.
+    ApplyMatchStart(CurrentMatchStart(static_cast<uint32_t>(backend::CalendarSeconds())));
+    RunMatchOpening();
+    // The first step runs at once.
+    matchPaceMark = TimeGetTime() - matchStepMs;
     currentScene = MatchScene;
     // A mode played for the first time shows its keys before play begins.
     OpenFirstRunGuide(static_cast<GameMode>(gameMode), MatchGuidePage());

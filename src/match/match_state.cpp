@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "match/game_random.h"
+#include "match/match_values.h"
 #include "match/param_levels.h"
 #include "options/options_file.h"
 #include "setup/player_params.h"
@@ -15,49 +16,7 @@ int8_t versusWins[2] = {};
 FlyingPanel flyingPanels[2][boardRows][boardColumns];
 // Made at the first set-up and kept for the run, like every font.
 int8_t matchFontBig = -1;
-
-// Every single value of the match with its process start value. The one list
-// both defines the values and puts them back (ResetMatchRecords), so a value
-// added here can never be missed by the reset.
-#define MATCH_VALUES(X)                  \
-    X(int8_t, twoPlayers, 0)             \
-    X(int8_t, matchState, 0)             \
-    X(int8_t, matchEnd, 0)               \
-    X(int8_t, matchStarted, 0)           \
-    X(int8_t, pauseMenuCursor, 0)        \
-    X(FrameClock, frameClock, )          \
-    X(int8_t, puzzleIndex, 0)            \
-    X(int8_t, skipPicker, 0)             \
-    X(uint32_t, blinkClock, 0)           \
-    X(int32_t, level, 1)                 \
-    X(int32_t, panelsCleared, 0)         \
-    X(int8_t, exAttackKind, 0)           \
-    X(int32_t, exAttackClock, 0)         \
-    X(int8_t, gaugeFullSounded, 0)       \
-    X(int8_t, maxdeleteValue, 0)         \
-    X(int32_t, maxChain, 0)              \
-    X(int32_t, chainBonus, 0)            \
-    X(int32_t, clearBannerY, -50)        \
-    X(int32_t, clockHours, 0)            \
-    X(int32_t, clockMinutes, 0)          \
-    X(int32_t, clockSeconds, 0)          \
-    X(uint32_t, clockMark, 0)            \
-    X(int8_t, blinkPhase, 0)             \
-    X(int8_t, attackMeterSize, 0)        \
-    X(int8_t, attackMeterLit, -3)        \
-    X(uint32_t, attackMark, 0)           \
-    X(int8_t, attackAmount, 0)           \
-    X(int8_t, topLineStep, 0)            \
-    X(int8_t, topOutResult, 0)           \
-    X(int8_t, dangerInCheerSlot, 0)      \
-    X(uint32_t, pausedClockElapsed, 0)   \
-    X(uint32_t, pausedAttackElapsed, 0)  \
-    X(uint32_t, leaveWipeStep, 0)        \
-    X(int8_t, resultPhase, 0)            \
-    X(int8_t, resultPulse, 0)            \
-    X(int8_t, resultPulseStep, 1)        \
-    X(int32_t, resultWait, 0)            \
-    X(int8_t, itemsChecked, 0)
+uint32_t matchPaceMark = 0;
 
 #define DEFINE_MATCH_VALUE(type, name, start) type name = type{start};
 MATCH_VALUES(DEFINE_MATCH_VALUE)
@@ -139,6 +98,7 @@ void ResetMatchRecords() {
             for (auto& cell : row) cell = FlyingPanel{};
     // A fresh run's generator deals as if seeded with 1, like the library's.
     SeedGameRandom(1);
+    matchPaceMark = 0;
 #define RESET_MATCH_VALUE(type, name, start) name = type{start};
     MATCH_VALUES(RESET_MATCH_VALUE)
 #undef RESET_MATCH_VALUE

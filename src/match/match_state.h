@@ -18,6 +18,9 @@
 //   pause, end     pause, result_flow, result_screen
 
 #include <cstdint>
+#include <type_traits>
+
+#include "match/match_start.h"
 
 // The records the match engine shares: two boards, everything each player
 // owns, and the values of the match as a whole. Fields keep the widths the
@@ -82,14 +85,13 @@ struct Player {
     int8_t needsGravity = 0;
     int8_t fallOffset = 0;      // pixels 0..24 of the gravity step
     int8_t riseOffset = 0;      // pixels 0..24 risen toward the next row
-    int32_t riseTimer = 0;      // steps since the last rise started, at most 600
     int8_t extraRises = 0;
     int8_t highestRow = 0;
+    int32_t riseTimer = 0;      // steps since the last rise started, at most 600
     int32_t limitCounter = 0;   // steps spent in the pending swap or line
 
     // Vanish rule, score and gauges.
     int32_t clearTimer = 0;     // +3 per step while clearingLine is active
-    int8_t failTimer = -1;      // fail animation frame, -1 idle
     int32_t lineScore = 0;      // points of the last confirmed line, at most 999999
     int32_t lineWeight = 0;     // its multiplier: cells plus chain
     int32_t chain = 0;          // 0..999
@@ -97,6 +99,7 @@ struct Player {
     int32_t score = 0;          // 0..99999999
     int32_t scoreHigh = 0;      // hundred-millions, 0..9999
     int32_t exGauge = 0;
+    int8_t failTimer = -1;      // fail animation frame, -1 idle
     int8_t exStock = 0;         // banked full gauges in versus, 0..9
     int8_t exAttackActive = 0;
     int8_t popupTimer = 0;
@@ -110,9 +113,9 @@ struct Player {
     int8_t dropImmediate = 0;
     int8_t dropPhase = -1;      // -1 idle, 0 generate, 1 warning, 2 falling
     int8_t dropPhaseCounter = 0;
-    int32_t dropRow = 15;
     int8_t dropFallOffset = 0;
     int8_t dropColumnCursor = 0;
+    int32_t dropRow = 15;
     int8_t nextPanels[5][boardColumns] = {{-1, -1, -1, -1, -1, -1, -1}, {-1, -1, -1, -1, -1, -1, -1},
                                           {-1, -1, -1, -1, -1, -1, -1}, {-1, -1, -1, -1, -1, -1, -1},
                                           {-1, -1, -1, -1, -1, -1, -1}};
@@ -123,15 +126,19 @@ struct Player {
     // 1 while the banner pays the level bonus: fixed when it starts, so that
     // a bonus earned while the other one is shown waits for its own banner.
     int8_t payingLevelBonus = 0;
-    int32_t topOutTimer = 0;    // steps with a panel in the top row, 0..201
     int8_t paused = 0;          // 0 off, 1..80 on (blink cycle)
     int8_t pauseLatch = 0;
+    int32_t topOutTimer = 0;    // steps with a panel in the top row, 0..201
 
     // What the items ask of a match: the longest finished chain and the
     // lines of every finished chain.
     int32_t longestChain = 0;
     int32_t linesCleared = 0;
 };
+// The snapshot copies a player whole and the checksum reads his bytes: the
+// fields are ordered so that no padding lies between them. A new field goes
+// where it keeps it so.
+static_assert(std::has_unique_object_representations_v<Player>, "Player must hold no padding");
 
 extern Player players[2];
 
@@ -145,7 +152,17 @@ struct FrameClock {
     uint32_t now = 0;
     uint32_t lastStep = 0;
 };
+// The rules' clock: a step's now is the match's step count x 20 ms, the
+// same for every run of the same inputs; lastStep is the same stamp (the
+// step being run).
 extern FrameClock frameClock;
+// Steps of the match run so far (MatchStep).
+extern uint32_t matchStep;
+// 1 once the screen has closed on leaving the match (MatchOver).
+extern int8_t matchLeft;
+// Wall-clock time of the last step MatchScene ran: its pacing only, no part
+// of the match.
+extern uint32_t matchPaceMark;
 extern int8_t puzzleIndex;
 extern int8_t skipPicker;
 extern int8_t matchFontBig;   // font handle, made at set-up
@@ -189,6 +206,19 @@ extern uint32_t pausedAttackElapsed;
 // The match step (its frameClock.lastStep) that last moved the closing wipe
 // of a match being left: one wipe step per match step, however many players.
 extern uint32_t leaveWipeStep;
+
+// A swap cell that was already marked when the swap took it (a cell of a line
+// being cleared, or one left by a cancelled swap) stays marked once rather
+// than twice, so cells never leave -1..16; the flag remembers it so that the
+// end of the swap leaves that cell marked, as a second mark would have.
+struct KeptMarks {
+    int8_t cells[2][2];  // [player][0 first cell, 1 second cell]
+};
+extern KeptMarks keptMarks;
+
+// The problem being played (puzzle mode): the match reads its rules here,
+// and counts its swap allowance down here; the puzzle tables stay as read.
+extern PuzzleProblem matchPuzzle;
 
 // Result flow.
 extern int8_t resultPhase;

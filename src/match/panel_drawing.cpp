@@ -3,7 +3,6 @@
 #include "match/player_update.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
-#include "platform/clock.h"
 #include "platform/surface.h"
 
 namespace {
@@ -30,7 +29,8 @@ void DrawPanelPart(int v, int x, int y, int left, int right, bool failingRow, in
 }  // namespace
 
 int BlinkPhase() {
-    const uint32_t now = TimeGetTime();
+    // Match time, so that a step draws the same however it is run.
+    const uint32_t now = frameClock.now;
     const uint32_t elapsed = now - blinkClock;
     if (elapsed >= blinkCycle) {
         blinkClock = now;

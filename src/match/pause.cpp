@@ -3,17 +3,14 @@
 #include "content/game_sheet.h"
 #include "match/controls.h"
 #include "match/match_state.h"
-#include "match/match_unlocks.h"
+#include "match/step_input.h"
 #include "platform/blit.h"
-#include "platform/clock.h"
-#include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "platform/text.h"
 #include "platform/wipe.h"
 #include "shell/game_mode.h"
 #include "shell/menu_input.h"
-#include "shell/scene_links.h"
 
 namespace {
 
@@ -67,7 +64,7 @@ void PuzzleMenuChoice() {
 
 bool LeaveKey(int p) {
     (void)p;
-    if (!KeyHeld(vkEscape) || wipeState != 0) return false;
+    if (!InputHeld(0, inputLeave) || wipeState != 0) return false;
     LoadSoundBuffer(seBuffer2, "Sound\\Ok.wav");
     RestartSound(seBuffer2, false);
     wipeState = 1;
@@ -78,7 +75,7 @@ bool LeaveKey(int p) {
 
 bool PauseKey(int p) {
     Player& pl = players[p];
-    if (!KeyHeld(playerKeys[p].pause)) {
+    if (!InputHeld(p, inputPause)) {
         pl.pauseLatch = 0;
         return false;
     }
@@ -119,12 +116,12 @@ void PauseMenuKeys(int p) {
     }
     if (gameMode != puzzleMode || pl.repeatCount % 10 != 0 || wipeState != 0) return;
     // The swap key chooses, read only while no line or cursor step is going on.
-    const bool select = KeyHeld(playerKeys[p].swap);
+    const bool select = InputHeld(p, inputSwap);
     if (select && pl.lineState == -1 && pl.moveOffset == 0) {
         PuzzleMenuChoice();
         return;
     }
-    if (KeyHeld(playerKeys[p].cancel)) {
+    if (InputHeld(p, inputCancel)) {
         pl.paused = 0;
         EndMenu();
     }
@@ -136,15 +133,9 @@ void HoldPausedClocks() {
 }
 
 void CoverMatchClocks(bool open) {
-    // A pause holds them already, from when it began.
-    if (AnyPaused()) return;
-    frameClock.now = TimeGetTime();
-    if (open) {
-        pausedClockElapsed = frameClock.now - clockMark;
-        pausedAttackElapsed = frameClock.now - attackMark;
-    } else {
-        HoldPausedClocks();
-    }
+    // The match's clocks are its steps, and no step runs while the guide
+    // covers the match: they stand still by themselves.
+    (void)open;
 }
 
 void DrawPause() {
@@ -190,13 +181,12 @@ void LeaveMatchWipe() {
     if (frameClock.lastStep == leaveWipeStep) return;
     leaveWipeStep = frameClock.lastStep;
     if (wipeState == 1 && !StripeWipe(0)) return;
-    if (wipeState != 2 || PracticeItemsHold()) return;
+    if (wipeState != 2) return;
     if (gameMode == puzzleMode && matchEnd == 2) {
         // The result screen restarts the same puzzle without the picker.
         matchState = 2;
         return;
     }
-    sceneLinks.returnToMainMenu();
-    versusWins[0] = 0;
-    versusWins[1] = 0;
+    // The match is over; MatchScene takes the way back to the menu.
+    matchLeft = 1;
 }

@@ -12,7 +12,8 @@ void PauseMenuKeys(int p);
 // Keeps the clock and the attack meter still while paused.
 void HoldPausedClocks();
 // The key guide opens over the match (open true) or closes: the clock and
-// the attack meter stand still for the time it was open, as in a pause.
+// the attack meter stand still for the time it was open, as in a pause; they
+// count the match's steps, and none runs under the guide.
 void CoverMatchClocks(bool open);
 // PAUSE picture or the pause menus (end of DrawHud).
 void DrawPause();
@@ -21,5 +22,7 @@ void DrawPause();
 // and "yes / no" are written and, when markerShown, the marker points at
 // answer (0 yes, 1 no).
 void DrawQuestionBox(const char* question, int answer, bool markerShown);
-// Closing the wipe after a leave; returns to the menu or the result screen.
+// Closes the screen after a leave, one wipe step per match step; once it is
+// closed the match is over (matchLeft), or a puzzle retry goes to the result
+// screen.
 void LeaveMatchWipe();

@@ -1,11 +1,11 @@
 #include "match/player_update.h"
 
-#include "match/controls.h"
 #include "match/drops.h"
 #include "match/gravity_rise.h"
 #include "match/hud.h"
 #include "match/match_state.h"
 #include "match/pause.h"
+#include "match/step_input.h"
 #include "match/vanish_rule.h"
 #include "platform/wipe.h"
 
@@ -59,7 +59,7 @@ void UpdatePlayer(int p) {
 
 void CancelKey(int p) {
     Player& pl = players[p];
-    if (!KeyHeld(playerKeys[p].cancel) || AnyPaused()) return;
+    if (!InputHeld(p, inputCancel) || AnyPaused()) return;
     if (pl.lineState >= 0) {
         pl.cursorX = pl.lineEndX;
         pl.cursorY = pl.lineEndY;

@@ -38,7 +38,8 @@ void AnimateCursor(int p);
 bool CursorOnSegment(int p, int x0, int y0, int x1, int y1);
 
 // --- panel_drawing.cpp
-// Blink phase of the match pictures: 0 (A) or 1 (B); restarts blinkClock every 600 ms.
+// Blink phase of the match pictures: 0 (A) or 1 (B); restarts blinkClock every
+// 600 ms of match time.
 int BlinkPhase();
 // Draws panel value v (0..7) of the current picture set with its top-left
 // at (x, y); other values draw nothing. The squeezed form stretches the

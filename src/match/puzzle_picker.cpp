@@ -10,7 +10,6 @@
 #include "match/puzzle_words.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
-#include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/present.h"
 #include "platform/sound.h"
@@ -83,10 +82,7 @@ bool PuzzlePicker() {
             const bool left = LeftHeld();
             const bool right = RightHeld();
             if (left && RepeatStep(holdCounter) && puzzleIndex > 0) Browse(-1);
-            if (right && RepeatStep(holdCounter) && NextPuzzlePresent(puzzleTables, puzzleIndex)) {
-                Browse(1);
-                blinkClock = TimeGetTime();
-            }
+            if (right && RepeatStep(holdCounter) && NextPuzzlePresent(puzzleTables, puzzleIndex)) Browse(1);
             SettleRepeat(holdCounter, left || right);
             const bool start = StartHeld();
             // A problem without a time limit is absent: it would be lost on
@@ -94,8 +90,6 @@ bool PuzzlePicker() {
             if (start && !startLatch && PuzzlePresent(puzzleTables, puzzleIndex)) {
                 skipPicker = 1;
                 chosen = true;
-                frameClock.now = TimeGetTime();
-                frameClock.lastStep = frameClock.now;
                 RestartSound(seBuffer2, false);
             }
             if (!start) startLatch = false;

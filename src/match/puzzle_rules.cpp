@@ -6,24 +6,33 @@
 #include "options/options_file.h"
 #include "puzzle/puzzle_file.h"
 
-namespace {
+int8_t& PuzzleSwapAllowance() { return matchPuzzle.swapLimit; }
 
-int Current() { return std::clamp<int>(puzzleIndex, 0, puzzleCount - 1); }
+int8_t& PuzzleGoalType() { return matchPuzzle.goalType; }
 
-}  // namespace
+int32_t& PuzzleGoalValue() { return matchPuzzle.goalValue; }
 
-int8_t& PuzzleSwapAllowance() { return puzzleTables.swapLimits[Current()]; }
-
-int8_t& PuzzleGoalType() { return puzzleTables.goalTypes[Current()]; }
-
-int32_t& PuzzleGoalValue() { return puzzleTables.goalValues[Current()]; }
-
-void ShowPuzzle(int index) {
+PuzzleProblem PuzzleFromTables(int index) {
     const int i = std::clamp(index, 0, puzzleCount - 1);
-    for (int r = 0; r < boardRows; ++r)
-        for (int c = 0; c < boardColumns; ++c) Cell(0, r, c) = puzzleTables.boards[i][r * boardColumns + c];
-    clockHours = 0;
-    clockMinutes = puzzleTables.minutes[i];
-    clockSeconds = puzzleTables.seconds[i];
-    options.targetSumOffset = static_cast<int8_t>(puzzleTables.targetSums[i] - 7);
+    PuzzleProblem problem{};
+    std::copy(puzzleTables.boards[i], puzzleTables.boards[i] + boardCells, problem.cells);
+    problem.targetSum = puzzleTables.targetSums[i];
+    problem.swapLimit = puzzleTables.swapLimits[i];
+    problem.goalType = puzzleTables.goalTypes[i];
+    problem.goalValue = puzzleTables.goalValues[i];
+    problem.seconds = puzzleTables.seconds[i];
+    problem.minutes = puzzleTables.minutes[i];
+    return problem;
 }
+
+void ShowProblem(const PuzzleProblem& problem) {
+    matchPuzzle = problem;
+    for (int r = 0; r < boardRows; ++r)
+        for (int c = 0; c < boardColumns; ++c) Cell(0, r, c) = problem.cells[r * boardColumns + c];
+    clockHours = 0;
+    clockMinutes = problem.minutes;
+    clockSeconds = problem.seconds;
+    options.targetSumOffset = static_cast<int8_t>(problem.targetSum - 7);
+}
+
+void ShowPuzzle(int index) { ShowProblem(PuzzleFromTables(index)); }

@@ -5,9 +5,9 @@
 #include "content/game_sheet.h"
 #include "match/game_random.h"
 #include "match/match_state.h"
+#include "match/step_input.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
-#include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "shell/game_mode.h"
@@ -15,7 +15,11 @@
 
 namespace {
 
-bool ResultKeyHeld() { return KeyHeld('C') || KeyHeld('X') || KeyHeld(vkReturn) || KeyHeld('L'); }
+// Either player's swap or pause key goes on.
+bool ResultKeyHeld() {
+    constexpr uint16_t goOn = inputSwap | inputPause;
+    return InputHeld(0, goOn) || InputHeld(1, goOn);
+}
 
 bool SolvedPuzzle() { return gameMode == puzzleMode && matchEnd == 1; }
 

@@ -1,17 +1,10 @@
-#include "match/controls.h"
 #include "match/match_state.h"
 #include "match/player_update.h"
 #include "match/puzzle_rules.h"
+#include "match/step_input.h"
 #include "shell/game_mode.h"
 
 namespace {
-
-
-// A swap cell that was already marked when the swap took it (a cell of a line
-// being cleared, or one left by a cancelled swap) stays marked once rather
-// than twice, so cells never leave -1..16; the flag remembers it so that the
-// end of the swap leaves that cell marked, as a second mark would have.
-int8_t keptMark[2][2];  // [player][0 first cell, 1 second cell]
 
 int8_t& FirstCell(int p) { return Cell(p, players[p].swapFirstY, players[p].swapFirstX); }
 int8_t& SecondCell(int p) { return Cell(p, players[p].swapSecondY, players[p].swapSecondX); }
@@ -43,7 +36,7 @@ void DrawSwapCell(int p, int x, int y, int left, int right) {
 
 bool SwapKey(int p) {
     Player& pl = players[p];
-    if (!KeyHeld(playerKeys[p].swap)) {
+    if (!InputHeld(p, inputSwap)) {
         pl.swapLatch = 0;
         return true;
     }
@@ -69,8 +62,8 @@ bool SwapKey(int p) {
         pl.swapLatch = 1;
         pl.swapSecondX = pl.cursorX;
         pl.swapSecondY = pl.cursorY;
-        Mark(FirstCell(p), keptMark[p][0]);
-        Mark(SecondCell(p), keptMark[p][1]);
+        Mark(FirstCell(p), keptMarks.cells[p][0]);
+        Mark(SecondCell(p), keptMarks.cells[p][1]);
     }
     return true;
 }
@@ -97,9 +90,9 @@ void AnimateSwap(int p) {
             const int8_t first = FirstCell(p);
             FirstCell(p) = SecondCell(p);
             SecondCell(p) = first;
-            const int8_t kept = keptMark[p][0];
-            keptMark[p][0] = keptMark[p][1];
-            keptMark[p][1] = kept;
+            const int8_t kept = keptMarks.cells[p][0];
+            keptMarks.cells[p][0] = keptMarks.cells[p][1];
+            keptMarks.cells[p][1] = kept;
         } else {
             DrawSwapCell(p, pl.swapFirstX, pl.swapFirstY, 24 - s, s);
             DrawSwapCell(p, pl.swapSecondX, pl.swapSecondY, 24 - s, s);
@@ -115,9 +108,9 @@ void AnimateSwap(int p) {
     pl.limitCounter = 0;
     pl.swapStep = 0;
     pl.swapState = 0;
-    const bool firstWasMarkedEmpty = FirstCell(p) == markedEmpty && keptMark[p][0] == 0;
-    Unmark(FirstCell(p), keptMark[p][0]);
-    Unmark(SecondCell(p), keptMark[p][1]);
+    const bool firstWasMarkedEmpty = FirstCell(p) == markedEmpty && keptMarks.cells[p][0] == 0;
+    Unmark(FirstCell(p), keptMarks.cells[p][0]);
+    Unmark(SecondCell(p), keptMarks.cells[p][1]);
     // A panel moved into an empty cell leaves a hole behind it.
     if (firstWasMarkedEmpty) pl.needsGravity = 1;
 }

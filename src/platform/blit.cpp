@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/draw_switch.h"
+
 namespace {
 
 // Values far outside any surface are pulled in first so that the edge
@@ -59,16 +61,18 @@ void ClippedCopy(Surface* dest, int x, int y, const Surface* source, uint32_t fl
 
 void BlitClipped(Surface* dest, int x, int y, const Surface* source, uint32_t flags, int left, int top, int right,
                  int bottom) {
+    if (drawingSkipped) return;
     ClippedCopy(dest, x, y, source, flags, left, top, right, bottom, true);
 }
 
 void Blit(Surface* dest, int x, int y, const Surface* source, uint32_t flags, int left, int top, int right, int bottom) {
+    if (drawingSkipped) return;
     ClippedCopy(dest, x, y, source, flags, left, top, right, bottom, false);
 }
 
 void BlitStretched(Surface* dest, const Surface* source, uint32_t flags, int destLeft, int destTop, int destRight,
                    int destBottom, int sourceLeft, int sourceTop, int sourceRight, int sourceBottom) {
-    if (!Usable(dest) || !Usable(source)) return;
+    if (drawingSkipped || !Usable(dest) || !Usable(source)) return;
     destLeft = Tame(destLeft); destTop = Tame(destTop); destRight = Tame(destRight); destBottom = Tame(destBottom);
     sourceLeft = Tame(sourceLeft); sourceTop = Tame(sourceTop);
     sourceRight = Tame(sourceRight); sourceBottom = Tame(sourceBottom);
@@ -103,7 +107,7 @@ void BlitStretched(Surface* dest, const Surface* source, uint32_t flags, int des
 }
 
 void ColorFill(Surface* dest, int left, int top, int right, int bottom, uint8_t index) {
-    if (!Usable(dest)) return;
+    if (drawingSkipped || !Usable(dest)) return;
     left = std::max(left, 0);
     top = std::max(top, 0);
     right = std::min(right, dest->width);

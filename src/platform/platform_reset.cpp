@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/clock.h"
+#include "platform/draw_switch.h"
 #include "platform/game_folders.h"
 #include "platform/load_report.h"
 #include "platform/palette.h"
@@ -29,4 +30,6 @@ void ResetPlatformRecords() {
     scrollOffsetY = 0;
     sceneClock = SceneClock{};
     presentCount = 0;
+    drawingSkipped = false;
+    soundsMuted = false;
 }

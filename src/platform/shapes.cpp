@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "platform/draw_context.h"
+#include "platform/draw_switch.h"
 #include "platform/surface.h"
 #include "platform/text.h"
 
@@ -134,6 +135,7 @@ void PenLine(long long x0, long long y0, long long x1, long long y1, bool includ
 }  // namespace
 
 void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight) {
+    if (drawingSkipped) return;
     const double l = std::min(left, right), r = std::max(left, right);
     const double t = std::min(top, bottom), b = std::max(top, bottom);
     // The outline runs along the rectangle's edge; an odd pen is centred on
@@ -177,6 +179,7 @@ void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int e
 }
 
 void Polygon(const Point* points, int count) {
+    if (drawingSkipped) return;
     // The game's polygons are small charts; a hard cap keeps the per-row
     // crossing list on the stack.
     constexpr int maxPoints = 64;
@@ -241,7 +244,7 @@ void MoveTo(int x, int y) {
 }
 
 void LineTo(int x, int y) {
-    PenLine(backDC.penX, backDC.penY, x, y, false);
+    if (!drawingSkipped) PenLine(backDC.penX, backDC.penY, x, y, false);
     backDC.penX = x;
     backDC.penY = y;
 }

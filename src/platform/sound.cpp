@@ -19,8 +19,10 @@ void LoadSoundBuffer(SoundSlot& slot, const char* gamePath) {
     backend::SlotChanged(slot.index, sound);
 }
 
+bool soundsMuted = false;
+
 void RestartSound(SoundSlot& slot, bool loop) {
-    if (slot.sound == nullptr) return;
+    if (soundsMuted || slot.sound == nullptr) return;
     // The cache owns the sound as a mutable record; slots only show it const.
     backend::PlayVoice(slot.index, const_cast<SoundPcm&>(*slot.sound), loop);
 }

@@ -29,7 +29,11 @@ extern SoundSlot effectSound;
 // Loads "Sound\\...": the slot stops and releases what it held; a file that
 // cannot be read leaves the slot empty.
 void LoadSoundBuffer(SoundSlot& slot, const char* gamePath);
-// Rewinds the slot's voice and starts it, once or looping. Empty: nothing.
+// While set, RestartSound starts nothing (loading and stopping still
+// happen): steps run again, or without a window, stay silent. Off by default.
+extern bool soundsMuted;
+
+// Rewinds the slot's voice and starts it, once or looping. Empty or muted: nothing.
 void RestartSound(SoundSlot& slot, bool loop);
 void StopSound(SoundSlot& slot);
 void EmptySoundSlot(SoundSlot& slot);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/draw_context.h"
+#include "platform/draw_switch.h"
 #include "platform/font_raster.h"
 #include "platform/surface.h"
 #include "platform/utf8.h"
@@ -131,7 +132,7 @@ FontHandle CreateGameFont(int height, int weight, const char* face) {
 }
 
 void DrawTextInRect(const char* text, int format, int left, int top, int right, int bottom) {
-    if (text == nullptr) return;
+    if (drawingSkipped || text == nullptr) return;
     const int rasterFont = RasterFontOf(backDC.font);
     if (rasterFont < 0) return;
     const PixelRect clip = ClipToTarget(left, top, right, bottom);
@@ -154,7 +155,7 @@ void DrawTextInRect(const char* text, int format, int left, int top, int right, 
 }
 
 void TextOut(int x, int y, const char* text) {
-    if (text == nullptr) return;
+    if (drawingSkipped || text == nullptr) return;
     const int rasterFont = RasterFontOf(backDC.font);
     if (rasterFont < 0) return;
     const Surface& target = ContextTarget();

@@ -10,6 +10,7 @@
 #include "harness/harness.h"
 #include "match/match_state.h"
 #include "match/puzzle_rules.h"
+#include "match/step_input.h"
 #include "match/vanish_test_util.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
@@ -103,11 +104,21 @@ inline void PlaceCursor(int p, int x, int y) {
     players[p].cursorY = static_cast<int8_t>(y);
 }
 
-// Keys take effect at once for functions called directly.
-inline void Press(int vk) { keyDown[vk & 0xFF] = true; }
-inline void Lift(int vk) { keyDown[vk & 0xFF] = false; }
+// Keys take effect at once for functions called directly: the step's inputs
+// are read from the keys anew, as MatchScene reads them before a step.
+inline void Press(int vk) {
+    keyDown[vk & 0xFF] = true;
+    KeyboardMatchInput(matchInput);
+}
+inline void Lift(int vk) {
+    keyDown[vk & 0xFF] = false;
+    KeyboardMatchInput(matchInput);
+}
 
-// Moves the virtual millisecond clock to `ms`.
-inline void SetClock(uint32_t ms) { virtualBackend::state.nowMs = ms; }
+// Moves the match's clock (and the virtual millisecond clock) to `ms`.
+inline void SetClock(uint32_t ms) {
+    virtualBackend::state.nowMs = ms;
+    frameClock.now = ms;
+}
 
 }  // namespace boardTest

@@ -23,8 +23,8 @@ inline bool MenuToMatch(int mode) {
 
 // Runs until the match has taken one more 20 ms step (or the scene changes).
 inline void Step() {
-    const uint32_t last = frameClock.lastStep;
-    harness::RunUntil([last] { return frameClock.lastStep != last || currentScene != MatchScene; }, 100);
+    const uint32_t last = matchStep;
+    harness::RunUntil([last] { return matchStep != last || currentScene != MatchScene; }, 100);
 }
 
 // A 64-bit FNV-1a hash of the bytes, to pin a file or a board in a replay.

@@ -27,6 +27,12 @@
 
 namespace {
 
+// A key as the next step reads it; functions called directly read it at once.
+void SetKey(int vk, bool down) {
+    keyDown[vk & 0xFF] = down;
+    KeyboardMatchInput(matchInput);
+}
+
 constexpr int endless = 0, practice = 3;
 constexpr uint8_t pauseIndex = 160;
 
@@ -204,23 +210,26 @@ TEST(MatchSetup, MainMenuStartsPracticeToo) {
 TEST(MatchScene, ASecondCallWithin20MsDrawsNothing) {
     SetUpMatch(endless);
     harness::RunMs(100);
-    const uint32_t step = std::max(harness::Now(), frameClock.lastStep + 20);
+    const uint32_t step = std::max(harness::Now(), matchPaceMark + 20);
     virtualBackend::state.nowMs = step;
     uint32_t presents = presentCount;
     MatchScene();
     EXPECT_EQ(presentCount, presents + 1);
-    ASSERT_EQ(frameClock.lastStep, step);
+    ASSERT_EQ(matchPaceMark, step);
+    const uint32_t steps = matchStep;
     std::memset(backBuffer.pixels, 222, static_cast<size_t>(screenWidth) * screenHeight);
     virtualBackend::state.nowMs = step + 19;
     presents = presentCount;
     MatchScene();
     EXPECT_EQ(presentCount, presents);
-    EXPECT_EQ(frameClock.lastStep, step);
+    EXPECT_EQ(matchStep, steps);
     EXPECT_EQ(backBuffer.pixels[200 * screenWidth + 100], 222);
     virtualBackend::state.nowMs = step + 20;
     MatchScene();
     EXPECT_EQ(presentCount, presents + 1);
-    EXPECT_EQ(frameClock.lastStep, step + 20);
+    EXPECT_EQ(matchStep, steps + 1);
+    // Match time moves 20 ms a step, whatever the wall clock did.
+    EXPECT_EQ(frameClock.now, steps * 20);
 }
 
 TEST(MatchScene, PauseFreezesTheClockTheMeterAndTheRise) {
@@ -352,9 +361,9 @@ TEST(Pause, SavedDurationsRebaseTheMarks) {
     frameClock.now = 50000;
     clockMark = 49700;
     attackMark = 47000;
-    keyDown['C'] = true;
+    SetKey('C', true);
     EXPECT_FALSE(PauseKey(0));
-    keyDown['C'] = false;
+    SetKey('C', false);
     EXPECT_EQ(players[0].paused, 1);
     EXPECT_EQ(pausedClockElapsed, 300u);
     EXPECT_EQ(pausedAttackElapsed, 3000u);
@@ -368,15 +377,15 @@ TEST(Pause, HeldPauseKeyActsOnceUntilReleased) {
     harness::StartFresh();
     ResetMatchRecords();
     gameMode = 0;
-    keyDown['C'] = true;
+    SetKey('C', true);
     PauseKey(0);
     PauseKey(0);
     PauseKey(0);
     EXPECT_EQ(players[0].paused, 1);
-    keyDown['C'] = false;
+    SetKey('C', false);
     PauseKey(0);
     EXPECT_EQ(players[0].pauseLatch, 0);
-    keyDown['C'] = true;
+    SetKey('C', true);
     PauseKey(0);
     EXPECT_EQ(players[0].paused, 0);
 }
@@ -386,14 +395,14 @@ TEST(Pause, InVersusOnePlayersKeyDoesNotResumeTheOther) {
     ResetMatchRecords();
     gameMode = 1;
     twoPlayers = 1;
-    keyDown[vkReturn] = true;
+    SetKey(vkReturn, true);
     PauseKey(1);
-    keyDown[vkReturn] = false;
-    keyDown['C'] = true;
+    SetKey(vkReturn, false);
+    SetKey('C', true);
     PauseKey(0);
-    keyDown['C'] = false;
+    SetKey('C', false);
     PauseKey(0);
-    keyDown['C'] = true;
+    SetKey('C', true);
     PauseKey(0);
     EXPECT_EQ(players[0].paused, 0);
     EXPECT_EQ(players[1].paused, 1);
@@ -405,27 +414,27 @@ TEST(Pause, PuzzleMenuMovesWrapAndChooseRetry) {
     ResetMatchRecords();
     gameMode = 2;
     players[0].paused = 5;
-    keyDown['Y'] = true;
+    SetKey('Y', true);
     PauseMenuKeys(0);
     EXPECT_EQ(pauseMenuCursor, 2);  // up from cancel wraps to back
     EXPECT_EQ(players[0].paused, 1);
     PauseMenuKeys(0);  // held: waits for the repeat
     EXPECT_EQ(pauseMenuCursor, 2);
-    keyDown['Y'] = false;
+    SetKey('Y', false);
     PauseMenuKeys(0);
-    keyDown['B'] = true;
+    SetKey('B', true);
     PauseMenuKeys(0);
     EXPECT_EQ(pauseMenuCursor, 0);  // down from back wraps to cancel
-    keyDown['B'] = false;
+    SetKey('B', false);
     PauseMenuKeys(0);
-    keyDown['B'] = true;
+    SetKey('B', true);
     PauseMenuKeys(0);
-    keyDown['B'] = false;
+    SetKey('B', false);
     PauseMenuKeys(0);
     EXPECT_EQ(pauseMenuCursor, 1);
-    keyDown['X'] = true;
+    SetKey('X', true);
     PauseMenuKeys(0);
-    keyDown['X'] = false;
+    SetKey('X', false);
     EXPECT_EQ(matchEnd, 2);
     EXPECT_EQ(wipeState, 1);
     EXPECT_EQ(pauseMenuCursor, 0);
@@ -438,7 +447,7 @@ TEST(Pause, PuzzleCancelKeyResumes) {
     players[0].paused = 30;
     pauseMenuCursor = 2;
     boxGrowth = 10;
-    keyDown['Z'] = true;
+    SetKey('Z', true);
     PauseMenuKeys(0);
     EXPECT_EQ(players[0].paused, 0);
     EXPECT_EQ(pauseMenuCursor, 0);
@@ -451,8 +460,8 @@ TEST(Pause, PracticeSelectAndCancelKeysDoNothing) {
     ResetMatchRecords();
     gameMode = 3;
     players[0].paused = 12;
-    keyDown['X'] = true;
-    keyDown['Z'] = true;
+    SetKey('X', true);
+    SetKey('Z', true);
     PauseMenuKeys(0);
     EXPECT_EQ(players[0].paused, 12);
     EXPECT_EQ(wipeState, 0);
@@ -464,11 +473,11 @@ TEST(Pause, NoMenuKeysWhileAWipeRuns) {
     gameMode = 3;
     players[0].paused = 12;
     wipeState = 1;
-    keyDown['G'] = true;
+    SetKey('G', true);
     PauseMenuKeys(0);
     EXPECT_EQ(pauseMenuCursor, 0);
-    keyDown['G'] = false;
-    keyDown['C'] = true;
+    SetKey('G', false);
+    SetKey('C', true);
     EXPECT_FALSE(PauseKey(0));
     EXPECT_EQ(players[0].paused, 12);
 }

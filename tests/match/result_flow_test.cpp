@@ -13,6 +13,7 @@
 #include "match/game_random.h"
 #include "match/match_state.h"
 #include "match/result_flow.h"
+#include "match/step_input.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
 #include "platform/keys.h"
@@ -59,6 +60,8 @@ protected:
     }
     // One match step of the result flow, presented.
     static void Step() {
+        // The step's inputs come from the keys, as MatchScene takes them.
+        KeyboardMatchInput(matchInput);
         Blit(&backBuffer, 0, 0, tileSurface, keyedCopy, 0, 0, screenWidth, screenHeight);
         ResultFlow();
         Present();

@@ -11,6 +11,7 @@
 #include "frontend/main_menu.h"
 #include "harness/harness.h"
 #include "match/match_state.h"
+#include "match/step_input.h"
 #include "options/options_file.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
@@ -87,11 +88,13 @@ inline std::string LastLoaded(int slot) {
 inline void HoldKey(int vk) {
     harness::Hold(vk);
     virtualBackend::ApplyKeyScript();
+    KeyboardMatchInput(matchInput);
 }
 
 inline void ReleaseKey(int vk) {
     harness::Release(vk);
     virtualBackend::ApplyKeyScript();
+    KeyboardMatchInput(matchInput);
 }
 
 }  // namespace vanishTest

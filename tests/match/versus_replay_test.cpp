@@ -9,8 +9,8 @@
 
 namespace {
 
-// The match's steps since a mark of the frame clock.
-int StepsSince(uint32_t mark) { return static_cast<int>((frameClock.lastStep - mark) / 20); }
+// Steps of 20 ms of the wall clock, at the last match step, since a mark.
+int StepsSince(uint32_t mark) { return static_cast<int>((matchPaceMark - mark) / 20); }
 
 // A fixed calendar time (the seed), two profiles and two deterministic
 // players play one exact versus match: a minute of both players clearing
@@ -29,8 +29,8 @@ TEST(Replay, VersusMatchOfTwoScriptedPlayersIsExactlyReproduced) {
     versusRun::SetProfile(1, right);
     ASSERT_TRUE(versusRun::EnterVersus());
 
-    // A minute of play, both players in turn.
-    const uint32_t start = frameClock.lastStep;
+    // A minute of the run, both players playing in turn.
+    const uint32_t start = 0;
     while (StepsSince(start) < 3000 && matchState == 0) {
         scriptedPlayer::PlayOneMove(0);
         scriptedPlayer::PlayOneMove(1);

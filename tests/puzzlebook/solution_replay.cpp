@@ -131,8 +131,8 @@ private:
             virtualBackend::state.keyScript.push_back({now, vk, true});
         }
         held_ = vk;
-        const uint32_t last = frameClock.lastStep;
-        harness::RunUntil([last] { return frameClock.lastStep != last || currentScene != MatchScene; }, 1000);
+        const uint32_t last = matchStep;
+        harness::RunUntil([last] { return matchStep != last || currentScene != MatchScene; }, 1000);
         // The step that ends the match is the last one counted.
         if (!endSeen_) ++result_.steps;
         result_.chain = std::max<int>(result_.chain, Me().chain);
