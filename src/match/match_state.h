@@ -6,9 +6,15 @@
 // setup (the players' parameters), options, shell, content and platform.
 //
 // A map of the folder, along the course of a match:
-//   records        match_state, puzzle_rules (the problem being played)
-//   set-up, driver match_setup, start_sequence, match_scene, board_pass
-//   keys, board    player_update, controls.h, direction_keys, cursor, swap,
+//   records        match_state, match_values.h (the list of match values),
+//                  puzzle_rules (the problem being played), game_random
+//   start, inputs  match_start.h and match_begin (the start record a match
+//                  is a function of), match_input.h and step_input (a step's
+//                  inputs and their source), keyboard_input
+//   set-up, driver match_setup, start_sequence, match_step (one step of the
+//                  rules), match_scene (the paced frame), board_pass
+//   state          match_snapshot (snapshot, restore, checksum)
+//   inputs, board  player_update, controls.h, direction_keys, cursor, swap,
 //                  line_select, limit, ex_attack
 //   lines, score   vanish_rule, clear_animation, score, chain_end
 //   stack          gravity, rise, new_rows, idle_clean_up
