@@ -19,10 +19,22 @@
 namespace headlessRun {
 
 // A start record of the mode as the set-up makes it with the default options:
-// endless and practice at difficulty 1, versus with two different profiles.
+// endless and practice at difficulty 1, versus with two different profiles,
+// puzzle with a problem of six rows of mixed panels, the target 9, twenty
+// swaps and two minutes to clear the board.
 inline MatchStart StartOf(int mode, uint32_t seed) {
     MatchStart s{};
     s.mode = static_cast<int8_t>(mode);
+    if (mode == puzzleMode) {
+        s.puzzleIndex = 4;
+        for (int i = 0; i < boardCells; ++i) {
+            const int r = i / boardColumns;
+            s.puzzle.cells[i] = static_cast<int8_t>(r >= 2 && r < 8 ? (i * 5 + r) % 7 + 1 : -1);
+        }
+        s.puzzle.targetSum = 9;
+        s.puzzle.swapLimit = 20;
+        s.puzzle.minutes = 2;
+    }
     const int8_t oneplayer[5] = {0, 2, 3, 3, 0};
     const int8_t left[5] = {5, 4, 2, 4, 0};
     const int8_t right[5] = {2, 2, 6, 0, 0};

@@ -22,7 +22,7 @@ struct Case {
     uint32_t seed;
 };
 constexpr Case cases[] = {{endlessMode, 1'900'000'000}, {endlessMode, 77}, {versusMode, 1'900'000'000},
-                          {versusMode, 5}, {practiceMode, 9}};
+                          {versusMode, 5}, {practiceMode, 9}, {puzzleMode, 11}};
 
 // Any field left out of the snapshot, or any rule reading something outside
 // it, shows as a checksum that differs after the restore.
@@ -32,7 +32,7 @@ TEST(MatchSnapshot, RestoredMatchRunsOnExactlyAsItDidBefore) {
         const auto inputs = RandomInputs(c.seed, 2500, c.mode == versusMode);
         // A step somewhere in the first three quarters of the match.
         const size_t length = StepThrough(inputs).size();
-        ASSERT_GT(length, 400u) << "mode " << c.mode << " seed " << c.seed;
+        ASSERT_GT(length, 200u) << "mode " << c.mode << " seed " << c.seed;
         std::mt19937 rng(c.seed);
         const size_t at = 100 + rng() % (length * 3 / 4 - 100);
         Begin(StartOf(c.mode, c.seed), false);
@@ -72,7 +72,7 @@ TEST(MatchSnapshot, EveryStepRunsAgainFromEightStepsBackToTheSameChecksums) {
                     << "mode " << c.mode << " seed " << c.seed << ": step " << k << " ran again from " << from;
             }
         }
-        EXPECT_GT(sums.size(), 1000u) << "mode " << c.mode;
+        EXPECT_GT(sums.size(), 250u) << "mode " << c.mode;
     }
 }
 
