@@ -127,6 +127,18 @@ TEST_F(SoundTest, RestartAndStopReachTheSlotsVoice) {
     EXPECT_NE(bgmBuffer.sound, nullptr);
 }
 
+// Steps run again or without a window load and stop as ever, but start nothing.
+TEST_F(SoundTest, MutedSlotsLoadAndStopButStartNothing) {
+    PutFile("Sound/Opening.wav", ShortSound(1));
+    soundsMuted = true;
+    LoadSoundBuffer(bgmBuffer, "Sound\\Opening.wav");
+    RestartSound(bgmBuffer, true);
+    StopSound(bgmBuffer);
+    soundsMuted = false;
+    ExpectLog({{SoundCall::load, 0, "Sound/Opening.wav"}, {SoundCall::stop, 0, ""}});
+    EXPECT_NE(bgmBuffer.sound, nullptr);
+}
+
 TEST_F(SoundTest, EmptyingASlotStopsAndReleasesIt) {
     PutFile("Sound/Item.wav", ShortSound(1));
     LoadSoundBuffer(effectSound, "Sound\\Item.wav");
