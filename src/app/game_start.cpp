@@ -8,6 +8,7 @@
 #include "app/content_lookup.h"
 #include "app/executable_folder.h"
 #include "app/player_folder.h"
+#include "computer/computer_source.h"
 #include "frontend/boot_scene.h"
 #include "frontend/main_menu.h"
 #include "platform/backend.h"
@@ -65,6 +66,8 @@ int RunSumLine(int argc, const char* const* argv) {
         return 1;
     }
     LinkFrontEnd();
+    // Versus may put the computer on the right.
+    InstallComputerOpponent();
     const int code = RunGame(BootScene);
     backend::Shutdown();
     return code;

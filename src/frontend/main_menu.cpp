@@ -21,6 +21,7 @@
 #include "platform/wipe.h"
 #include "puzzle/progress_file.h"
 #include "ranking/ranking_viewer.h"
+#include "setup/opponent_question.h"
 #include "setup/player_params.h"
 #include "setup/setup_scene.h"
 #include "shell/key_guide.h"
@@ -31,7 +32,7 @@
 MainMenuState mainMenuState;
 // Endless, puzzle and practice start a match; versus goes through the
 // players' setup first.
-Scene modeEntryScene[gameModeCount] = {MatchSetupScene,  SetupEnterScene,    MatchSetupScene,   MatchSetupScene,
+Scene modeEntryScene[gameModeCount] = {MatchSetupScene,  OpponentQuestionScene,    MatchSetupScene,   MatchSetupScene,
                                        EditorEnterScene, RankingViewerEnter, GalleryEnterScene, OptionsEnterScene};
 
 const char* const menuDescription[9] = {

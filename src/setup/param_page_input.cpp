@@ -1,9 +1,11 @@
 #include "setup/param_page_input.h"
 
+#include "platform/clock.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "platform/wipe.h"
 #include "setup/confirm_scene.h"
+#include "setup/opponent_choice.h"
 #include "setup/player_params.h"
 #include "setup/profile_rules.h"
 #include "setup/radar_chart.h"
@@ -116,11 +118,14 @@ bool ParamDecide() {
             return false;
         case decideEntry:
             s.unlockPresses = 0;
-            if (p == 0) {
+            if (p == 0 && computerOpponent == twoPeople) {
                 NextPlayer();
                 return false;
             }
+            // The computer sets itself up and has accepted before it is shown.
+            if (computerOpponent != twoPeople) ChooseComputerProfile(computerOpponent, TimeGetTime());
             ToConfirmation();
+            if (computerOpponent != twoPeople) s.confirmDone[1] = 1;
             return true;
         default:
             return Cancel(p);

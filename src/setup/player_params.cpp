@@ -1,5 +1,7 @@
 #include "setup/player_params.h"
 
+#include "setup/opponent_choice.h"
+#include "setup/opponent_question.h"
 #include "setup/setup_state.h"
 
 int8_t playerParams[2][5] = {};
@@ -19,4 +21,6 @@ void ResetSetupRecords() {
         for (int8_t& slot : itemSlots[p]) slot = -1;
     }
     ResetSetupState();
+    computerOpponent = twoPeople;
+    opponentQuestion = OpponentQuestionState{};
 }

@@ -20,6 +20,7 @@ start_game "$binary" "$work" '\x00\x00\x00\x00\x00'
 open_main_menu
 press Down; sleep 0.3   # versus, under endless
 press x
+sleep 1.5; press x      # 「ふたりで」: a second person plays on the right
 
 is_red() {  # shot l t r b
   local r g b

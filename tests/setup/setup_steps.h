@@ -12,6 +12,7 @@
 #include "platform/palette.h"
 #include "platform/text.h"
 #include "setup/confirm_scene.h"
+#include "setup/opponent_question.h"
 #include "setup/player_params.h"
 #include "setup/setup_scene.h"
 #include "setup/setup_state.h"
@@ -32,10 +33,20 @@ inline std::vector<uint8_t> FirstItems(int n) {
     return bytes;
 }
 
-// From the open main menu through the versus tile to player 1's setup,
-// open and with its panels grown.
-inline bool MenuToSetup() {
+// From the open main menu through the versus tile to the question of who
+// plays on the right, open and grown.
+inline bool MenuToQuestion() {
     gameMode = versusMode;
+    harness::Tap('X');
+    if (!harness::RunUntil([] { return At(OpponentQuestionScene) && wipeState == 0; })) return false;
+    harness::RunFrames(12);
+    return true;
+}
+
+// From the open main menu through the versus tile and 「ふたりで」 to player
+// 1's setup, open and with its panels grown.
+inline bool MenuToSetup() {
+    if (!MenuToQuestion()) return false;
     harness::Tap('X');
     if (!harness::RunUntil([] { return At(SetupScene) && wipeState == 0; })) return false;
     harness::RunFrames(12);

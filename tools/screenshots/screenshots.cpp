@@ -25,6 +25,7 @@
 #include "ranking/ranking_viewer.h"
 #include "setup/confirm_scene.h"
 #include "setup/player_params.h"
+#include "setup/opponent_question.h"
 #include "setup/setup_scene.h"
 #include "setup/setup_state.h"
 #include "shell/farewell.h"
@@ -223,6 +224,10 @@ bool Setup() {
         for (int i = 0; i < 50; ++i) file.put(i < 40 ? 1 : 0);
     }
     gameMode = versusMode;
+    harness::Tap('X');
+    if (!harness::RunUntil([] { return At(OpponentQuestionScene) && wipeState == 0; })) return false;
+    harness::RunFrames(12);
+    Save("opponent_question.png");
     harness::Tap('X');
     if (!harness::RunUntil([] { return At(SetupScene) && wipeState == 0; })) return false;
     for (int i = 0; i < 3; ++i) SetupKey('H');
