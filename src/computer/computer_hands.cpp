@@ -20,17 +20,12 @@ bool CursorStill(const Player& pl) { return pl.cursorMoveDir == 0 && pl.moveOffs
 
 // True when each cell of the line holds, unmarked, what the plan expects.
 bool LineReady(const ComputerHands& hands, int p, const ThinkLine& line) {
-    const int stepRow = line.endRow > line.anchorRow ? 1 : line.endRow < line.anchorRow ? -1 : 0;
-    const int stepColumn = line.endColumn > line.anchorColumn ? 1 : line.endColumn < line.anchorColumn ? -1 : 0;
-    int r = line.anchorRow;
-    int c = line.anchorColumn;
-    for (;;) {
+    bool ready = true;
+    ForLineCells(line, [&](int r, int c) {
         const int8_t v = Cell(p, r, c);
-        if (!HoldsPanel(v) || v != hands.field.cells[r][c]) return false;
-        if (r == line.endRow && c == line.endColumn) return true;
-        r += stepRow;
-        c += stepColumn;
-    }
+        if (!HoldsPanel(v) || v != hands.field.cells[r][c]) ready = false;
+    });
+    return ready;
 }
 
 bool BoardQuiet(const Player& pl) { return pl.needsGravity == 0 && pl.riseOffset == 0 && pl.dropPhase != 2; }

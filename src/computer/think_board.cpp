@@ -10,52 +10,18 @@ int8_t Unmarked(int8_t v) {
     return v;
 }
 
-void ForLineCells(const ThinkLine& line, auto&& visit) {
-    const int stepRow = line.endRow > line.anchorRow ? 1 : line.endRow < line.anchorRow ? -1 : 0;
-    const int stepColumn = line.endColumn > line.anchorColumn ? 1 : line.endColumn < line.anchorColumn ? -1 : 0;
-    int r = line.anchorRow;
-    int c = line.anchorColumn;
-    for (;;) {
-        visit(r, c);
-        if (r == line.endRow && c == line.endColumn) break;
-        r += stepRow;
-        c += stepColumn;
-    }
-}
-
-// The vanish rule of the match, step by step as a line grows.
-struct RunningSum {
-    int sum = 0;
-    int sevens = 0;
-    int zeros = 0;
-    int cells = 0;
-    int32_t product = 1;
-
-    void Add(int8_t v, bool sevensApart) {
-        sum += v;
-        if (sevensApart && v == 7) ++sevens;
-        if (v == 0) ++zeros;
-        if (product < 1000000) product *= v;
-        ++cells;
-    }
-    LineJudgement Judge(int target) const {
-        LineJudgement j;
-        j.cells = static_cast<int8_t>(cells);
-        j.zeros = static_cast<int8_t>(zeros);
-        const bool plain = sevens == 0 && sum == target;
-        const bool ofSevens = target == 7 && sevens >= 2 && sevens + zeros == cells;
-        j.vanishes = cells >= 2 && (plain || ofSevens);
-        j.product = ofSevens ? 7 * sevens : product;
-        return j;
-    }
-    // No panel added can make the line vanish any more.
-    bool Beyond(int target) const {
-        if (sevens > 0) return sum - 7 * sevens > 0;
-        return sum > target;
-    }
-};
-
 }  // namespace
+
+LineJudgement LineSum::Judge(int target) const {
+    LineJudgement j;
+    j.cells = static_cast<int8_t>(cells);
+    j.zeros = static_cast<int8_t>(zeros);
+    const bool plain = sevens == 0 && sum == target;
+    const bool ofSevens = target == 7 && sevens >= 2 && sevens + zeros == cells;
+    j.vanishes = cells >= 2 && (plain || ofSevens);
+    j.product = ofSevens ? 7 * sevens : product;
+    return j;
+}
 
 void SeeBoard(int p, ThinkBoard& field) {
     for (int r = 0; r <= thinkTop; ++r) {
@@ -118,7 +84,7 @@ uint64_t BoardPrint(const ThinkBoard& field) {
 }
 
 LineJudgement JudgeLine(const ThinkBoard& field, const ThinkLine& line, int target) {
-    RunningSum run;
+    LineSum run;
     bool panelsOnly = true;
     ForLineCells(line, [&](int r, int c) {
         const int8_t v = field.cells[r][c];
@@ -149,7 +115,7 @@ int VanishingLines(const ThinkBoard& field, int target, ThinkLine* lines, int ma
             if (field.cells[r][c] < 0) continue;
             // Rightwards, then upwards, from this cell.
             for (int dir = 0; dir < 2; ++dir) {
-                RunningSum run;
+                LineSum run;
                 run.Add(field.cells[r][c], target == 7);
                 for (int k = 1;; ++k) {
                     const int rr = dir == 0 ? r : r + k;

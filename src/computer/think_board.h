@@ -38,12 +38,44 @@ struct ThinkLine {
     bool Valid() const { return anchorRow >= 0; }
 };
 
+// Visits each cell (row, column) of a line, anchor first, end last.
+template <typename Visit>
+void ForLineCells(const ThinkLine& line, Visit&& visit) {
+    const int stepRow = line.endRow > line.anchorRow ? 1 : line.endRow < line.anchorRow ? -1 : 0;
+    const int stepColumn = line.endColumn > line.anchorColumn ? 1 : line.endColumn < line.anchorColumn ? -1 : 0;
+    for (int r = line.anchorRow, c = line.anchorColumn;; r += stepRow, c += stepColumn) {
+        visit(r, c);
+        if (r == line.endRow && c == line.endColumn) break;
+    }
+}
+
 // What the vanish rule makes of a line.
 struct LineJudgement {
     bool vanishes = false;
     int8_t cells = 0;
     int8_t zeros = 0;
     int32_t product = 0;  // 0 with a 0-panel in it; 7 per seven in a line of sevens
+};
+
+// The vanish rule of the match, a panel at a time as a line grows.
+struct LineSum {
+    int sum = 0;
+    int sevens = 0;
+    int zeros = 0;
+    int cells = 0;
+    int32_t product = 1;
+
+    // sevensApart: the target is 7, where a 7 never counts toward the sum.
+    void Add(int8_t v, bool sevensApart) {
+        sum += v;
+        if (sevensApart && v == 7) ++sevens;
+        if (v == 0) ++zeros;
+        if (product < 1000000) product *= v;
+        ++cells;
+    }
+    LineJudgement Judge(int target) const;
+    // No panel added can make the line vanish any more.
+    bool Beyond(int target) const { return sevens > 0 ? sum - 7 * sevens > 0 : sum > target; }
 };
 
 // The board player p will have once what is under way has run out: the line

@@ -103,10 +103,7 @@ int LinesThrough(const ThinkBoard& field, int r, int c, int target, ThinkLine* l
         const int from = dir == 0 ? left : down;
         const int at = dir == 0 ? c : r;
         for (int start = from; start <= at; ++start) {
-            int sum = 0;
-            int sevens = 0;
-            int zeros = 0;
-            int cells = 0;
+            LineSum run;
             for (int k = start;; ++k) {
                 const int rr = dir == 0 ? r : k;
                 const int cc = dir == 0 ? k : c;
@@ -114,21 +111,14 @@ int LinesThrough(const ThinkBoard& field, int r, int c, int target, ThinkLine* l
                 const int8_t v = field.cells[rr][cc];
                 if (v < 0) break;
                 ++work;
-                sum += v;
-                if (target == 7 && v == 7) ++sevens;
-                if (v == 0) ++zeros;
-                ++cells;
-                if (k >= at && cells >= 2) {
-                    const bool plain = sevens == 0 && sum == target;
-                    const bool ofSevens = target == 7 && sevens >= 2 && sevens + zeros == cells;
-                    if ((plain || ofSevens) && n < maxLines) {
-                        found[n++] = dir == 0 ? ThinkLine{static_cast<int8_t>(r), static_cast<int8_t>(start),
-                                                          static_cast<int8_t>(r), static_cast<int8_t>(cc)}
-                                              : ThinkLine{static_cast<int8_t>(start), static_cast<int8_t>(c),
-                                                          static_cast<int8_t>(rr), static_cast<int8_t>(c)};
-                    }
+                run.Add(v, target == 7);
+                if (k >= at && run.Judge(target).vanishes && n < maxLines) {
+                    found[n++] = dir == 0 ? ThinkLine{static_cast<int8_t>(r), static_cast<int8_t>(start),
+                                                      static_cast<int8_t>(r), static_cast<int8_t>(cc)}
+                                          : ThinkLine{static_cast<int8_t>(start), static_cast<int8_t>(c),
+                                                      static_cast<int8_t>(rr), static_cast<int8_t>(c)};
                 }
-                if (sevens > 0 ? sum - 7 * sevens > 0 : sum > target) break;
+                if (run.Beyond(target)) break;
             }
         }
     }
