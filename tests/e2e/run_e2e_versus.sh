@@ -20,7 +20,6 @@ start_game "$binary" "$work" '\x00\x00\x00\x00\x00'
 open_main_menu
 press Down; sleep 0.3   # versus, under endless
 press x
-sleep 1.5; press x      # 「ふたりで」: a second person plays on the right
 
 is_red() {  # shot l t r b
   local r g b
@@ -35,6 +34,11 @@ items_row_shown() { shot probe; is_blue probe 350 328 360 340; }
 # The confirmation: both polygons and the question panel.
 confirm_shown() { shot probe; is_red probe 158 248 162 252 && is_red probe 478 248 482 252 && is_blue probe 25 440 35 460; }
 
+# The question before the set-up: 「ふたりで」 and 「コンピュータ」 side by side.
+question_shown() { shot probe; is_blue probe 400 200 410 206 && is_blue probe 120 200 130 206; }
+wait_until 10 question_shown || fail "the question of who plays on the right did not appear"
+sleep 0.3
+press x                 # 「ふたりで」: a second person plays on the right
 wait_until 10 setup_shown || fail "player 1's set-up page did not appear"
 shot setup_p1
 items_row_shown || fail "items are not on at the start"
