@@ -36,9 +36,11 @@ void MatchScene() {
     SetPadPlayers(twoPlayers == 1 && matchState == 0 ? 2 : 1);
 
     const bool resultScreen = matchState == 2;
+    const bool played = !MatchOver();
     MatchInput input{};
-    if (!MatchOver()) matchInputSource(input);
+    if (played) matchInputSource(input);
     MatchStep(input);
+    if (played && matchStepSeen != nullptr) matchStepSeen(input);
     if (resultScreen) ResultScreenStep(gameMode == endlessMode ? 0 : 1);
     else if (matchLeft != 0) FinishLeaving();
     Present();

@@ -13,6 +13,7 @@
 #include "shell/game_mode.h"
 
 MatchInputSource matchInputSource = KeyboardMatchInput;
+MatchStepObserver matchStepSeen = nullptr;
 MatchInput matchInput{};
 
 namespace {

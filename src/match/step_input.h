@@ -5,13 +5,19 @@
 // proper, MatchScene asks the source once for the step's record and hands it
 // to MatchStep, which keeps it in matchInput for the rules to read; nothing
 // in a step reads the keys. The source is the keyboard and the pads unless a
-// layer above sets another (a replay, the computer, a network peer); to
-// record a match, wrap the source: a function that calls the one it replaced
-// and keeps what it filled in sees every step's record, in order. The source
-// is not asked once the match is over (MatchOver()); the steps after it get
-// an empty record.
+// layer above sets another (a replay, the computer, a network peer). The
+// source is not asked once the match is over (MatchOver()); the steps after
+// it get an empty record.
 using MatchInputSource = void (*)(MatchInput& input);
 extern MatchInputSource matchInputSource;
+
+// Told by MatchScene after each step of the match proper, with the inputs
+// the step ran on; the match is then in its state after the step. What a
+// recorder keeps: every step's inputs, a checksum (MatchChecksum) where a
+// checkpoint falls, and the result on the step after which MatchOver()
+// holds, the last it is told of. None by default.
+using MatchStepObserver = void (*)(const MatchInput& input);
+extern MatchStepObserver matchStepSeen;
 
 // The inputs of the step being run.
 extern MatchInput matchInput;

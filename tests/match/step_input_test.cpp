@@ -86,30 +86,42 @@ TEST(StepInput, BitsBeyondTheRecordsAreNoInput) {
     EXPECT_EQ(MatchChecksum(), withBeyond);
 }
 
-std::vector<MatchInput> seen;
-MatchInputSource recorded = nullptr;
+std::vector<MatchInput> asked;
+std::vector<uint32_t> told;
+int toldOver = 0;
 
-void RightEveryStep(MatchInput& in) { in.player[0] = inputRight; }
-
-// What a recorder does: wraps the source it replaces and keeps its records.
-void Recording(MatchInput& in) {
-    recorded(in);
-    seen.push_back(in);
+// Right for forty steps, then Escape.
+void RightThenLeave(MatchInput& in) {
+    in.player[0] = asked.size() < 40 ? uint16_t{inputRight} : uint16_t{inputLeave};
+    asked.push_back(in);
 }
 
-// The scene asks its source once a step, before the step, until the match is
-// over; whatever fills the record moves the board.
-TEST(StepInput, TheSceneAsksItsSourceOnceForEveryStep) {
+void Observe(const MatchInput& in) {
+    EXPECT_EQ(in.player[0], asked.back().player[0]);
+    told.push_back(matchStep);
+    toldOver += MatchOver() ? 1 : 0;
+}
+
+// The scene asks its source once a step, before the step, and tells its
+// observer after it, until the match is over; whatever fills the record
+// moves the board.
+TEST(StepInput, TheSceneAsksItsSourceBeforeAndTellsItsObserverAfterEveryStep) {
     ASSERT_TRUE(matchRun::MenuToMatch(endlessMode));
-    seen.clear();
-    recorded = RightEveryStep;
-    matchInputSource = Recording;
+    asked.clear();
+    told.clear();
+    toldOver = 0;
+    matchInputSource = RightThenLeave;
+    matchStepSeen = Observe;
     const uint32_t first = matchStep;
-    for (int i = 0; i < 40; ++i) matchRun::Step();
+    ASSERT_TRUE(harness::RunUntil([] { return currentScene != MatchScene; }, 1000000));
     matchInputSource = KeyboardMatchInput;
-    EXPECT_EQ(seen.size(), matchStep - first);
+    matchStepSeen = nullptr;
     EXPECT_EQ(players[0].cursorX, 6);
-    for (const MatchInput& in : seen) EXPECT_EQ(in.player[0], inputRight);
+    ASSERT_EQ(told.size(), asked.size());
+    for (size_t i = 0; i < told.size(); ++i) EXPECT_EQ(told[i], first + i + 1);
+    // Told of the step that ended the match (the screen closed), and no later.
+    EXPECT_EQ(toldOver, 1);
+    EXPECT_GT(asked.size(), 41u);
 }
 
 }  // namespace
