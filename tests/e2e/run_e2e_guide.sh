@@ -3,7 +3,10 @@
 # over the menu and F1 closes it again; in an endless match F1 opens it, the
 # whole screen stands still under it (two screenshots a second apart are the
 # same, where the running match a second apart is not), and Escape closes it
-# without leaving the match. Each stage is checked on a screenshot.
+# without leaving the match. A player who has never played: the first
+# endless match opens its guide by itself and notes it in Data/Guides.dat,
+# and after a restart with that note it does not. Each stage is checked on a
+# screenshot.
 set -euo pipefail
 
 binary=$(readlink -f "$1")
@@ -64,4 +67,40 @@ press Escape
 wait_until 10 menu_panel_shown || fail "leaving the match did not return to the menu"
 sleep 1
 leave_through_the_title
-echo "e2e guide: all stages passed; screenshots in $work/shots"
+
+# A player who has never started a mode: the first endless match opens its
+# guide by itself and notes it in Data/Guides.dat; after a restart with that
+# note the next one does not.
+first_endless_match() {
+  open_main_menu
+  press x
+  wait_until 20 board_has_panels || fail "the endless match did not start"
+}
+export E2E_FIRST_RUN_GUIDES=1
+start_game "$binary" "$work-first-run" '\x00\x00\x00\x00\x00'
+first_endless_match
+wait_until 15 key_guide_shown || fail "the first endless match did not open its guide by itself"
+shot first_run
+note=$(od -An -t u1 "$E2E_RUN/Data/Guides.dat" | tr -s ' ' | sed 's/^ //; s/ $//')
+[ "$note" = "1 0 0 0 0" ] || fail "Data/Guides.dat holds '$note'"
+mkdir -p "$work-note"
+cp "$E2E_RUN/Data/Guides.dat" "$work-note/"
+press F1
+wait_until 3 board_has_panels || fail "F1 did not close the first-run guide"
+pass "the first endless match opens its guide by itself, noted in Data/Guides.dat"
+press Escape
+wait_until 10 menu_panel_shown || fail "leaving the match did not return to the menu"
+sleep 1
+leave_through_the_title
+
+start_game "$binary" "$work-restart" '\x00\x00\x00\x00\x00' "$work-note/Guides.dat"
+first_endless_match
+sleep 6
+key_guide_shown && fail "the guide opened again after a restart"
+board_has_panels || fail "the match is not on screen"
+pass "after a restart the note holds: no guide"
+press Escape
+wait_until 10 menu_panel_shown || fail "leaving the match did not return to the menu"
+sleep 1
+leave_through_the_title
+echo "e2e guide: all stages passed; screenshots in $work/shots and $work-first-run/shots"
