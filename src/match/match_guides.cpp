@@ -4,7 +4,6 @@
 
 #include "match/controls.h"
 #include "match/match_state.h"
-#include "match/pause.h"
 #include "match/puzzle_picker.h"
 #include "shell/game_mode.h"
 #include "shell/menu_input.h"
@@ -86,7 +85,9 @@ constexpr KeyGuideLine pickerLines[] = {
 
 template <size_t n>
 constexpr KeyGuidePage Page(const char* title, const KeyGuideLine (&lines)[n], int players) {
-    return {title, lines, static_cast<int>(n), players, CoverMatchClocks};
+    // The match's clocks count its steps, and no step runs under the guide:
+    // they stand still by themselves.
+    return {title, lines, static_cast<int>(n), players, nullptr};
 }
 
 constexpr KeyGuidePage endlessGuide = Page("操作説明：エンドレス", endlessLines, 1);

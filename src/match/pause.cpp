@@ -132,12 +132,6 @@ void HoldPausedClocks() {
     attackMark = frameClock.now - pausedAttackElapsed;
 }
 
-void CoverMatchClocks(bool open) {
-    // The match's clocks are its steps, and no step runs while the guide
-    // covers the match: they stand still by themselves.
-    (void)open;
-}
-
 void DrawPause() {
     if (gameMode == endlessMode || gameMode == versusMode) {
         const bool shown = (players[0].paused >= 1 && players[0].paused <= 39) ||

@@ -11,10 +11,6 @@ bool PauseKey(int p);
 void PauseMenuKeys(int p);
 // Keeps the clock and the attack meter still while paused.
 void HoldPausedClocks();
-// The key guide opens over the match (open true) or closes: the clock and
-// the attack meter stand still for the time it was open, as in a pause; they
-// count the match's steps, and none runs under the guide.
-void CoverMatchClocks(bool open);
 // PAUSE picture or the pause menus (end of DrawHud).
 void DrawPause();
 // The yes/no question of the practice pause (also the editor's questions):
