@@ -10,8 +10,10 @@
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
 #include "setup/opponent_choice.h"
+#include "setup/setup_guides.h"
 #include "setup/setup_keys.h"
 #include "setup/setup_scene.h"
+#include "shell/key_guide.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
 #include "shell/scene_links.h"
@@ -92,6 +94,7 @@ void Draw() {
 }  // namespace
 
 void OpponentQuestionScene() {
+    SetKeyGuidePage(&opponentGuide);
     ScrollTiledBackground();
     Keys();
     if (currentScene != OpponentQuestionScene) return;

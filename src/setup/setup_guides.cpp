@@ -37,6 +37,13 @@ constexpr KeyGuideLine confirmLines[] = {
     toMenu,
 };
 
+// Either player answers the question of who plays on the right.
+constexpr KeyGuideLine opponentLines[] = {
+    {"相手をえらぶ", {{&m.left, &m.right, &m.leftLetter, &m.rightLetter}}},
+    {"決定", {{&s1.decide, &s2.decide}}},
+    {"メニューにもどる", {{&s1.back, &s2.back, &m.escape}}},
+};
+
 template <size_t n>
 constexpr KeyGuidePage Page(const char* title, const KeyGuideLine (&lines)[n]) {
     return {title, lines, static_cast<int>(n), 2, nullptr};
@@ -44,6 +51,8 @@ constexpr KeyGuidePage Page(const char* title, const KeyGuideLine (&lines)[n]) {
 
 }  // namespace
 
+const KeyGuidePage opponentGuide = {"操作説明：対戦相手", opponentLines, static_cast<int>(std::size(opponentLines)), 1,
+                                    nullptr};
 const KeyGuidePage paramPageGuide = Page("操作説明：パラメータ", paramLines);
 const KeyGuidePage itemPageGuide = Page("操作説明：アイテムえらび", itemLines);
 const KeyGuidePage confirmGuide = Page("操作説明：確認", confirmLines);

@@ -19,6 +19,7 @@
 #include "puzzle/puzzle_file.h"
 #include "puzzle/puzzle_test_util.h"
 #include "ranking/ranking_viewer.h"
+#include "setup/opponent_question.h"
 #include "setup/setup_steps.h"
 #include "shell/key_guide.h"
 #include "shell/menu_input.h"
@@ -87,6 +88,8 @@ const Screen screens[] = {
     {"practice", [] { return ToMatch(practiceMode); }, "操作説明：練習", 1, 'Z', MatchScene},
     {"pause", ToPause, "操作説明：ポーズ", 1, vkEscape, MatchScene},
     {"editor", [] { return MenuTo(editorMode, EditorScene); }, "操作説明：エディタ", 1, vkEscape, EditorScene},
+    {"opponent", [] { return frontendSteps::BootToMenu() && setupSteps::MenuToQuestion(); }, "操作説明：対戦相手", 1,
+     'Z', OpponentQuestionScene},
     {"set-up", [] { return setupSteps::BootToSetup(); }, "操作説明：パラメータ", 2, vkEscape, SetupScene},
     {"item page",
      [] {
