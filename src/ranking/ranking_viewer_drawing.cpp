@@ -1,11 +1,15 @@
 #include "ranking/ranking_viewer_drawing.h"
 
+#include <algorithm>
+
 #include "content/rank_sheet.h"
 #include "content/title_sheet.h"
 #include "platform/blit.h"
 #include "platform/surface.h"
 #include "ranking/ranking_columns.h"
 #include "ranking/ranking_viewer_state.h"
+#include "platform/text.h"
+#include "shell/line_notice.h"
 #include "shell/menu_input.h"
 
 namespace {
@@ -15,6 +19,11 @@ constexpr int headerBottom = 35;  // back button row and header box above
 constexpr int listTop = 90;       // headings above, lines below
 constexpr int placeWidth = 80;    // place numbers left of the lines
 constexpr int listRight = 600;    // the scroll marks' strip beyond
+// The replay key's words, right of the header box; a notice below the list's middle.
+constexpr int replayHintLeft = 500;
+constexpr int markerLeft = 1;
+constexpr const char* replayKeyHint = "R：リプレイ";
+constexpr int lineNoticeTop = 300;
 
 void Put(const Surface* sheet, const SheetRect& r, int x, int y) {
     BlitClipped(&backBuffer, x, y, sheet, keyedCopy, r.left, r.top, r.right, r.bottom);
@@ -59,10 +68,30 @@ void DrawCanvasWindows() {
     Window(shift + placeWidth, top, shift + listRight, bottom, placeWidth, listTop);
 }
 
+// A pointer left of the marked line's place, kept inside the list's window
+// (the lines themselves are left as they are), and the key that plays its
+// replay named above the list.
+void DrawReplayMarker() {
+    const RankingViewerState& v = rankingViewer;
+    const int line = MarkedLine();
+    if (line < 0) return;
+    const int top = std::clamp(listTop + rankLineHeight * line - v.scrollY, listTop, screenHeight - rankLineHeight);
+    const Point pointer[3] = {{markerLeft, top + 7}, {markerLeft + 8, top + 15}, {markerLeft, top + 23}};
+    BeginPanelText(smallFont);
+    SelectBrush(pinkBrush);
+    Polygon(pointer, 3);
+    SelectBrush(blueBrush);
+    RoundRect(replayHintLeft, 5, screenWidth - 4, 31, 10, 10);
+    DrawTextInRect(replayKeyHint, textCenter, replayHintLeft, 8, screenWidth - 4, 28);
+    EndText();
+}
+
 }  // namespace
 
 void DrawRankingViewerFrame() {
     DrawCursor();
     DrawScrollMarks();
     DrawCanvasWindows();
+    DrawReplayMarker();
+    DrawLineNotice(lineNoticeTop);
 }

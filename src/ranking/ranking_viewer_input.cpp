@@ -8,8 +8,10 @@
 #include "ranking/ranking_canvas.h"
 #include "ranking/ranking_columns.h"
 #include "ranking/ranking_viewer_state.h"
+#include "shell/line_notice.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
+#include "shell/scene_links.h"
 
 namespace {
 
@@ -19,12 +21,44 @@ constexpr int slideWidth = 400;
 
 bool Browsing() { return wipeState == 0 && rankingViewer.headerSlide == 0; }
 
-// Held keys scroll at once and every frame, within the list.
+// Held keys scroll at once and every frame, within the list; at either end
+// of it they move the replay marker over the window's lines instead, with
+// the auto-repeat.
 void ScrollKeys() {
     RankingViewerState& v = rankingViewer;
-    if (!Browsing()) return;
-    if (UpHeld()) v.scrollY = std::max(0, v.scrollY - scrollStep);
-    if (DownHeld()) v.scrollY = std::min(v.maxScroll, v.scrollY + scrollStep);
+    const bool up = UpHeld();
+    const bool down = DownHeld();
+    if (Browsing()) {
+        const int lastRow = std::min(visibleRankLines, v.entryCount) - 1;
+        if (up && v.scrollY > 0) {
+            v.scrollY = std::max(0, v.scrollY - scrollStep);
+        } else if (up && v.markerRow > 0 && RepeatStep(v.markerRepeat)) {
+            --v.markerRow;
+        }
+        if (down && v.scrollY < v.maxScroll) {
+            v.scrollY = std::min(v.maxScroll, v.scrollY + scrollStep);
+        } else if (down && v.markerRow < lastRow && RepeatStep(v.markerRepeat)) {
+            ++v.markerRow;
+        }
+    }
+    SettleRepeat(v.markerRepeat, up || down);
+}
+
+// R plays the replay of the marked line's entry, or says why it cannot.
+void ReplayKey() {
+    RankingViewerState& v = rankingViewer;
+    const bool held = KeyHeld('R');
+    if (held && v.replayHeld == 0 && Browsing()) {
+        v.replayHeld = 1;
+        const int line = MarkedLine();
+        if (line < 0) return;
+        const char* problem = sceneLinks.watchRankingReplay != nullptr
+                                  ? sceneLinks.watchRankingReplay(v.viewerOrder[line])
+                                  : rankingReplayMissing;
+        RestartSound(seBuffer2, false);
+        if (problem != nullptr) ShowLineNotice(problem, nullptr);
+    }
+    if (!held) v.replayHeld = 0;
 }
 
 // Right runs through the columns to the back button and round again; the
@@ -102,6 +136,7 @@ void RankingViewerKeys() {
     DecideKey();
     BackKey();
     EscapeKey();
+    ReplayKey();
     if (wipeState == 0 && !KeyHeld('X') && !KeyHeld('Z')) confirmHeld = 0;
 }
 

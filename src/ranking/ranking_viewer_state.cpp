@@ -1,5 +1,7 @@
 #include "ranking/ranking_viewer_state.h"
 
+#include <algorithm>
+
 #include "ranking/ranking_columns.h"
 
 RankingViewerState rankingViewer;
@@ -15,4 +17,14 @@ void StartRankingVisit() {
     v.headerShift = 0;
     v.headerSlide = 0;
     v.sortRepeat = 0;
+    v.markerRow = 0;
+    v.markerRepeat = 0;
+}
+
+int MarkedLine() {
+    const RankingViewerState& v = rankingViewer;
+    if (v.entryCount <= 0) return -1;
+    // The line whose middle is nearest the middle of the marker's row.
+    const int line = (v.scrollY + rankLineHeight * v.markerRow + rankLineHeight / 2) / rankLineHeight;
+    return std::clamp(line, 0, v.entryCount - 1);
 }

@@ -12,5 +12,10 @@ struct SceneLinks {
     void (*returnToMainMenu)() = nullptr;
     // The match's set-up, where the versus setup hands over.
     Scene versusMatch = nullptr;
+    // The ranking viewer's way to the replay of the entry at place (0..99)
+    // of the endless ranking file: the replay scene is stored and nullptr
+    // returned, or the reason it cannot be watched (one line for the
+    // viewer's two-second notice). Unset: no replay can be watched.
+    const char* (*watchRankingReplay)(int place) = nullptr;
 };
 extern SceneLinks sceneLinks;

@@ -4,10 +4,12 @@
 #include "shell/first_run_guides.h"
 #include "shell/game_mode.h"
 #include "shell/key_guide.h"
+#include "shell/line_notice.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/save_notice.h"
 #include "shell/scene.h"
+#include "shell/scene_links.h"
 
 void ResetShellRecords() {
     quitPosted = false;
@@ -22,4 +24,7 @@ void ResetShellRecords() {
     saveNoticeMark = 0;
     ResetKeyGuide();
     ForgetSeenGuides();
+    ClearLineNotice();
+    // The layers above link themselves again as a start does.
+    sceneLinks = SceneLinks{};
 }
