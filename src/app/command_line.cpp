@@ -15,6 +15,32 @@ CommandLine Refused(std::string error) {
     return refused;
 }
 
+// The file of --replay or --verify-replay, given as the next argument or
+// after "=". Empty after the error is set.
+bool TakeReplayFile(int argc, const char* const* argv, int& i, const char* option, CommandLine& line,
+                    CommandLine::Action action, std::string& error) {
+    const char* arg = argv[i];
+    const size_t n = std::strlen(option);
+    const char* file = nullptr;
+    if (std::strcmp(arg, option) == 0) {
+        if (i + 1 < argc) file = argv[++i];
+    } else if (std::strncmp(arg, option, n) == 0 && arg[n] == '=') {
+        file = arg + n + 1;
+    } else {
+        return false;
+    }
+    if (file == nullptr || file[0] == '\0') {
+        error = std::string(option) + " needs a replay file";
+    } else if (!line.replayFile.empty()) {
+        error = "only one replay at a time";
+    } else {
+        line.replayFile = file;
+        // Help and the version, once asked for, are what the player gets.
+        if (line.action == CommandLine::Action::play) line.action = action;
+    }
+    return true;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
@@ -26,6 +52,10 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         } else if (std::strcmp(arg, "--version") == 0) {
             // Help, once asked for, is what the player gets.
             if (line.action != CommandLine::Action::help) line.action = CommandLine::Action::version;
+        } else if (std::string error;
+                   TakeReplayFile(argc, argv, i, "--replay", line, CommandLine::Action::replay, error) ||
+                   TakeReplayFile(argc, argv, i, "--verify-replay", line, CommandLine::Action::verifyReplay, error)) {
+            if (!error.empty()) return Refused(error);
         } else if (std::strcmp(arg, "--fullscreen") == 0) {
             line.screen = CommandLine::Screen::fullScreen;
         } else if (std::strcmp(arg, "--window") == 0) {
@@ -51,6 +81,11 @@ std::string UsageText(const std::string& dataFolder) {
            "  --fullscreen      start in full screen (Alt+Enter or F11 switches)\n"
            "  --window          start in a window\n"
            "  --data-dir DIR    keep rankings, settings and puzzles in DIR\n"
+           "  --replay FILE     watch the replay FILE, then exit\n"
+           "  --verify-replay FILE\n"
+           "                    re-play FILE without a window and print its result and\n"
+           "                    whether every checkpoint matched (exit status 0 when they\n"
+           "                    did, 1 when one differed, 2 when FILE cannot be read)\n"
            "  --help            show this help and exit\n"
            "  --version         show the version and exit\n"
            "\n"

@@ -4,13 +4,16 @@
 // What the command line asks for. The game itself reads no arguments; these
 // only add what a desktop program is expected to answer.
 struct CommandLine {
-    enum class Action { play, help, version, usageError };
+    // replay: play FILE's replay in the window; verifyReplay: re-play it
+    // without a window and report. A replay given twice, or both, is refused.
+    enum class Action { play, help, version, replay, verifyReplay, usageError };
     Action action = Action::play;
     // Unset leaves the window as the game opens it; the last of --fullscreen
     // and --window given wins.
     enum class Screen { asGameOpensIt, fullScreen, window };
     Screen screen = Screen::asGameOpensIt;
     std::string dataDir;  // --data-dir DIR, empty when not given
+    std::string replayFile;  // --replay FILE or --verify-replay FILE
     std::string error;    // for usageError: what was wrong, in one line
 };
 

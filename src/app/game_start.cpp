@@ -13,7 +13,10 @@
 #include "frontend/main_menu.h"
 #include "platform/backend.h"
 #include "platform/game_folders.h"
+#include "replay/replay_file.h"
 #include "replay/replay_folder.h"
+#include "replay/replay_verify.h"
+#include "replay/replay_watch.h"
 #include "shell/first_run_guides.h"
 #include "shell/game_loop.h"
 
@@ -37,6 +40,15 @@ int RunSumLine(int argc, const char* const* argv) {
             return 2;
         case CommandLine::Action::help: std::fputs(UsageText(player.folder).c_str(), stdout); return 0;
         case CommandLine::Action::version: std::fputs(VersionText().c_str(), stdout); return 0;
+        case CommandLine::Action::verifyReplay: {
+            // No window, no sound, no content: the match's rules alone.
+            std::string out, err;
+            const int code = VerifyReplayFile(line.replayFile, out, err);
+            std::fputs(out.c_str(), stdout);
+            std::fputs(err.c_str(), stderr);
+            return code;
+        }
+        case CommandLine::Action::replay:
         case CommandLine::Action::play: break;
     }
 
@@ -59,6 +71,13 @@ int RunSumLine(int argc, const char* const* argv) {
     SetReplayFolder(ReplayFolderOf(player));
     // Which modes have shown their keys already, from an earlier run.
     ReadSeenGuides();
+    if (line.action == CommandLine::Action::replay) {
+        ReplayReport report;
+        if (!ReadReplayFile(line.replayFile, watchedReplay, report)) {
+            std::fprintf(stderr, "%s\n", ReplayProblemLine(line.replayFile, report).c_str());
+            return 2;
+        }
+    }
 
     const char* failure = nullptr;
     if (!backend::Start(failure, line.screen == CommandLine::Screen::fullScreen)) {
@@ -68,7 +87,8 @@ int RunSumLine(int argc, const char* const* argv) {
     LinkFrontEnd();
     // Versus may put the computer on the right.
     InstallComputerOpponent();
-    const int code = RunGame(BootScene);
+    LinkReplays();
+    const int code = RunGame(line.action == CommandLine::Action::replay ? WatchReplayToTheEnd : BootScene);
     backend::Shutdown();
     return code;
 }

@@ -52,7 +52,10 @@ MatchStart CurrentMatchStart(uint32_t seed) {
     return s;
 }
 
+MatchStart matchStartRecord{};
+
 void ApplyMatchStart(const MatchStart& start) {
+    matchStartRecord = start;
     // Whether the next problem skips the picker belongs to the puzzle series,
     // not to the match.
     const int8_t keptSkipPicker = skipPicker;

@@ -22,6 +22,10 @@ MatchStart CurrentMatchStart(uint32_t seed);
 // from here on: a caller that shows a replay puts the player's back after it.
 void ApplyMatchStart(const MatchStart& start);
 
+// The start record last applied, as given: what a recorder keeps of the
+// match being played.
+extern MatchStart matchStartRecord;
+
 // The opening rows rise into the empty boards and the countdown runs, then
 // play begins: the match clock at step 0. Frames are presented as they are
 // drawn, unless drawing is skipped; either way the match starts from the same

@@ -68,9 +68,40 @@ TEST(CommandLineTest, RefusesWhatItDoesNotKnowNamingIt) {
     }
 }
 
+TEST(CommandLineTest, TakesOneReplayToWatchOrToVerify) {
+    struct Case {
+        std::vector<const char*> args;
+        Action action;
+        std::string file;
+        std::string error;
+    };
+    const Case cases[] = {
+        {{"--replay", "a.replay"}, Action::replay, "a.replay", ""},
+        {{"--replay=b.replay"}, Action::replay, "b.replay", ""},
+        {{"--verify-replay", "c.replay"}, Action::verifyReplay, "c.replay", ""},
+        {{"--verify-replay=d.replay"}, Action::verifyReplay, "d.replay", ""},
+        {{"--replay", "a.replay", "--fullscreen"}, Action::replay, "a.replay", ""},
+        {{"--replay", "a.replay", "--help"}, Action::help, "a.replay", ""},
+        {{"--help", "--verify-replay", "a.replay"}, Action::help, "a.replay", ""},
+        {{"--replay"}, Action::usageError, "", "--replay needs a replay file"},
+        {{"--replay="}, Action::usageError, "", "--replay needs a replay file"},
+        {{"--verify-replay", ""}, Action::usageError, "", "--verify-replay needs a replay file"},
+        {{"--replay", "a", "--verify-replay", "b"}, Action::usageError, "", "only one replay at a time"},
+        {{"--replayx"}, Action::usageError, "", "unknown option '--replayx'"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = Parse(c.args);
+        EXPECT_EQ(line.action, c.action) << c.args[0];
+        EXPECT_EQ(line.error, c.error) << c.args[0];
+        if (c.error.empty()) {
+            EXPECT_EQ(line.replayFile, c.file) << c.args[0];
+        }
+    }
+}
+
 TEST(CommandLineTest, HelpNamesEveryOptionAndTheSavedGames) {
     const std::string help = UsageText("/home/p/.local/share/sumline/Data");
-    for (const char* part : {"Usage: sumline", "--fullscreen", "--window", "--data-dir DIR", "--help", "--version",
+    for (const char* part : {"Usage: sumline", "--fullscreen", "--window", "--data-dir DIR", "--replay FILE", "--verify-replay FILE", "--help", "--version",
                              "Saved games: /home/p/.local/share/sumline/Data\n"}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
