@@ -40,20 +40,23 @@ int RunSumLine(int argc, const char* const* argv) {
             return 2;
         case CommandLine::Action::help: std::fputs(UsageText(player.folder).c_str(), stdout); return 0;
         case CommandLine::Action::version: std::fputs(VersionText().c_str(), stdout); return 0;
-        case CommandLine::Action::verifyReplay: {
-            // No window, no sound, no content: the match's rules alone.
-            std::string out, err;
-            const int code = VerifyReplayFile(line.replayFile, out, err);
-            std::fputs(out.c_str(), stdout);
-            std::fputs(err.c_str(), stderr);
-            return code;
-        }
+        case CommandLine::Action::verifyReplay:
         case CommandLine::Action::replay:
         case CommandLine::Action::play: break;
     }
 
     const std::vector<std::string> candidates = ContentCandidates(executableFolder, SUMLINE_INSTALLED_CONTENT);
     const std::string content = FindContent(candidates);
+    if (line.action == CommandLine::Action::verifyReplay) {
+        // No window and no sound: the match's rules alone, with the sounds
+        // they load found where the game keeps them (and silent).
+        SetGameFolders(content, player.folder);
+        std::string out, err;
+        const int code = VerifyReplayFile(line.replayFile, out, err);
+        std::fputs(out.c_str(), stdout);
+        std::fputs(err.c_str(), stderr);
+        return code;
+    }
     if (content.empty()) {
         std::fprintf(stderr, "%s\n", ContentMissingLine(candidates).c_str());
         return 1;
