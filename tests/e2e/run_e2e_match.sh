@@ -101,6 +101,44 @@ first_name=$(od -An -t u1 -j 1600 -N 4 "$ranking" | tr -s ' ' | sed 's/^ //')
 [ "$first_name" = "2 0 0 0" ] || fail "first ranking entry's name codes are $first_name"
 pass "Data/ED.dat holds the entry (score $first_score, name CAAA)"
 
+# The match was kept as a replay (in Data/Replays, the folder --data-dir
+# names); another process re-plays it
+# to the entry's score with every checkpoint matched.
+replay=$(find "$E2E_RUN" -name '*-endless.replay' 2>/dev/null | sort | tail -1)
+[ -n "$replay" ] || fail "no endless replay kept"
+verdict=$("$binary" --data-dir "$E2E_RUN/Data" --verify-replay "$replay") || fail "--verify-replay exited $? on $replay: $verdict"
+case "$verdict" in
+  "endless score $first_score result top-out steps "*" checkpoints ok") ;;
+  *) fail "--verify-replay said: $verdict" ;;
+esac
+pass "the replay verifies in another process: $verdict"
+
+# The ranking viewer (third tile of the lower row) names R on its blue plate;
+# R plays the marked entry's replay (place 1) on the match screen under the
+# blue 「リプレイ」 plate, at 4x; its end shows the result box; X goes back.
+replay_key_shown() { shot probe; is_blue probe 503 14 509 22; }
+replay_plate_shown() { shot probe; is_blue probe 243 10 249 24 && board_has_panels probe; }
+replay_end_shown() { shot probe; is_blue probe 173 200 179 260 && is_blue probe 462 200 467 260; }
+tap Right; tap Right; tap Down
+press x
+wait_until 10 replay_key_shown || fail "the ranking viewer did not open with its R plate"
+shot viewer
+pass "ranking viewer showing"
+press r
+wait_until 15 replay_plate_shown || fail "R did not play the replay"
+shot replay_playing
+pass "the entry's replay playing on the match screen"
+sleep 1
+tap Right; tap Right
+wait_until 200 replay_end_shown || fail "the replay did not reach its end"
+shot replay_end
+pass "the replay played to its end"
+press x
+wait_until 10 replay_key_shown || fail "X at the replay's end did not go back to the ranking viewer"
+press Escape
+wait_until 10 menu_panel_shown || fail "Escape did not leave the ranking viewer"
+pass "back in the ranking viewer, then the menu"
+
 # Leave: back to the title, end, farewell, exit code 0.
 leave_through_the_title
 echo "e2e match: all stages passed; screenshots in $work/shots"
