@@ -84,6 +84,8 @@ sleep 3
 press Right          # versus, round from the last column
 press x
 sleep 3
+press x              # 「ふたりで」
+sleep 1
 sample "setup" 20
 press y              # player 1 to the decide button and on
 press x
