@@ -94,6 +94,12 @@ void RunMatchOpening() {
     // however long the screen took to open.
     topLineStep = 0;
     players[0].topOutTimer = 0;
+    // Play begins on an open screen. A match begun again from its start
+    // record (a replay checked right after a match that was closing the
+    // screen) must not carry that wipe into its first steps: the wipe is part
+    // of the match's state and holds the keys while it runs.
+    wipeState = 0;
+    wipeWidth = 0;
     players[1].topOutTimer = 0;
     matchStarted = 1;
     EmptySoundSlot(seBuffer1);
