@@ -14,6 +14,7 @@
 #include "puzzle/puzzle_file.h"
 #include "setup/player_params.h"
 #include "shell/game_mode.h"
+#include "shell/menu_input.h"
 
 namespace {
 
@@ -94,12 +95,14 @@ void RunMatchOpening() {
     // however long the screen took to open.
     topLineStep = 0;
     players[0].topOutTimer = 0;
-    // Play begins on an open screen. A match begun again from its start
-    // record (a replay checked right after a match that was closing the
-    // screen) must not carry that wipe into its first steps: the wipe is part
-    // of the match's state and holds the keys while it runs.
+    // Play begins on an open screen with no text box grown. What the screen
+    // before left in them (a replay checked right after a match that was
+    // closing the screen, the versus set-up's grown boxes) must not reach
+    // the first steps: both are part of the match's state, the wipe holds
+    // the keys while it runs and the pause box grows from where it stands.
     wipeState = 0;
     wipeWidth = 0;
+    boxGrowth = 0;
     players[1].topOutTimer = 0;
     matchStarted = 1;
     EmptySoundSlot(seBuffer1);

@@ -4,7 +4,8 @@
 # profile, already accepted; the computer clears lines on its board (its
 # score changes on screen) within 30 seconds; player 1 asks for rows until
 # his stack tops out; the result shows LOSE on the left and WIN! on the
-# right; the rematch question answered no leads back to the main menu.
+# right; the rematch question answered no leads back to the main menu; the
+# match's replay verifies in another process.
 set -euo pipefail
 
 binary=$(readlink -f "$1")
@@ -81,6 +82,17 @@ tap Right
 tap x
 wait_until 10 menu_panel_shown || fail "answering no did not return to the menu"
 pass "rematch question answered no, back on the menu"
+
+# The match against the computer was kept as a replay like any other, and
+# another process re-plays it from its inputs alone, without the computer.
+replay=$(find "$E2E_RUN" -name '*-versus.replay' 2>/dev/null | sort | head -1)
+[ -n "$replay" ] || fail "no versus replay kept"
+verdict=$("$binary" --data-dir "$E2E_RUN/Data" --verify-replay "$replay") || fail "--verify-replay exited $? on $replay: $verdict"
+case "$verdict" in
+  *"checkpoints ok") ;;
+  *) fail "--verify-replay said: $verdict" ;;
+esac
+pass "the replay verifies in another process: $verdict"
 
 leave_through_the_title
 echo "e2e computer: all stages passed; screenshots in $work/shots"

@@ -8,6 +8,7 @@
 #include "match/headless_run.h"
 #include "platform/surface.h"
 #include "platform/wipe.h"
+#include "shell/menu_input.h"
 #include "setup/player_params.h"
 
 namespace {
@@ -123,6 +124,32 @@ TEST(MatchSnapshot, SameStartAndInputsGiveTheSameMatchDrawnOrNot) {
         const std::vector<uint64_t> other = StepThrough(inputs);
         ASSERT_FALSE(other.empty());
         EXPECT_NE(other.back(), drawn.back()) << "mode " << c.mode;
+    }
+}
+
+// A match begun from its start record is the same match whatever the screen
+// before it left behind: a wipe still closing (a replay checked right after a
+// match), a grown text box (the versus set-up's confirmation).
+TEST(MatchSnapshot, WhatThePreviousScreenLeftDoesNotReachTheMatch) {
+    struct Leftover {
+        int8_t wipe, width, box;
+    };
+    constexpr Leftover leftovers[] = {{1, 2, 0}, {1, 60, 10}, {0, 0, 10}};
+    for (const Case& c : cases) {
+        const auto inputs = RandomInputs(c.seed + 5, 300, c.mode == versusMode);
+        Begin(StartOf(c.mode, c.seed), false);
+        const std::vector<uint64_t> clean = StepThrough(inputs);
+        for (const Leftover& l : leftovers) {
+            harness::Boot();
+            wipeState = l.wipe;
+            wipeWidth = l.width;
+            boxGrowth = l.box;
+            ApplyMatchStart(StartOf(c.mode, c.seed));
+            drawingSkipped = true;
+            soundsMuted = true;
+            RunMatchOpening();
+            EXPECT_EQ(StepThrough(inputs), clean) << "mode " << c.mode << " wipe " << int(l.wipe) << " box " << int(l.box);
+        }
     }
 }
 
