@@ -151,8 +151,11 @@ void ResultScreenStep(int rankingSkipped) {
     PrepareSurfaces();
     const uint32_t now = TimeGetTime();
     if (gameMode == puzzleMode) {
-        if (matchEnd == 1) {
-            // A solved puzzle moves on without waiting for an answer.
+        if (matchEnd == 1 && wipeState == 0) {
+            // A solved puzzle moves on without waiting for an answer. The
+            // wipe starts once: asked again while a notice holds the closed
+            // screen, it would cover past its width and wrap round, showing
+            // the board again.
             wipeState = 1;
             entryCursor = 0;
         }

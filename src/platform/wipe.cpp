@@ -25,7 +25,9 @@ bool StripeWipe(int mode) {
     }
     if (mode == 0) {
         wipeState = 1;
-        wipeWidth = static_cast<int8_t>(w + 2);
+        // A closed wipe asked to close again stays closed: the width is a
+        // signed byte and would wrap round past 127, uncovering the screen.
+        wipeWidth = static_cast<int8_t>(w > 80 ? w : w + 2);
         if (wipeWidth > 80) {
             wipeState = 2;
             return true;

@@ -28,6 +28,22 @@ TEST(StripeWipe, CloseTakes41CallsAndLeavesStateClosed) {
     EXPECT_EQ(wipeWidth, 82);
 }
 
+// The width is a signed byte: closing on past the end would wrap round and
+// uncover the screen again.
+TEST(StripeWipe, AClosedWipeAskedToCloseAgainStaysWhole) {
+    wipeState = 2;
+    wipeWidth = 82;
+    for (int call = 0; call < 100; ++call) {
+        Paint();
+        EXPECT_TRUE(StripeWipe(0)) << call;
+        int uncovered = 0;
+        for (int i = 0; i < 640 * 480; ++i) uncovered += backBuffer.pixels[i] != 0;
+        ASSERT_EQ(uncovered, 0) << call;
+    }
+    EXPECT_EQ(wipeState, 2);
+    EXPECT_EQ(wipeWidth, 82);
+}
+
 TEST(StripeWipe, OpenTakes41CallsAndEndsAtZero) {
     wipeState = 2;
     wipeWidth = 82;
