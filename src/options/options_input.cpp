@@ -139,6 +139,5 @@ bool LeaveOptionsIfDone() {
     s.optionsCursor = 0;
     s.leaving = 0;
     s.saveAnswer = 0;
-    s.optionsConfirmHeld = 1;
     return true;
 }

@@ -23,6 +23,9 @@ void OptionsEnterScene() {
     LoadBitmapToSurface(backdropSurface, "Back\\Option.bmp");
     ReadOptionsFile();
     optionsState.entered = options;
+    // The decide key that chose this screen on the menu may still be down:
+    // it must be let go before it steps anything, on every visit.
+    optionsState.optionsConfirmHeld = 1;
     currentScene = OptionsScene;
 }
 

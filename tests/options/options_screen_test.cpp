@@ -170,18 +170,34 @@ TEST_F(OptionsScreen, HeldDecideStepsASettingOnlyOnce) {
     EXPECT_EQ(options.targetSumOffset, 2);
 }
 
-TEST(OptionsScreenEntry, DecideStillHeldFromTheMenuDoesNothingUntilLetGo) {
+// Each visit is entered with X still held from the menu's decision; the
+// first is left with Z, the second through END and its save question.
+TEST(OptionsScreenEntry, DecideStillHeldFromTheMenuDoesNothingUntilLetGoOnEveryVisit) {
     ASSERT_TRUE(frontendSteps::BootToMenu());
-    gameMode = optionsMode;
-    harness::Hold('X');
-    ASSERT_TRUE(harness::RunUntil(InOptions));
-    harness::RunFrames(20);
-    EXPECT_EQ(options.targetSumOffset, 0);
-    EXPECT_EQ(optionsState.dirty, 0);
-    harness::Release('X');
-    harness::RunFrames(2);
-    Step('X');
-    EXPECT_EQ(options.targetSumOffset, 1);
+    for (int visit = 0; visit < 3; ++visit) {
+        SCOPED_TRACE(visit);
+        gameMode = optionsMode;
+        harness::Hold('X');
+        ASSERT_TRUE(harness::RunUntil(InOptions));
+        const int entered = options.targetSumOffset;
+        harness::RunFrames(20);
+        EXPECT_EQ(options.targetSumOffset, entered);
+        EXPECT_EQ(optionsState.dirty, 0);
+        harness::Release('X');
+        harness::RunFrames(2);
+        EXPECT_EQ(options.targetSumOffset, entered);
+        Step('X');
+        EXPECT_EQ(options.targetSumOffset, (entered + 1) % 4);
+        if (visit == 0) {
+            Step('Z');
+        } else {
+            CursorTo(endEntry);
+            Step('X');
+            Step('X');
+        }
+        ASSERT_TRUE(BackAtMenu());
+    }
+    EXPECT_EQ(OptionsBytes()[0], 2) << "two visits saved one step each";
 }
 
 TEST(OptionsScreenEntry, KeysDoNothingWhileTheWipeOpens) {
