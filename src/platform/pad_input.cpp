@@ -6,8 +6,6 @@ namespace {
 
 struct ButtonState {
     bool down = false;
-    bool releasePending = false;  // let go before any frame saw it
-    uint32_t downFrame = 0;
     int16_t key = -1;
     int16_t arrow = -1;  // the arrow a direction also holds while one player plays
 };
@@ -56,49 +54,31 @@ void Release(ButtonState& state) {
 
 }  // namespace
 
-void SetPadButton(int seat, PadButton button, bool down, uint32_t frame) {
+void SetPadButton(int seat, PadButton button, bool down) {
     const int index = static_cast<int>(button);
     if (!ValidSeat(seat) || index >= padButtonCount) return;
     ButtonState& state = buttons[seat][index];
+    if (down == state.down) return;
     if (!down) {
-        if (!state.down) return;
-        if (state.downFrame == frame) {
-            state.releasePending = true;
-            return;
-        }
         Release(state);
         return;
     }
-    if (state.down) {
-        state.releasePending = false;  // pressed again within the frame of a quick tap
-        return;
-    }
     state.down = true;
-    state.releasePending = false;
-    state.downFrame = frame;
     HoldKeys(state, seat, button);
 }
 
-void SetPadStick(int seat, int axis, int value, uint32_t frame) {
+void SetPadStick(int seat, int axis, int value) {
     if (axis != 0 && axis != 1) return;
     const PadButton less = axis == 0 ? PadButton::stickLeft : PadButton::stickUp;
     const PadButton more = axis == 0 ? PadButton::stickRight : PadButton::stickDown;
     const auto follow = [&](PadButton button, int reach) {
         if (!ValidSeat(seat)) return;
         const bool held = buttons[seat][static_cast<int>(button)].down;
-        if (!held && reach >= stickPress) SetPadButton(seat, button, true, frame);
-        if (held && reach < stickLetGo) SetPadButton(seat, button, false, frame);
+        if (!held && reach >= stickPress) SetPadButton(seat, button, true);
+        if (held && reach < stickLetGo) SetPadButton(seat, button, false);
     };
     follow(less, -value);
     follow(more, value);
-}
-
-void ApplyDeferredPadReleases(uint32_t frame) {
-    for (auto& seat : buttons) {
-        for (ButtonState& state : seat) {
-            if (state.releasePending && state.downFrame != frame) Release(state);
-        }
-    }
 }
 
 void ReleasePadSeat(int seat) {

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 
 #include "platform/pad_keys.h"
 
@@ -11,17 +10,14 @@
 
 constexpr int padSeatCount = 2;
 
-// A button of the pad in the seat went down or up. frame counts the frames
-// presented so far: a press and release within one frame still holds the key
-// for that frame, as a quick key tap does.
-void SetPadButton(int seat, PadButton button, bool down, uint32_t frame);
+// A button of the pad in the seat went down or up. A press and release
+// within one frame still reach that frame, as a quick key tap does
+// (platform/keys.h).
+void SetPadButton(int seat, PadButton button, bool down);
 
 // A left-stick axis (0 across, 1 down) moved to value (-32768..32767): past
 // half way it holds that direction, back under a third it lets go.
-void SetPadStick(int seat, int axis, int value, uint32_t frame);
-
-// Releases what a quick tap left held once a later frame has been presented.
-void ApplyDeferredPadReleases(uint32_t frame);
+void SetPadStick(int seat, int axis, int value);
 
 // The pad in the seat is gone (unplugged): every key it held is let go.
 void ReleasePadSeat(int seat);

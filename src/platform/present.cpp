@@ -2,6 +2,7 @@
 
 #include "platform/backend.h"
 #include "platform/draw_switch.h"
+#include "platform/keys.h"
 #include "platform/palette.h"
 #include "platform/surface.h"
 
@@ -11,5 +12,8 @@ bool drawingSkipped = false;
 void Present() {
     if (drawingSkipped) return;
     ++presentCount;
+    // This frame has read its keys; presses that come in while it is shown
+    // belong to the next.
+    ClearKeyPresses();
     backend::PresentFrame(backBuffer.pixels, displayPalette, paletteVersion);
 }

@@ -18,8 +18,6 @@ namespace backend {
 extern SDL_Window* gameWindow;
 
 // --- sdl_present.cpp
-// Frames handed to the window so far; key releases wait for it to move.
-extern uint32_t framesShown;
 // The window surface was replaced (resize, full screen): get it again and
 // draw everything on the next present.
 void ForgetWindowSurface();
@@ -36,7 +34,6 @@ void ResetPacing();
 // --- sdl_keys.cpp
 // Key events from the event loop, in the game's key codes.
 void HandleKeyEvent(const SDL_KeyboardEvent& key);
-void ApplyDeferredReleases();
 void ReleaseAllKeys();
 
 // --- sdl_pads.cpp

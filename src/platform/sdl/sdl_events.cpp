@@ -27,8 +27,6 @@ void HandleWindowEvent(const SDL_WindowEvent& window) {
 }  // namespace
 
 bool PumpEvents() {
-    ApplyDeferredReleases();
-    ApplyDeferredPadReleases(framesShown);
     bool closed = false;
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {

@@ -6,17 +6,16 @@ namespace backend {
 namespace {
 
 // One physical key, remembered by scancode so its release always clears the
-// game key its press set, whatever the layout does in between.
+// game key its press set, whatever the layout does in between. A release
+// that comes before any frame saw the press is no concern here: the press
+// stays marked for the next frame (platform/keys.h).
 struct PhysicalKey {
     int16_t vk = -1;
     bool down = false;
-    bool swallowed = false;       // Alt+Enter: never shown to the game
-    bool releasePending = false;  // released before any frame saw it
-    uint32_t downFrame = 0;
+    bool swallowed = false;  // Alt+Enter: never shown to the game
 };
 
 PhysicalKey physical[SDL_NUM_SCANCODES];
-int pendingReleases = 0;
 
 // The game's key code for a key, or -1 for keys it never reads. Letters
 // follow the layout, as the classic key codes do; the digit row, and letter
@@ -56,7 +55,6 @@ void RefreshGameKey(int vk) {
 
 void Release(PhysicalKey& key) {
     const int vk = key.vk;
-    if (key.releasePending) --pendingReleases;
     key = PhysicalKey{};
     if (vk >= 0) RefreshGameKey(vk);
 }
@@ -68,25 +66,10 @@ void HandleKeyEvent(const SDL_KeyboardEvent& event) {
     if (code < 0 || code >= SDL_NUM_SCANCODES) return;
     PhysicalKey& key = physical[code];
     if (event.type == SDL_KEYUP) {
-        if (!key.down) return;
-        // A tap shorter than a frame still has to reach the game once.
-        if (!key.swallowed && key.downFrame == framesShown) {
-            if (!key.releasePending) ++pendingReleases;
-            key.releasePending = true;
-            return;
-        }
-        Release(key);
+        if (key.down) Release(key);
         return;
     }
-    if (event.repeat != 0) return;  // held keys stay down; F11 toggles once
-    if (key.down) {
-        // Pressed again within the frame of a quick tap: simply held on.
-        if (key.releasePending) {
-            key.releasePending = false;
-            --pendingReleases;
-        }
-        return;
-    }
+    if (event.repeat != 0 || key.down) return;  // held keys stay down; F11 toggles once
     if (event.keysym.sym == SDLK_F11) {
         ToggleFullScreen();
         return;
@@ -95,8 +78,6 @@ void HandleKeyEvent(const SDL_KeyboardEvent& event) {
     if (vk < 0) return;
     key.vk = static_cast<int16_t>(vk);
     key.down = true;
-    key.releasePending = false;
-    key.downFrame = framesShown;
     key.swallowed = vk == vkReturn && (event.keysym.mod & KMOD_ALT) != 0;
     if (key.swallowed) {
         ToggleFullScreen();
@@ -106,16 +87,8 @@ void HandleKeyEvent(const SDL_KeyboardEvent& event) {
     RefreshKey(vk);
 }
 
-void ApplyDeferredReleases() {
-    if (pendingReleases == 0) return;
-    for (PhysicalKey& key : physical) {
-        if (key.releasePending && key.downFrame != framesShown) Release(key);
-    }
-}
-
 void ReleaseAllKeys() {
     for (PhysicalKey& key : physical) key = PhysicalKey{};
-    pendingReleases = 0;
     for (int vk = 0; vk < 256; ++vk) {
         keyboardDown[vk] = false;
         RefreshKey(vk);

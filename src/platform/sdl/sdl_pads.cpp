@@ -89,13 +89,13 @@ bool HandlePadEvent(const SDL_Event& event) {
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
             if (ButtonOf(event.cbutton.button, button)) {
-                SetPadButton(SeatOf(event.cbutton.which), button, event.type == SDL_CONTROLLERBUTTONDOWN, framesShown);
+                SetPadButton(SeatOf(event.cbutton.which), button, event.type == SDL_CONTROLLERBUTTONDOWN);
             }
             return true;
         case SDL_CONTROLLERAXISMOTION:
             if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX || event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) {
                 SetPadStick(SeatOf(event.caxis.which), event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX ? 0 : 1,
-                            event.caxis.value, framesShown);
+                            event.caxis.value);
             }
             return true;
         default: return false;

@@ -9,8 +9,6 @@
 // costs one comparison and no drawing at all.
 namespace backend {
 
-uint32_t framesShown = 0;
-
 namespace {
 
 ScaleMaps maps;
@@ -114,7 +112,6 @@ void ResetPresenter() {
 
 void PresentFrame(const uint8_t* pixels, const Rgb (&palette)[256], uint32_t version) {
     if (pixels != nullptr) ShowFrame(pixels, palette, version);
-    ++framesShown;
     WaitForFrameDeadline();
 }
 

@@ -13,10 +13,7 @@ State state;
 void Reset() {
     state = State{};
     ResetPads();
-    std::memset(keyDown, 0, sizeof keyDown);
-    std::memset(keyboardDown, 0, sizeof keyboardDown);
-    std::memset(padHolds, 0, sizeof padHolds);
-    ForgetHeldBackKeys();
+    ResetKeys();
 }
 
 void ApplyKeyScript() {
@@ -28,11 +25,10 @@ void ApplyKeyScript() {
         ++state.nextKeyChange;
     }
     // Pads go through the same seats and keys as the real backend's.
-    ApplyDeferredPadReleases(state.framesPresented);
     while (state.nextPadChange < state.padScript.size() &&
            state.padScript[state.nextPadChange].frame <= state.framesPresented) {
         const PadChange& change = state.padScript[state.nextPadChange];
-        SetPadButton(change.seat, change.button, change.down, state.framesPresented);
+        SetPadButton(change.seat, change.button, change.down);
         ++state.nextPadChange;
     }
 }
@@ -80,8 +76,6 @@ void PresentFrame(const uint8_t* pixels, const Rgb (&palette)[256], uint32_t) {
     // Wait for the next refresh after now.
     while (virtualBackend::RefreshTime(state.refreshIndex) <= state.nowMs) ++state.refreshIndex;
     state.nowMs = virtualBackend::RefreshTime(state.refreshIndex);
-    // Modal loops read keys between their own presents.
-    virtualBackend::ApplyKeyScript();
     if (state.afterPresent != nullptr) state.afterPresent();
 }
 

@@ -13,8 +13,9 @@
 
 // The deterministic backend: a clock that moves only when the game presents
 // (to the next 1/60 s refresh) or idles (1 ms), keys played from a script
-// keyed by presented frame, the last frame kept as palette indices, and
-// every sound call recorded.
+// keyed by presented frame (taken in when the game handles its events, as
+// the real backend's are: a loop that does not, does not see them), the
+// last frame kept as palette indices, and every sound call recorded.
 namespace virtualBackend {
 
 enum class SoundCall { load, empty, play, stop };
