@@ -78,7 +78,7 @@ void ApplyMatchStart(const MatchStart& start) {
     SeedGameRandom(start.seed);
 }
 
-void RunMatchOpening() {
+bool RunMatchOpening() {
     if (gameMode == endlessMode) {
         OpeningRise(static_cast<int8_t>(3 + 2 * options.difficulty));
     } else if (gameMode != puzzleMode) {
@@ -88,7 +88,7 @@ void RunMatchOpening() {
         // opened it already.
         OpeningRise(0);
     }
-    StartSequence();
+    if (!StartSequence()) return false;
 
     // The opening only draws; what its frames counted (the top line's colour
     // step, the time of a panel in the top row) starts afresh with play,
@@ -112,4 +112,5 @@ void RunMatchOpening() {
     // The clock and the attack meter count from the start of play.
     clockMark = 0;
     attackMark = 0;
+    return true;
 }

@@ -29,5 +29,6 @@ extern MatchStart matchStartRecord;
 // The opening rows rise into the empty boards and the countdown runs, then
 // play begins: the match clock at step 0. Frames are presented as they are
 // drawn, unless drawing is skipped; either way the match starts from the same
-// state.
-void RunMatchOpening();
+// state. False when the window was closed meanwhile (the farewell is then
+// the scene).
+bool RunMatchOpening();

@@ -141,7 +141,8 @@ void MatchSetupScene() {
     // From here the match is a function of its start record and its inputs;
     // the calendar time seeds it.
     ApplyMatchStart(CurrentMatchStart(static_cast<uint32_t>(backend::CalendarSeconds())));
-    RunMatchOpening();
+    // The window closed during the countdown: no match.
+    if (!RunMatchOpening()) return;
     // The first step runs at once.
     matchPaceMark = TimeGetTime() - matchStepMs;
     currentScene = MatchScene;

@@ -11,9 +11,11 @@
 #include "options/options_file.h"
 #include "platform/blit.h"
 #include "platform/present.h"
+#include "platform/draw_switch.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "platform/wipe.h"
+#include "shell/game_loop.h"
 #include "shell/game_mode.h"
 
 namespace {
@@ -137,12 +139,17 @@ void OpeningRise(int8_t rows) {
     players[1].riseOffset = 0;
 }
 
-void StartSequence() {
+bool StartSequence() {
     const bool puzzle = gameMode == puzzleMode;
     const bool sound = options.soundOff == 0;
     StartLogo logo;
     if (!puzzle && sound) RestartSound(seBuffer1, false);
     for (int t = puzzle ? puzzleStart : 0; t < sequenceEnd; ++t) {
+        // Keys pressed and let go during the countdown reach its frames, not
+        // the first step of play.
+        // A match run without a window (a replay checked) has no keys to
+        // take in.
+        if (!drawingSkipped && !ModalLoopPass()) return false;
         DrawMatchFrame();
         if (!puzzle) {
             for (int i = 0; i < 3; ++i) {
@@ -161,4 +168,5 @@ void StartSequence() {
         if (t > zoomFrom) DrawCursorZoom(t);
         Present();
     }
+    return true;
 }
