@@ -21,7 +21,6 @@ pass "logo screen shown"
 
 # Title: the tiled background, title logo and plates.
 wait_until 12 title_is_open || fail "title screen did not appear"
-sleep 1  # let the opening wipe finish: keys are ignored while it runs
 shot title
 pass "title screen shown"
 
@@ -40,7 +39,6 @@ pass "main menu cursor moved"
 # Back to the title.
 press Escape
 wait_until 5 title_is_open || fail "Escape on the menu did not return to the title"
-sleep 1
 shot title_again
 pass "back on the title"
 

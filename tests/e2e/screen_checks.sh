@@ -83,7 +83,6 @@ stop_all() {
 leave_through_the_title() {
   press Escape
   wait_until 5 title_is_open || fail "no title after leaving the menu"
-  sleep 1
   press Escape
   wait_until 5 farewell_shown || fail "no farewell"
   expect_exit_code_zero
@@ -135,10 +134,23 @@ logo_shown() {
   awk -v a="$light" -v f="$flat" -v d="$drawn" 'BEGIN { exit !(a > 0.75 && f == 1 && d > 20) }'
 }
 
-# The title: no blue panel, not black, the two plates drawn (the logo screen
-# is one flat colour there).
+# No stripe wipe under way: a closing wipe blacks out the left columns of
+# every 40-pixel strip first, an opening one the right columns last, each
+# over the whole height; an open screen has no black column there.
+no_wipe() {
+  local name=${1:-probe} x
+  for x in 0 38 320 358; do
+    awk -v a="$(luma "$name" "$x" 0 $((x + 2)) 480)" 'BEGIN { exit !(a > 0.05) }' || return 1
+  done
+}
+
+# The title, open and taking keys: no blue panel, not black, the two plates
+# drawn (the logo screen is one flat colour there), and no wipe (the menu's
+# closing wipe over its tiles would pass for it, and the title ignores keys
+# until its opening wipe is over).
 title_is_open() {
   shot probe
+  no_wipe probe || return 1
   read -r r g b < <(rgb probe 22 420 29 460)
   awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit (r < 0.1 && g < 0.1 && b > 0.9) }' || return 1
   local whole plates
@@ -179,7 +191,6 @@ hold_key() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.2; }
 # From the game's start to the open main menu (the title's start choice).
 open_main_menu() {
   wait_until 12 title_is_open || fail "title screen did not appear"
-  sleep 1  # let the opening wipe finish: keys are ignored while it runs
   press x
   wait_until 5 menu_panel_shown || fail "main menu did not appear"
 }
