@@ -121,7 +121,9 @@ constexpr SheetRect goalClearWord{438, 253, 486, 280};  // "消す"
 constexpr SheetRect goalEarnWord{488, 253, 536, 280};  // "かせぐ"
 constexpr SheetRect goalExclaim{538, 253, 554, 280};  // "！"
 constexpr SheetRect sumWord{556, 253, 604, 280};  // "合計"
-constexpr SheetRect sumTailWord{606, 253, 650, 280};  // "で消"
+// The sum's tail is a whole phrase: it needs the room of four glyphs, found
+// under the clear picture.
+constexpr SheetRect sumTailWord{498, 152, 594, 179};  // "で消える"
 constexpr SheetRect swapWord{493, 227, 541, 251};  // "交換"
 constexpr SheetRect swapTimesWord{543, 227, 567, 251};  // "回"
 constexpr SheetRect swapFreeWord{569, 227, 649, 251};  // "交換自由"

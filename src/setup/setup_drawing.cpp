@@ -1,7 +1,6 @@
 #include "setup/setup_drawing.h"
 
 #include <cstdio>
-#include <initializer_list>
 
 #include "content/title_sheet.h"
 #include "platform/text.h"
@@ -19,6 +18,12 @@ const SetupScreenState& s = setupState;
 
 bool Grown() { return boxGrowth >= 10; }
 bool ItemsOn() { return itemUseOff[s.setupPlayer] == 0; }
+
+// Without items EX and LOCK are not used: their rows wear the two covers.
+// The covers are narrower than the label cells, so those labels are left
+// out rather than showing round them.
+constexpr int coveredRows[2] = {0, 4};
+bool Covered(int k) { return !ItemsOn() && (k == coveredRows[0] || k == coveredRows[1]); }
 
 void Text(const char* text, int format, int left, int top, int right, int bottom) {
     DrawTextInRect(text, format, left, top, right, bottom);
@@ -53,7 +58,8 @@ void DrawParamTable() {
     const int p = s.setupPlayer;
     char line[32];
     BeginPanelText(smallFont);
-    for (int k = 0; k <= itemUseRow; ++k) Text(rowLabels[k], textLeft, 420, 80 + 40 * k, 635, 100 + 40 * k);
+    for (int k = 0; k <= itemUseRow; ++k)
+        if (!Covered(k)) Text(rowLabels[k], textLeft, 420, 80 + 40 * k, 635, 100 + 40 * k);
     if (wipeState == 0) {
         std::snprintf(line, sizeof line, playerFormat, p + 1);
         Text(line, textCenter, 10, 12, 110, 32);
@@ -65,7 +71,10 @@ void DrawParamTable() {
             std::snprintf(line, sizeof line, "%d", playerParams[p][k]);
             Text(line, textCenter, 380, 80 + 40 * k, 415, 100 + 40 * k);
         }
-        Text(ItemsOn() ? "ON" : "OFF", textCenter, 380, 280, 415, 300);
+        // "OFF" is nearly as wide as the value column: centred a few pixels
+        // further left, it keeps clear of the table's line, as the row
+        // marker does on the other side.
+        Text(ItemsOn() ? "ON" : "OFF", textCenter, 376, 280, 411, 300);
         if (ItemsOn()) Text(itemsRowLabel, textCenter, 385, 317, 635, 337);
         const int lines = ItemsOn() ? 6 : 5;
         for (int k = 0; k < lines; ++k) {
@@ -79,9 +88,9 @@ void DrawParamTable() {
     TitlePicture(titleSheetLayout::decideButton, 445, 10);
     TitlePicture(titleSheetLayout::backTile, 545, 10);
     if (!ItemsOn()) {
-        for (int y : {70, 230}) {
-            TitlePicture(titleSheetLayout::notUsedCoverA, 440, y);
-            TitlePicture(titleSheetLayout::notUsedCoverB, 520, y);
+        for (int k : coveredRows) {
+            TitlePicture(titleSheetLayout::notUsedCoverA, 440, 70 + 40 * k);
+            TitlePicture(titleSheetLayout::notUsedCoverB, 520, 70 + 40 * k);
         }
     }
     if (wipeState == 0) {

@@ -278,4 +278,22 @@ TEST(GameSheetFile, PuzzleArrowsKeepTheirSharedRowsClear) {
     }
 }
 
+// Columns from the first to the last one holding an opaque pixel.
+int InkedWidth(const Bitmap& b, const SheetRect& r) {
+    int first = -1, last = -1;
+    for (int x = r.left; x < r.right; ++x) {
+        if (OpaqueCount(b, Rect(x, r.top, x + 1, r.bottom)) == 0) continue;
+        if (first < 0) first = x;
+        last = x;
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+// The words after the target sum make a whole phrase ("で消える", four glyphs),
+// not one cut short after two: about twice as wide as "合計" before it.
+TEST(GameSheetFile, TheSumsTailIsAWholePhrase) {
+    const Bitmap& b = Sheet();
+    EXPECT_GE(10 * InkedWidth(b, sumTailWord), 18 * InkedWidth(b, sumWord));
+}
+
 }  // namespace

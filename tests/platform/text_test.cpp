@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <initializer_list>
 #include <vector>
 
 #include "draw_canvas.h"
@@ -242,6 +244,44 @@ TEST_F(TextDraw, BoldWeightGivesHeavierStrokes) {
     SelectFont(smallFont);
     DrawTextInRect("国語辞典", textLeft, 0, 0, 640, 480);
     EXPECT_GT(BoxOf(canvas::white).count, normal + normal / 5);
+}
+
+// The synthetic bold widens strokes sideways only; the dots of an ellipsis
+// must stay dots, as tall as they are wide, not dashes.
+TEST_F(TextDraw, BoldEllipsesDrawRoundDots) {
+    for (const char* dots : {"…", "‥"}) {
+        SCOPED_TRACE(dots);
+        canvas::Clear();
+        DrawTextInRect(dots, textLeft, 0, 0, 640, 480);
+        const Box ink = BoxOf(canvas::white);
+        ASSERT_GT(ink.count, 0);
+        // Dots side by side: runs of inked columns, each a dot.
+        int found = 0;
+        for (int x = ink.left; x < ink.right;) {
+            const auto inked = [&](int column) {
+                for (int y = ink.top; y < ink.bottom; ++y)
+                    if (At(column, y) == canvas::white) return true;
+                return false;
+            };
+            if (!inked(x)) {
+                ++x;
+                continue;
+            }
+            const int left = x;
+            while (x < ink.right && inked(x)) ++x;
+            int top = ink.bottom, bottom = ink.top;
+            for (int y = ink.top; y < ink.bottom; ++y)
+                for (int c = left; c < x; ++c)
+                    if (At(c, y) == canvas::white) {
+                        top = std::min(top, y);
+                        bottom = std::max(bottom, y + 1);
+                    }
+            EXPECT_LE(std::abs((x - left) - (bottom - top)), 1) << "dot " << found << " is " << x - left << " wide and "
+                                                                << bottom - top << " tall";
+            ++found;
+        }
+        EXPECT_EQ(found, std::strcmp(dots, "‥") == 0 ? 2 : 3);
+    }
 }
 
 TEST_F(TextDraw, DrawingOutsideTheBracketsStillDraws) {

@@ -31,7 +31,7 @@ TEST(SetupTexts, AFreshSetupShowsTheFifteenPointBudget) {
         {"15 P", 2, 265, 65, 315, 85},
         {"0", 1, 380, 80, 415, 100},
         {"0", 1, 380, 240, 415, 260},
-        {"ON", 1, 380, 280, 415, 300},
+        {"ON", 1, 376, 280, 411, 300},
         {"EXゲージの増加量", 0, 420, 80, 635, 100},
         {"アイテムの使用", 0, 420, 280, 635, 300},
         {"使用するアイテム", 1, 385, 317, 635, 337},
@@ -50,11 +50,23 @@ TEST(SetupTexts, ItemsOffShowsTheTenPointBudgetAndCoversTheLockedRows) {
         {"2 Player", 1, 10, 12, 110, 32},
         {"10Point 振り分けてください", 1, 125, 12, 425, 32},
         {"10 P", 2, 265, 65, 315, 85},
-        {"OFF", 1, 380, 280, 415, 300},
+        {"OFF", 1, 376, 280, 411, 300},
+        {"カーソルの移動速度", 0, 420, 120, 635, 140},
         {"使用しません", 1, 0, 420, 639, 440, 22},
     });
     EXPECT_TRUE(TitleShown(titleSheetLayout::notUsedCoverA, 440, 70));
     EXPECT_TRUE(TitleShown(titleSheetLayout::notUsedCoverB, 520, 230));
+    // Nothing of the covered rows' labels (EX and LOCK) shows beside their
+    // covers, between the table's line and the panel's edge.
+    const uint8_t white = NearestPaletteIndex(MakeRgb(255, 255, 255));
+    for (int k : {0, 4}) {
+        const int top = 80 + 40 * k;
+        EXPECT_EQ(harness::CountIndex(white, 417, top, 440, top + 20), 0) << "left of row " << k;
+        EXPECT_EQ(harness::CountIndex(white, 600, top, 635, top + 20), 0) << "right of row " << k;
+    }
+    // "OFF" keeps two clear columns before the table's line.
+    EXPECT_EQ(harness::CountIndex(white, 411, 282, 413, 298), 0);
+    EXPECT_GT(harness::CountIndex(white, 413, 282, 417, 298), 0) << "the line";
 }
 
 struct DescriptionCase {

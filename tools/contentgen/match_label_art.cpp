@@ -90,7 +90,7 @@ void DrawMatchLabels(Canvas& sheet) {
     const Word words[] = {
         {goalChainWord, "連鎖"},  {goalReachWord, "を達成"}, {goalPanelsWord, "パネルを"}, {goalCountWord, "枚"},
         {goalPointsWord, "点"},   {goalOrMoreWord, "以上"},  {goalClearWord, "消す"},      {goalEarnWord, "かせぐ"},
-        {goalExclaim, "！"},      {sumWord, "合計"},         {sumTailWord, "で消"},        {swapWord, "交換"},
+        {goalExclaim, "！"},      {sumWord, "合計"},         {sumTailWord, "で消える"},      {swapWord, "交換"},
         {swapTimesWord, "回"},    {swapFreeWord, "交換自由"}, {swapNoneWord, "交換不可"},
     };
     LabelStyle wordStyle = BoxLabel();

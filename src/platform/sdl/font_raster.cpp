@@ -33,6 +33,7 @@ struct RasterFont {
     int lineHeight = 0;
     int ascent = 0;
     int advanceTrim = 0;  // part of the synthetic bold widening not given to the advance
+    bool bold = false;    // drawn with SDL_ttf's synthetic bold
     GlyphImage blank;  // what unknown code points draw
     GlyphPage* pages[pageCount] = {};
 };
@@ -73,6 +74,21 @@ int ProbeAdvance(TTF_Font* ttf) {
     return advance;
 }
 
+// Glyphs made of dots alone. The synthetic bold smears every pixel sideways
+// only (by a tenth of the size), so their small round dots come out as
+// dashes: "…" read "---". They are drawn plain and thickened evenly instead.
+bool DotsOnly(uint32_t codepoint) { return codepoint == 0x2025 || codepoint == 0x2026; }
+
+// The picture of a glyph; a dotted glyph of a bold face without the smear.
+SDL_Surface* RenderGlyph(RasterFont& font, uint32_t codepoint, bool plain) {
+    const SDL_Color ink{255, 255, 255, 255};
+    if (!plain) return TTF_RenderGlyph32_Solid(font.ttf, codepoint, ink);
+    TTF_SetFontStyle(font.ttf, TTF_STYLE_NORMAL);
+    SDL_Surface* picture = TTF_RenderGlyph32_Solid(font.ttf, codepoint, ink);
+    TTF_SetFontStyle(font.ttf, TTF_STYLE_BOLD);
+    return picture;
+}
+
 void RasteriseGlyph(RasterFont& font, uint32_t codepoint, GlyphSlot& slot) {
     slot.ready = true;
     slot.image = font.blank;
@@ -82,8 +98,11 @@ void RasteriseGlyph(RasterFont& font, uint32_t codepoint, GlyphSlot& slot) {
     if (TTF_GlyphMetrics32(font.ttf, codepoint, &minX, &maxX, &minY, &maxY, &advance) != 0) return;
     slot.image.advance = static_cast<int16_t>(std::clamp(advance - font.advanceTrim, 0, 32767));
 
-    const SDL_Color ink{255, 255, 255, 255};
-    SDL_Surface* picture = TTF_RenderGlyph32_Solid(font.ttf, codepoint, ink);
+    // A bold dot grows by one pixel to the right and one down: square, like
+    // the strokes around it, and still a dot.
+    const bool dots = font.bold && DotsOnly(codepoint);
+    const int grow = dots ? 1 : 0;
+    SDL_Surface* picture = RenderGlyph(font, codepoint, dots);
     if (picture == nullptr) return;  // blank glyphs such as spaces
     if (SDL_LockSurface(picture) != 0) {
         SDL_FreeSurface(picture);
@@ -103,12 +122,14 @@ void RasteriseGlyph(RasterFont& font, uint32_t codepoint, GlyphSlot& slot) {
         }
     }
     if (x1 >= x0 && y1 >= y0) {
-        const int width = x1 - x0 + 1;
-        const int height = y1 - y0 + 1;
-        auto* mask = new uint8_t[static_cast<size_t>(width) * static_cast<size_t>(height)];
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                mask[y * width + x] = rows[(y0 + y) * picture->pitch + x0 + x] != 0 ? 1 : 0;
+        const int width = x1 - x0 + 1 + grow;
+        const int height = y1 - y0 + 1 + grow;
+        auto* mask = new uint8_t[static_cast<size_t>(width) * static_cast<size_t>(height)]();
+        for (int y = 0; y <= y1 - y0; ++y) {
+            for (int x = 0; x <= x1 - x0; ++x) {
+                if (rows[(y0 + y) * picture->pitch + x0 + x] == 0) continue;
+                for (int dy = 0; dy <= grow; ++dy)
+                    for (int dx = 0; dx <= grow; ++dx) mask[(y + dy) * width + x + dx] = 1;
             }
         }
         // The renderer shifts its picture right by any negative bearing and
@@ -145,7 +166,8 @@ int OpenRasterFont(int height, int weight, const char* face) {
 
     RasterFont& font = rasterFonts[id];
     font.advanceTrim = 0;
-    if (weight >= 700) {
+    font.bold = weight >= 700;
+    if (font.bold) {
         // Synthetic bold widens every advance by the whole smear; Windows gave
         // bold text only a little more room, so keep about half of it.
         const int plainAdvance = ProbeAdvance(ttf);
