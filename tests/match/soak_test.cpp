@@ -25,6 +25,18 @@ void Soak(int mode, uint32_t seed) {
     const uint32_t end = harness::Now() + static_cast<uint32_t>(SoakMinutes()) * 60000u;
     int games = 1;
     while (harness::Now() < end) {
+        if (currentScene == MainMenuScene && wipeState == 0) {
+            gameMode = static_cast<int8_t>(mode);
+            harness::Tap('X', 2);
+            harness::RunUntil([] { return currentScene == MatchScene && matchStarted == 1; }, 2000000);
+            continue;
+        }
+        // Random keys go to the match only: on the menu or the title they
+        // could choose the end of the game.
+        if (currentScene != MatchScene) {
+            ASSERT_TRUE(harness::Pass()) << "the game ended at " << harness::Now() << " ms, game " << games;
+            continue;
+        }
         const int vk = matchRun::playKeys[keys() % std::size(matchRun::playKeys)];
         // Escape and pause are rare, so play goes on most of the time.
         if (vk == 'C' && keys() % 8 != 0) continue;
@@ -53,10 +65,6 @@ void Soak(int mode, uint32_t seed) {
             harness::RunFrames(3);
             harness::Tap('X', 2);
             harness::RunFrames(3);
-        } else if (currentScene == MainMenuScene && wipeState == 0) {
-            gameMode = static_cast<int8_t>(mode);
-            harness::Tap('X', 2);
-            harness::RunUntil([] { return currentScene == MatchScene && matchStarted == 1; }, 2000000);
         }
     }
     std::printf("soak mode %d: %d games in %d simulated minutes\n", mode, games, SoakMinutes());
