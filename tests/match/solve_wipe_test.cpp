@@ -7,6 +7,7 @@
 #include "match/match_scene.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "match/match_unlocks.h"
 #include "platform/keys.h"
 #include "platform/surface.h"
 #include "platform/wipe.h"
@@ -22,9 +23,7 @@ namespace {
 using frontendSteps::At;
 
 constexpr uint32_t stepMs = 20;
-// Above the item notice's box (it stands on y = 180, 70 high) and below the
-// failed save's (301..335): black on a closed screen.
-constexpr int blackAbove = 108;
+// Below the failed save's notice (301..335): black on a closed screen.
 constexpr int blackBelow = 337;
 
 struct SolveCase {
@@ -49,6 +48,8 @@ TEST(PuzzleSolveWipe, TheScreenClosesOnceUnderTheNoticesAndTheNextProblemOpensWh
         ASSERT_TRUE(harness::RunUntil([] { return At(MatchScene) && matchEnd == 1 && resultPhase == 2; }, 400000));
         harness::Tap('X', 2);
 
+        // Above the box of the one item won: black on a closed screen.
+        const int blackAbove = itemNoticeBottom - NoticeHeight(1) - 2;
         int closings = 0;
         int closedFrames = 0;
         int8_t lastState = wipeState;
