@@ -117,6 +117,7 @@ near1=$(backdrop_distance screen1.bmp)
 awk -v a="$near2" -v b="$near1" 'BEGIN { exit !(a < 0.002 && a < b) }' ||
   fail "the match backdrop is not the second one (distance $near2 to it, $near1 to the first)"
 pass "the endless match shows the saved backdrop"
+wait_until 10 endless_clock_runs || fail "the endless match's clock did not start"
 press Escape
 back_on_menu "leaving the match"
 

@@ -225,6 +225,16 @@ board_has_panels() {
   [ "$colours" -gt 40 ]
 }
 
+# An endless match under way, its countdown over (keys tapped during the
+# countdown do nothing in play): the clock beside "時間" moves on within a
+# second and a half. Nothing of the countdown passes over it.
+endless_clock_runs() {
+  shot clock_a
+  sleep 1.3
+  shot clock_b
+  [ "$(region_signature clock_a 480 200 620 225)" != "$(region_signature clock_b 480 200 620 225)" ]
+}
+
 # The retry question's arrow points at yes.
 arrow_on_yes() {
   shot probe
