@@ -16,6 +16,9 @@ set -euo pipefail
 
 deb=$(readlink -f "$1")
 work=${2:-/tmp/sumline-e2e-package}
+# The game is started from /, so its output goes to a folder named in full.
+mkdir -p "$work"
+work=$(cd "$work" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tests/e2e/screen_checks.sh
 source "$here/screen_checks.sh"
