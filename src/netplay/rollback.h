@@ -3,6 +3,7 @@
 
 #include "match/match_start.h"
 #include "netlink/net_link.h"
+#include "netplay/net_messages.h"
 
 // Versus over a link: this side's inputs act at once (after an input delay
 // of 0..3 steps chosen from the round trip), the peer's are predicted (his
@@ -51,6 +52,12 @@ void RollbackFrame(RollbackSession& session, uint16_t localBits);
 
 // Why the session has stopped running steps (none while it runs).
 RollbackEnd RollbackEnded(const RollbackSession& session);
+
+// While the match runs, RollbackFrame is the only reader of the link: it
+// uses inputs and checksums, ends on a bye or a lost link, and keeps any
+// other well-formed message (the peer's rematch answer, which may come
+// before this side's match is over) for the screens above, oldest first.
+bool TakeHeldMessage(RollbackSession& session, NetMessage& message);
 
 const RollbackFigures& RollbackStats(const RollbackSession& session);
 

@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+
+#include "netplay/net_messages.h"
+
+// The screens of online versus and the calls they hand over with. The
+// hosting and joining screens (net_lobby) make the link and shake hands;
+// the set-up then runs on each machine for its own side (online_setup); the
+// match, its result and the rematch follow (online_match). Any of them that
+// finds the peer gone, out of step or not this game leaves by LeaveOnline.
+
+// Which board this machine plays: 0 the host's (left), 1 the joiner's
+// (right), -1 not online. Set by the lobby once the handshake is done.
+extern int8_t onlineSide;
+
+// The link serviced, then the next well-formed message the peer sent
+// (reliable or not), oldest first. A lost link, the peer's bye or a message
+// that does not decode (the peer is then dropped) is handled here: it leaves
+// online play by LeaveOnline with 「相手との接続が切れました」 and returns
+// false. False too when nothing is waiting. For every screen but the match,
+// whose rollback session reads the link itself.
+bool NextOnlineMessage(NetMessage& message);
+
+// Encodes message and sends it on the reliable channel.
+void SendOnline(const NetMessage& message);
+
+// Ends online play from any of its screens: the link closed (with a bye if
+// the peer is still there), onlineSide -1, the message (nullptr for none)
+// shown for a moment over the main menu, which then takes over.
+void LeaveOnline(const char* message);
+
+// After the handshake: this side's own set-up, the profiles exchanged, the
+// confirmation of both. (online_setup)
+void OnlineSetupEnterScene();
+
+// After both sides accepted: the host makes the start record and sends it,
+// the joiner waits for it; then the match over the rollback session, its
+// result, and the rematch question of both machines. (online_match)
+void OnlineMatchEnterScene();
