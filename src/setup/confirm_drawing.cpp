@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "setup/player_params.h"
 #include "setup/radar_chart.h"
+#include "setup/remote_opponent.h"
 #include "setup/setup_pictures.h"
 #include "setup/setup_state.h"
 #include "setup/setup_texts.h"
@@ -15,7 +16,11 @@ namespace {
 
 SetupScreenState& s = setupState;
 
-bool ShowsItems(int i) { return itemUseOff[i] == 0 && itemSlots[i][0] != -1; }
+// A side whose profile has not come from the other machine shows its chart
+// empty: no levels, points, items or answer.
+bool Shown(int i) { return remoteOpponent.hidden[i] == 0; }
+bool ShowsItems(int i) { return Shown(i) && itemUseOff[i] == 0 && itemSlots[i][0] != -1; }
+bool ShowsLeftover(int i) { return Shown(i) && pointsLeft[i] > 0; }
 
 void Panels() {
     const int g = boxGrowth;
@@ -23,7 +28,7 @@ void Panels() {
     RoundRect(319 - 30 * g, 450 - 2 * g, 319 + 30 * g, 450 + 2 * g, 10, 10);
     for (int i = 0; i < 2; ++i) {
         const int cx = 160 + 320 * i;
-        if (pointsLeft[i] > 0) RoundRect(cx - 15 * g, 80 - 2 * g, cx + 15 * g, 80 + 2 * g, 10, 10);
+        if (ShowsLeftover(i)) RoundRect(cx - 15 * g, 80 - 2 * g, cx + 15 * g, 80 + 2 * g, 10, 10);
         if (ShowsItems(i)) RoundRect(cx - 12 * g, 380 - 2 * g, cx + 12 * g, 380 + 2 * g, 10, 10);
         const int px = 55 + 320 * i;
         RoundRect(px - 5 * g, 30 - 2 * g, px + 5 * g, 30 + 2 * g, 10, 10);
@@ -35,7 +40,7 @@ void PlayerTexts(int i) {
     const int x = 320 * i;
     char line[48];
     BeginPanelText(smallFont);
-    if (pointsLeft[i] > 0) {
+    if (ShowsLeftover(i)) {
         std::snprintf(line, sizeof line, leftoverFormat, pointsLeft[i]);
         DrawTextInRect(line, textCenter, 10 + x, 70, 310 + x, 90);
     }
@@ -53,6 +58,7 @@ void PlayerPictures(int i, int f) {
     }
     TitlePicture(titleSheetLayout::decideButton, 125 + x, 10);
     TitlePicture(titleSheetLayout::backTile, 220 + x, 10);
+    if (!Shown(i)) return;
     // A player who has answered sees his brackets stand still.
     const int c = s.confirmChoice[i];
     DrawBrackets(110 + x + 95 * c, 205 + x + 95 * c, 10, s.confirmDone[i] != 0 ? 0 : f);
@@ -69,10 +75,11 @@ void DrawConfirmScreen() {
         return;
     }
     BeginPanelText(smallFont);
-    DrawTextInRect(confirmQuestion, textCenter, 0, 440, 639, 460);
+    const char* line = remoteOpponent.confirmLine != nullptr ? remoteOpponent.confirmLine : confirmQuestion;
+    DrawTextInRect(line, textCenter, 0, 440, 639, 460);
     EndText();
     for (int i = 0; i < 2; ++i) {
-        DrawLevelPolygon(i, playerParams[i]);
+        if (Shown(i)) DrawLevelPolygon(i, playerParams[i]);
         DrawPlateNames(i);
         PlayerTexts(i);
         PlayerPictures(i, f);

@@ -9,6 +9,7 @@
 #include "setup/player_params.h"
 #include "setup/profile_rules.h"
 #include "setup/radar_chart.h"
+#include "setup/remote_opponent.h"
 #include "setup/setup_state.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
@@ -44,6 +45,12 @@ void ToConfirmation() {
 bool Cancel(int p) {
     ResetPlayerProfile(p);
     s.unlockPresses = 0;
+    // Online there is no one before this player on this machine: cancel
+    // ends the game against the other one.
+    if (RemoteSetup()) {
+        remoteOpponent.left();
+        return true;
+    }
     if (p == 0) {
         wipeState = 1;
         s.setupPlayer = 0;
@@ -118,6 +125,13 @@ bool ParamDecide() {
             return false;
         case decideEntry:
             s.unlockPresses = 0;
+            if (RemoteSetup()) {
+                s.setupCursor = 0;
+                s.setupPage = 0;
+                boxGrowth = 0;
+                remoteOpponent.decided();
+                return true;
+            }
             if (p == 0 && computerOpponent == twoPeople) {
                 NextPlayer();
                 return false;

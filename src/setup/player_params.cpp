@@ -2,6 +2,7 @@
 
 #include "setup/opponent_choice.h"
 #include "setup/opponent_question.h"
+#include "setup/remote_opponent.h"
 #include "setup/setup_state.h"
 
 int8_t playerParams[2][5] = {};
@@ -22,5 +23,6 @@ void ResetSetupRecords() {
     }
     ResetSetupState();
     computerOpponent = twoPeople;
+    remoteOpponent = RemoteOpponent{};
     opponentQuestion = OpponentQuestionState{};
 }

@@ -1,5 +1,6 @@
 #include "setup/profile_rules.h"
 
+#include "gallery/item_file.h"
 #include "setup/player_params.h"
 #include "setup/setup_state.h"
 
@@ -56,5 +57,35 @@ bool DropLastItem(int p) {
     } else {
         return false;
     }
+    return true;
+}
+
+bool ProfileKeepsRules(const int8_t levels[5], const int8_t slots[2], int8_t itemsOff) {
+    if (itemsOff != 0 && itemsOff != 1) return false;
+    int spent = 0;
+    for (int k = 0; k < paramCount; ++k) {
+        if (levels[k] < 0) return false;
+        spent += levels[k];
+    }
+    if (spent > (itemsOff == 0 ? budgetItemsOn : budgetItemsOff)) return false;
+    for (int j = 0; j < 2; ++j)
+        if (slots[j] < -1 || slots[j] >= itemCount) return false;
+    if (slots[0] == -1 && slots[1] != -1) return false;
+    if (slots[1] != -1 && slots[0] == slots[1]) return false;
+    if (itemsOff == 0) return true;
+    return levels[paramEx] == 0 && levels[paramLock] == 0 && slots[0] == -1;
+}
+
+bool TakeProfile(int p, const int8_t levels[5], const int8_t slots[2], int8_t itemsOff) {
+    if (!ProfileKeepsRules(levels, slots, itemsOff)) return false;
+    int spent = 0;
+    for (int k = 0; k < paramCount; ++k) {
+        playerParams[p][k] = levels[k];
+        spent += levels[k];
+    }
+    itemUseOff[p] = itemsOff;
+    pointsLeft[p] = static_cast<int8_t>((itemsOff == 0 ? budgetItemsOn : budgetItemsOff) - spent);
+    itemSlots[p][0] = slots[0];
+    itemSlots[p][1] = slots[1];
     return true;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 // How a player's profile may change: levels bought with points, the item
 // switch, the two item slots.
@@ -23,3 +24,13 @@ void PickItem(int p, int item);
 // Empties the second slot if filled, else the first; false when both were
 // empty already.
 bool DropLastItem(int p);
+
+// A whole profile made elsewhere (on the other machine) as these rules could
+// have built it: the item switch 0 or 1; every level 0 or more, together
+// within the budget (the lifted cap lets one level take all of it); with
+// items off EX and LOCK at 0 and no item; items 0..49, the second slot
+// filled only after the first and never with the same item.
+bool ProfileKeepsRules(const int8_t levels[5], const int8_t slots[2], int8_t itemsOff);
+// Player p's profile becomes the given one, its points left what the levels
+// did not spend; false, leaving p as he was, when it breaks the rules.
+bool TakeProfile(int p, const int8_t levels[5], const int8_t slots[2], int8_t itemsOff);

@@ -44,9 +44,35 @@ constexpr KeyGuideLine opponentLines[] = {
     {"メニューにもどる", {{&s1.back, &s2.back, &m.escape}}},
 };
 
+// Online each machine sets up one side with player 1's keys, the arrows
+// included, and Escape ends the game against the other machine.
+constexpr KeyGuideLine leaveOnline = {"ネット対戦をやめる", {{&m.escape}}};
+
+constexpr KeyGuideLine onlineParamLines[] = {
+    {"えらぶ・レベルを変える",
+     {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter, &m.up, &m.down, &m.left, &m.right}}},
+    {"決定して送る・レベルを上げる", {{&s1.decide}}},
+    {"レベルを下げる", {{&s1.back}}},
+    leaveOnline,
+};
+
+constexpr KeyGuideLine onlineItemLines[] = {
+    {"アイテムをえらぶ",
+     {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter, &m.up, &m.down, &m.left, &m.right}}},
+    {"取る・決定", {{&s1.decide}}},
+    {"取ったものをはずす", {{&s1.back}}},
+    leaveOnline,
+};
+
+constexpr KeyGuideLine onlineConfirmLines[] = {
+    {"はい・いいえをえらぶ", {{&s1.toggleLeft, &s1.toggleRight, &m.left, &m.right}}},
+    {"自分の返事を決めて送る", {{&s1.decide}}},
+    leaveOnline,
+};
+
 template <size_t n>
-constexpr KeyGuidePage Page(const char* title, const KeyGuideLine (&lines)[n]) {
-    return {title, lines, static_cast<int>(n), 2, nullptr};
+constexpr KeyGuidePage Page(const char* title, const KeyGuideLine (&lines)[n], int players = 2) {
+    return {title, lines, static_cast<int>(n), players, nullptr};
 }
 
 }  // namespace
@@ -56,3 +82,7 @@ const KeyGuidePage opponentGuide = {"操作説明：対戦相手", opponentLines
 const KeyGuidePage paramPageGuide = Page("操作説明：パラメータ", paramLines);
 const KeyGuidePage itemPageGuide = Page("操作説明：アイテムえらび", itemLines);
 const KeyGuidePage confirmGuide = Page("操作説明：確認", confirmLines);
+
+const KeyGuidePage onlineParamPageGuide = Page("操作説明：ネット対戦のパラメータ", onlineParamLines, 1);
+const KeyGuidePage onlineItemPageGuide = Page("操作説明：ネット対戦のアイテムえらび", onlineItemLines, 1);
+const KeyGuidePage onlineConfirmGuide = Page("操作説明：ネット対戦の確認", onlineConfirmLines, 1);

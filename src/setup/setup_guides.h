@@ -8,3 +8,8 @@ extern const KeyGuidePage opponentGuide;
 extern const KeyGuidePage paramPageGuide;
 extern const KeyGuidePage itemPageGuide;
 extern const KeyGuidePage confirmGuide;
+// The same screens online: one column, player 1's keys, and Escape ends
+// the game against the other machine.
+extern const KeyGuidePage onlineParamPageGuide;
+extern const KeyGuidePage onlineItemPageGuide;
+extern const KeyGuidePage onlineConfirmGuide;

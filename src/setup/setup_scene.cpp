@@ -13,6 +13,7 @@
 #include "setup/item_page_input.h"
 #include "setup/param_page_input.h"
 #include "setup/radar_chart.h"
+#include "setup/remote_opponent.h"
 #include "setup/setup_drawing.h"
 #include "setup/setup_guides.h"
 #include "setup/setup_keys.h"
@@ -78,12 +79,18 @@ void BackKey(int p) {
     }
 }
 
-void EscapeKey() {
-    if (wipeState != 0 || escapeHeld != 0 || !KeyHeld(vkEscape)) return;
+// Returns true when the frame must end at once (online play was left).
+bool EscapeKey() {
+    if (wipeState != 0 || escapeHeld != 0 || !KeyHeld(vkEscape)) return false;
     escapeHeld = 1;
     s.unlockPresses = 0;
-    wipeState = 1;
     RestartSound(seBuffer2, false);
+    if (RemoteSetup()) {
+        remoteOpponent.left();
+        return true;
+    }
+    wipeState = 1;
+    return false;
 }
 
 void ReleaseLatches() {
@@ -94,14 +101,19 @@ void ReleaseLatches() {
 
 // Returns true when the frame must end at once.
 bool Keys() {
-    const int p = s.setupPlayer;
-    DirectionKeys(p);
-    UnlockKey(p);
-    if (DecideKey(p)) return true;
-    BackKey(p);
-    EscapeKey();
+    const int seat = SetupSeat();
+    DirectionKeys(seat);
+    UnlockKey(seat);
+    if (DecideKey(seat)) return true;
+    BackKey(seat);
+    if (EscapeKey()) return true;
     ReleaseLatches();
     return false;
+}
+
+const KeyGuidePage* GuidePage() {
+    if (RemoteSetup()) return OnItemPage() ? &onlineItemPageGuide : &onlineParamPageGuide;
+    return OnItemPage() ? &itemPageGuide : &paramPageGuide;
 }
 
 void Draw() {
@@ -140,7 +152,11 @@ void SetupEnterScene() {
 }
 
 void SetupScene() {
-    SetKeyGuidePage(OnItemPage() ? &itemPageGuide : &paramPageGuide);
+    if (RemoteSetup()) {
+        remoteOpponent.eachFrame();
+        if (currentScene != SetupScene) return;
+    }
+    SetKeyGuidePage(GuidePage());
     ScrollTiledBackground();
     if (Keys()) return;
     Draw();
