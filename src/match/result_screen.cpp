@@ -32,6 +32,19 @@ namespace {
 // A failed save's notice sits under the question box.
 constexpr int noticeTop = 301;
 
+bool Voting() { return retryVote.cast != nullptr && retryVote.outcome != nullptr; }
+bool AwaitingVote() { return Voting() && retryVote.awaiting != 0; }
+
+// The settled question closes the screen as the player's own answer would,
+// the arrow on what both will do.
+void SettleVote() {
+    const int8_t outcome = retryVote.outcome();
+    if (outcome < 0 || wipeState != 0) return;
+    retryVote.awaiting = 0;
+    entryCursor = outcome;
+    wipeState = 1;
+}
+
 void PrepareSurfaces() {
     if (itemSheet == nullptr) {
         CreateSheet(itemSheet, rankSheetLayout::width, rankSheetLayout::height);
@@ -42,22 +55,28 @@ void PrepareSurfaces() {
 
 void RetryQuestionStep() {
     const bool sideways = KeyHeld(vkLeft) || KeyHeld(vkRight) || KeyHeld('H') || KeyHeld('G');
-    if (sideways && wipeState == 0 && entryMoveHeld == 0) {
+    if (sideways && wipeState == 0 && entryMoveHeld == 0 && !AwaitingVote()) {
         entryMoveHeld = 1;
         entryCursor = entryCursor == 0 ? 1 : 0;
         RestartSound(seBuffer1, false);
     }
     if (!sideways) entryMoveHeld = 0;
     const bool decide = EntryDecideHeld();
-    if (decide && wipeState == 0 && confirmHeld == 0) {
+    if (decide && wipeState == 0 && confirmHeld == 0 && !AwaitingVote()) {
         // Either answer keeps the table, ranked or not; the player hears
         // of a write that failed.
         if (gameMode == endlessMode && !WriteRankingFile()) NoteFailedSave();
-        wipeState = 1;
         confirmHeld = 1;
         RestartSound(seBuffer2, false);
+        if (Voting()) {
+            retryVote.awaiting = 1;
+            retryVote.cast(entryCursor);
+        } else {
+            wipeState = 1;
+        }
     }
     if (!decide) confirmHeld = 0;
+    if (Voting()) SettleVote();
 
     BeginPanelText(matchFontBig);
     const int g = boxGrowth;
@@ -65,10 +84,10 @@ void RetryQuestionStep() {
     if (g < 10 && wipeState == 0) ++boxGrowth;
     if (g == 10) {
         DrawTextInRect(gameMode == puzzleMode ? "リトライしますか？" : "もう一度しますか？", textCenter, 140, 200, 500, 240);
-        DrawTextInRect("はい      いいえ", textCenter, 135, 239, 505, 279);
+        DrawTextInRect(AwaitingVote() ? "相手を待っています" : "はい      いいえ", textCenter, 135, 239, 505, 279);
     }
     EndText();
-    if (g == 10) {
+    if (g == 10 && !AwaitingVote()) {
         // After an endless match the title sheet is back in mainSheet.
         const SheetRect arrow = gameMode == endlessMode ? titleSheetLayout::rowMarker : gameSheetLayout::pauseMarker;
         BlitClipped(&backBuffer, 150 + 160 * entryCursor, 245, mainSheet, keyedCopy, arrow.left, arrow.top,
@@ -96,7 +115,24 @@ void AllPuzzlesPlayed(int rankingSkipped) {
     currentScene = sceneLinks.mainMenu;
 }
 
+// The screen's own sheets and values put away, whatever comes next.
+void ClearResultScreen() {
+    EmptySlot(backdropSurface);
+    EmptySlot(itemSheet);
+    rankPlace = -1;
+    entryCursor = 0;
+    boxGrowth = 0;
+    entryPhase = 0;
+}
+
 void AnswerAfterWipe(int rankingSkipped) {
+    if (Voting() && retryVote.follow != nullptr) {
+        const int8_t outcome = entryCursor;
+        ClearResultScreen();
+        retryVote.awaiting = 0;
+        retryVote.follow(outcome);
+        return;
+    }
     if (entryCursor == 0) {
         if ((gameMode == endlessMode || gameMode == practiceMode) && options.soundOff == 0) RestartSound(bgmBuffer, true);
         bool again = true;
@@ -122,15 +158,12 @@ void AnswerAfterWipe(int rankingSkipped) {
         versusWins[0] = 0;
         versusWins[1] = 0;
     }
-    EmptySlot(backdropSurface);
-    EmptySlot(itemSheet);
-    rankPlace = -1;
-    entryCursor = 0;
-    boxGrowth = 0;
-    entryPhase = 0;
+    ClearResultScreen();
 }
 
 }  // namespace
+
+RetryVote retryVote{};
 
 MatchResult CollectMatchResult() {
     const Player& pl = players[0];

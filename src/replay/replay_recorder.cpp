@@ -27,13 +27,18 @@ void RecordStepSeen(const MatchInput& input) {
     if (CheckpointDue(matchRecording)) RecordCheckpoint(matchRecording, MatchChecksum());
     if (!MatchOver()) return;
     // Over: not a play step any more, so the file may be written.
+    SaveRecordingNow();
+}
+
+}  // namespace
+
+void SaveRecordingNow() {
+    if (!recording) return;
     recording = false;
     EndRecording(matchRecording, ResultOfMatch());
     std::string saved;
     SaveReplay(matchRecording, saved);
 }
-
-}  // namespace
 
 void StartRecordingMatches() { matchStepSeen = RecordStepSeen; }
 

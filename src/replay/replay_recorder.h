@@ -13,3 +13,8 @@ void StartRecordingMatches();
 
 // True while a match is being recorded.
 bool RecordingMatch();
+
+// Ends the recording of the match being played where it stands and saves
+// it (an online match stopped out of step keeps what both sides confirmed,
+// for diagnosis). Nothing when no match is being recorded. Not in a step.
+void SaveRecordingNow();

@@ -13,6 +13,7 @@
 namespace {
 
 using matchRun::Press;
+using versusRun::FillToTheTop;
 using versusRun::Profile;
 using versusRun::StartVersus;
 using versusRun::StepUntil;
@@ -92,11 +93,6 @@ TEST(VersusMatch, ClearsFillTheOwnExGaugeByTheExLevel) {
         EXPECT_EQ(players[1 - c.player].exGauge, 0);
         EXPECT_EQ(players[1 - c.player].chain, 0);
     }
-}
-
-// Fills a column of p's field to the top row, so the stack tops out.
-void FillToTheTop(int p) {
-    for (int r = 2; r < boardRows; ++r) Cell(p, r, 0) = static_cast<int8_t>(1 + r % 2);
 }
 
 // A top-out gives the match to the other player and counts his win (at most

@@ -47,6 +47,11 @@ inline bool StartVersus(const Profile& left = {}, const Profile& right = {}) {
     return EnterVersus();
 }
 
+// Fills a column of p's field to the top row, so the stack tops out.
+inline void FillToTheTop(int p) {
+    for (int r = 2; r < boardRows; ++r) Cell(p, r, 0) = static_cast<int8_t>(1 + r % 2);
+}
+
 inline void Steps(int n) {
     for (int i = 0; i < n; ++i) matchRun::Step();
 }

@@ -1,0 +1,248 @@
+#include <cstdio>
+
+#include "match/match_begin.h"
+#include "match/match_setup.h"
+#include "match/match_state.h"
+#include "match/match_step.h"
+#include "match/result_screen.h"
+#include "netlink/net_game.h"
+#include "netplay/online_figures.h"
+#include "netplay/online_flow.h"
+#include "netplay/online_input.h"
+#include "netplay/online_start.h"
+#include "netplay/rematch_vote.h"
+#include "netplay/rollback.h"
+#include "options/options_file.h"
+#include "platform/blit.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "platform/present.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "replay/replay_recorder.h"
+#include "shell/game_mode.h"
+#include "shell/key_guide.h"
+#include "shell/menu_assets.h"
+#include "shell/menu_input.h"
+#include "shell/scene.h"
+
+// The match of online versus: the start record from the host, the match over
+// the rollback session, then the result and the rematch question, which each
+// player answers on his own machine.
+
+namespace {
+
+constexpr const char* lostText = "相手との接続が切れました";
+constexpr const char* outOfStepText = "同期がずれました";
+constexpr const char* peerEndedText = "相手が対戦を終えました";
+
+RematchVote vote;
+// The guide over play: F1 opens and closes it, the match runs on under it.
+bool guideShown = false;
+bool guideKeyHeld = false;
+// Where the figures of the match being played count from.
+uint64_t sentAtStart = 0;
+uint64_t receivedAtStart = 0;
+uint32_t startedAt = 0;
+
+void OnlineMatchScene();
+void OnlineResultScene();
+void WaitForStartScene();
+
+// Every way out of an online match goes through here, so that no hook of
+// ours is left on the result screen of a match played alone.
+void LeaveOnlineMatch(const char* message) {
+    retryVote = RetryVote{};
+    LeaveOnline(message);
+}
+
+// NextOnlineMessage leaves online play by itself when the link is gone.
+bool StillOnline() {
+    if (onlineSide >= 0) return true;
+    retryVote = RetryVote{};
+    return false;
+}
+
+// Paced as the match is: one pass every 20 ms does anything.
+bool StepDue() {
+    const uint32_t now = TimeGetTime();
+    if (now - matchPaceMark < matchStepMs) return false;
+    matchPaceMark = now;
+    return true;
+}
+
+void TellFigures(RollbackEnd end) {
+    OnlineTraffic traffic;
+    traffic.bytesSent = netGameLink.BytesSent() - sentAtStart;
+    traffic.bytesReceived = netGameLink.BytesReceived() - receivedAtStart;
+    traffic.ms = TimeGetTime() - startedAt;
+    traffic.steps = matchStep;
+    char line[256];
+    FormatOnlineFigures(line, sizeof line, RollbackStats(netRollback), traffic, end);
+    std::fprintf(stderr, "%s\n", line);
+}
+
+void BeginOnlineMatch(const MatchStart& start) {
+    vote = RematchVote{};
+    guideShown = false;
+    guideKeyHeld = true;  // an F1 held over from before opens nothing
+    sentAtStart = netGameLink.BytesSent();
+    receivedAtStart = netGameLink.BytesReceived();
+    BeginRollback(netRollback, start, onlineSide, netGameLink);
+    startedAt = TimeGetTime();
+    // The first step runs at once.
+    matchPaceMark = TimeGetTime() - matchStepMs;
+    currentScene = OnlineMatchScene;
+}
+
+// The host starts at once; the joiner waits for the host's record.
+void StartOnlineMatch() {
+    gameMode = versusMode;
+    twoPlayers = 1;
+    PrepareMatchScreen();
+    if (onlineSide != 0) {
+        matchPaceMark = TimeGetTime() - matchStepMs;
+        currentScene = WaitForStartScene;
+        return;
+    }
+    MatchStart start = HostMatchStart(FreshMatchSeed());
+    NetMessage message;
+    message.kind = NetKind::start;
+    message.start.start = start;
+    SendOnline(message);
+    KeepOwnSettings(start);
+    BeginOnlineMatch(start);
+}
+
+// The board's backdrop with one line in a box, over the middle of the screen.
+void DrawWaiting(const char* text) {
+    Blit(&backBuffer, 0, 0, tileSurface, opaqueCopy, 0, 0, screenWidth, screenHeight);
+    BeginPanelText(matchFontBig);
+    RoundRect(129, 209, 509, 269, 10, 10);
+    DrawTextInRect(text, textCenter, 135, 219, 505, 259);
+    EndText();
+}
+
+void WaitForStartScene() {
+    if (!StepDue()) return;
+    if (KeyHeld(vkEscape)) {
+        LeaveOnlineMatch(nullptr);
+        return;
+    }
+    NetMessage message;
+    while (NextOnlineMessage(message)) {
+        if (message.kind != NetKind::start) continue;
+        MatchStart start = message.start.start;
+        KeepOwnSettings(start);
+        BeginOnlineMatch(start);
+        return;
+    }
+    if (!StillOnline()) return;
+    DrawWaiting("相手を待っています");
+    Present();
+}
+
+void ToggleGuide() {
+    const bool held = KeyHeld(vkF1);
+    if (held && !guideKeyHeld) guideShown = !guideShown;
+    guideKeyHeld = held;
+}
+
+// The rematch question's say for the other machine.
+void CastVote(int8_t answer) {
+    vote.own = answer;
+    NetMessage message;
+    message.kind = NetKind::rematch;
+    message.rematch.yes = answer == 0 ? 1 : 0;
+    SendOnline(message);
+}
+
+int8_t Outcome() { return VoteOutcome(vote); }
+
+void FollowVote(int8_t outcome) {
+    retryVote = RetryVote{};
+    if (outcome == 0) {
+        // A rematch: the music goes on, the sheets are made again.
+        EmptySlot(mainSheet);
+        StartOnlineMatch();
+        return;
+    }
+    LeaveOnlineMatch(vote.own == 1 ? nullptr : peerEndedText);
+}
+
+void TakeAnswer(const NetMessage& message) {
+    if (message.kind == NetKind::rematch) vote.peer = message.rematch.yes != 0 ? 0 : 1;
+}
+
+// The peer's answer, once: what he sends after it (his bye when he said no,
+// the next start record when both said yes) is for the scene that follows.
+void ReadAnswers() {
+    NetMessage message;
+    while (vote.peer < 0 && TakeHeldMessage(netRollback, message)) TakeAnswer(message);
+    while (vote.peer < 0 && NextOnlineMessage(message)) TakeAnswer(message);
+}
+
+void OnlineResultScene() {
+    if (!StepDue()) return;
+    if (KeyHeld(vkEscape)) {
+        LeaveOnlineMatch(nullptr);
+        return;
+    }
+    ReadAnswers();
+    if (!StillOnline()) return;
+    MatchStep(MatchInput{});
+    ResultScreenStep(1);
+    Present();
+}
+
+void MatchEnded(RollbackEnd end) {
+    TellFigures(end);
+    switch (end) {
+        case RollbackEnd::over:
+            retryVote = RetryVote{CastVote, Outcome, FollowVote, 0};
+            currentScene = OnlineResultScene;
+            return;
+        case RollbackEnd::outOfStep: {
+            // Both sides keep what they played, to find the rule that parted them.
+            SaveRecordingNow();
+            NetMessage bye;
+            bye.kind = NetKind::bye;
+            bye.bye.reason = 1;
+            SendOnline(bye);
+            LeaveOnlineMatch(outOfStepText);
+            return;
+        }
+        case RollbackEnd::peerLost:
+        case RollbackEnd::badPeer:
+        case RollbackEnd::none:
+            break;
+    }
+    SaveRecordingNow();
+    LeaveOnlineMatch(lostText);
+}
+
+void OnlineMatchScene() {
+    if (!StepDue()) return;
+    if (KeyHeld(vkEscape)) {
+        TellFigures(RollbackEnd::none);
+        SaveRecordingNow();
+        LeaveOnlineMatch(nullptr);
+        return;
+    }
+    ToggleGuide();
+    RollbackFrame(netRollback, OnlineMatchBits());
+    const RollbackEnd end = RollbackEnded(netRollback);
+    if (guideShown) DrawKeyGuide(onlineMatchGuide);
+    Present();
+    if (end != RollbackEnd::none) MatchEnded(end);
+}
+
+}  // namespace
+
+void OnlineMatchEnterScene() {
+    // The player's own settings (sound, backdrop, panel shape) as saved;
+    // the menu's music and sheets make way for the match's.
+    ReadOptionsFile();
+    ReleaseMenuAssets();
+    StartOnlineMatch();
+}
