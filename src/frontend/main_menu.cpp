@@ -25,6 +25,7 @@
 #include "setup/player_params.h"
 #include "setup/setup_scene.h"
 #include "shell/key_guide.h"
+#include "shell/line_notice.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/scene_links.h"
@@ -207,6 +208,8 @@ void MainMenuScene() {
     if (wipeState == 0) DrawDescriptionPanel();
     DrawTiles();
     if (wipeState == 0) DrawCursor();
+    // Why the game came back here (online play that ended), over the menu.
+    DrawLineNotice(mainMenuNoticeTop);
     if (wipeState == 2) {
         StripeWipe(1);
     } else if (wipeState == 1) {

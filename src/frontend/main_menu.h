@@ -26,6 +26,10 @@ extern Scene modeEntryScene[gameModeCount];
 // Descriptions shown in the blue panel; index 8 is the back tile.
 extern const char* const menuDescription[9];
 
+// The top of the line notice the menu shows when online play has ended
+// (between the logo and the tiles).
+constexpr int mainMenuNoticeTop = 160;
+
 // The hub: eight mode tiles, the back tile, the description panel.
 void MainMenuScene();
 

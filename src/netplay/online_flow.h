@@ -24,9 +24,15 @@ bool NextOnlineMessage(NetMessage& message);
 // Encodes message and sends it on the reliable channel.
 void SendOnline(const NetMessage& message);
 
+// Says goodbye with this reason (ByeMessage) while the peer is there, once:
+// a side that refuses says why before it leaves. LeaveOnline says it with
+// reason 0 unless it was said already.
+void SayByeOnline(int8_t reason);
+
 // Ends online play from any of its screens: the link closed (with a bye if
 // the peer is still there), onlineSide -1, the message (nullptr for none)
-// shown for a moment over the main menu, which then takes over.
+// shown for a moment over the main menu, which then takes over. A line break
+// in message starts the notice's second line.
 void LeaveOnline(const char* message);
 
 // After the handshake: this side's own set-up, the profiles exchanged, the

@@ -1,0 +1,82 @@
+#include <cstdio>
+#include <cstring>
+
+#include "netlink/net_game.h"
+#include "netplay/online_flow.h"
+#include "shell/line_notice.h"
+#include "shell/menu_input.h"
+#include "shell/scene_links.h"
+
+int8_t onlineSide = -1;
+
+namespace {
+
+// Set once this side has said goodbye (a refusal says why in its own bye),
+// so leaving afterwards does not say it twice.
+int8_t byeSaid = 0;
+
+void SendBye(int8_t reason) {
+    NetMessage bye;
+    bye.kind = NetKind::bye;
+    bye.bye.reason = reason;
+    SendOnline(bye);
+    byeSaid = 1;
+}
+
+}  // namespace
+
+bool NextOnlineMessage(NetMessage& message) {
+    NetLink& link = netGameLink;
+    link.Service();
+    uint8_t bytes[netMessageMax];
+    size_t size = 0;
+    if (link.State() == LinkState::connected && link.Receive(bytes, size)) {
+        if (!DecodeNetMessage(bytes, size, message)) {
+            // Garbage is never trusted, and a peer that sends it is not
+            // spoken to again.
+            link.Drop();
+            LeaveOnline("相手との接続が切れました");
+            return false;
+        }
+        if (message.kind != NetKind::bye) return true;
+        byeSaid = 1;  // the peer has gone: nobody to say goodbye to
+        LeaveOnline(message.bye.reason == 1 ? "同期がずれました" : "相手との接続が切れました");
+        return false;
+    }
+    if (link.State() == LinkState::lost) {
+        LeaveOnline("相手との接続が切れました");
+        return false;
+    }
+    return false;
+}
+
+void SendOnline(const NetMessage& message) {
+    uint8_t bytes[netMessageMax];
+    const size_t size = EncodeNetMessage(message, bytes, sizeof bytes);
+    if (size > 0) netGameLink.Send(bytes, size, true);
+}
+
+void SayByeOnline(int8_t reason) {
+    if (byeSaid == 0 && netGameLink.State() == LinkState::connected) SendBye(reason);
+}
+
+void LeaveOnline(const char* message) {
+    SayByeOnline(0);
+    // The bye goes out before the link closes under it.
+    netGameLink.Service();
+    CloseNetGame();
+    StopLanSearch();
+    byeSaid = 0;
+    onlineSide = -1;
+    ClearLineNotice();
+    if (message != nullptr && message[0] != '\0') {
+        // A second line after a line break (a refusal naming both builds).
+        char first[160];
+        std::snprintf(first, sizeof first, "%s", message);
+        char* secondLine = std::strchr(first, '\n');
+        if (secondLine != nullptr) *secondLine++ = '\0';
+        ShowLineNotice(first, secondLine);
+    }
+    boxGrowth = 0;
+    sceneLinks.returnToMainMenu();
+}
