@@ -169,9 +169,12 @@ farewell_shown() {
   awk -v a="$whole" -v c="$chars" 'BEGIN { exit !(a < 0.12 && c > 0.05) }'
 }
 
-# Polls a check for up to n seconds.
+# Polls a check for up to n seconds, times three: n is what the game needs
+# on a quiet machine, and one busy with builds on both cores takes several
+# times as long to start the game or redraw a screen. A passing check
+# returns as soon as it holds, so only a failing run waits the longer time.
 wait_until() {
-  local limit=$1 check=$2 start=$SECONDS
+  local limit=$(($1 * 3)) check=$2 start=$SECONDS
   while [ $((SECONDS - start)) -lt "$limit" ]; do
     "$check" && return 0
     sleep 0.2
