@@ -51,7 +51,7 @@ constexpr KeyGuideLine leaveOnline = {"ネット対戦をやめる", {{&m.escape
 constexpr KeyGuideLine onlineParamLines[] = {
     {"えらぶ・レベルを変える",
      {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter, &m.up, &m.down, &m.left, &m.right}}},
-    {"決定して送る・レベルを上げる", {{&s1.decide}}},
+    {"上げる・決定して送る", {{&s1.decide}}},
     {"レベルを下げる", {{&s1.back}}},
     leaveOnline,
 };

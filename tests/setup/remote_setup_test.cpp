@@ -2,6 +2,8 @@
 
 #include "platform/keys.h"
 #include "setup/remote_opponent.h"
+#include "setup/setup_guides.h"
+#include "shell/key_guide.h"
 #include "setup/setup_steps.h"
 
 namespace {
@@ -81,6 +83,34 @@ TEST_F(RemoteSetup, CancelAndEscapeLeaveOnlinePlayAtOnce) {
         EXPECT_EQ(leftCalls, 1);
         EXPECT_EQ(wipeState, 0) << "the set-up does not wipe to the menu by itself";
         EXPECT_EQ(S().setupPlayer, 1) << "never back to player 1 on this machine";
+    }
+}
+
+// F1 shows what the keys do here online: one column of player 1's keys, and
+// Escape leaving online play.
+TEST_F(RemoteSetup, TheKeyGuideShowsTheOnlinePagesWithOneColumn) {
+    ASSERT_TRUE(BootToRightSideSetup());
+    struct PageCase {
+        int8_t page;
+        const KeyGuidePage* guide;
+    };
+    for (const PageCase& c : {PageCase{0, &onlineParamPageGuide}, PageCase{1, &onlineItemPageGuide}}) {
+        SCOPED_TRACE(c.page);
+        S().setupPage = c.page;
+        harness::RunFrames(2);
+        harness::Tap(vkF1);
+        harness::RunFrames(3);
+        ASSERT_TRUE(KeyGuideOpen());
+        harness::SaveFramePng("/tmp/sumline-netsetup-guide-" + std::to_string(c.page) + ".png");
+        EXPECT_EQ(KeyGuidePageOpen(), c.guide);
+        EXPECT_EQ(KeyGuidePageOpen()->players, 1);
+        const KeyGuideLine& last = KeyGuidePageOpen()->lines[KeyGuidePageOpen()->lineCount - 1];
+        EXPECT_STREQ(last.action, "ネット対戦をやめる");
+        EXPECT_EQ(*last.keys[0][0], vkEscape);
+        harness::Tap(vkF1, 3);
+        harness::RunFrames(10);
+        EXPECT_FALSE(KeyGuideOpen());
+        EXPECT_EQ(leftCalls, 0) << "closing the guide leaves nothing";
     }
 }
 
