@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "gallery/item_file.h"
+#include "netlink/lan_datagrams.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/palette.h"
@@ -476,6 +477,16 @@ void ReplaySeeds() {
     WriteSeed("replay", "chords-truncated", Bytes(bytes.begin(), bytes.end()));
 }
 
+// The search and an answer as a game writes them.
+void LanSeeds() {
+    uint8_t search[lanSearchBytes];
+    WriteLanSearch(search);
+    WriteSeed("lan", "search", Bytes(search, search + sizeof search));
+    uint8_t bytes[lanAnswerBytes];
+    WriteLanAnswer(41730, 0x5EED1234u, "ゲーム機", bytes);
+    WriteSeed("lan", "answer", Bytes(bytes, bytes + sizeof bytes));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -503,6 +514,7 @@ int main(int argc, char** argv) {
     WriteSeed("ideas", "shipped", ideas);
     WriteSeed("ideas", "lessons", Bytes(ideas.begin(), ideas.begin() + static_cast<long>(std::min<size_t>(ideas.size(), 1200))));
     ReplaySeeds();
+    LanSeeds();
 
     // The writers take game paths relative to the working folder.
     const std::string work = seedRoot + "/.work";

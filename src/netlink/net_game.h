@@ -26,6 +26,10 @@ bool HostNetGame(uint16_t port);
 // library refuses.
 bool JoinNetGame(const char* host, uint16_t port);
 
+// The port the game listens on while hosting: the one asked for, or the one
+// the system picked when asked for port 0.
+uint16_t HostedGamePort();
+
 // Says goodbye to the peer if there is one, stops listening and answering,
 // and closes everything. Safe to call at any time, and again.
 void CloseNetGame();

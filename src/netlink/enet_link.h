@@ -1,0 +1,88 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "netlink/lan_answer.h"
+#include "netlink/net_link.h"
+
+struct _ENetHost;
+struct _ENetPeer;
+struct _ENetEvent;
+
+// ENet set up for this process (once; left for the process's end). False
+// when the library cannot start.
+bool EnetReady();
+
+// A link to one other game over ENet: channel 0 carries the reliable
+// messages, channel 1 the unsequenced ones. The game has one (net_game.h);
+// the tests make two in one process and join them over 127.0.0.1.
+//
+// Messages that arrive are copied into a ring of our own, so reading them
+// takes no allocation of ours (ENet allocates inside its own calls).
+class EnetLink final : public NetLink {
+public:
+    // How many messages may wait unread; when the ring is full, Service
+    // leaves the rest inside ENet until there is room again.
+    static constexpr int ringSlots = 64;
+    // Why a peer was sent away, in ENet's disconnect data.
+    static constexpr uint32_t byeLeft = 0;
+    static constexpr uint32_t byeBusy = 1;     // the host already has its opponent
+    static constexpr uint32_t byeDropped = 2;  // we stopped trusting the peer
+    static constexpr uint32_t byeStranger = 3; // a connection that is not this game
+
+    EnetLink() = default;
+    ~EnetLink() override;
+    EnetLink(const EnetLink&) = delete;
+    EnetLink& operator=(const EnetLink&) = delete;
+
+    // Listens on port (0: one the system picks, see HostedPort) for one
+    // opponent; with searchPort not 0, also answers the local network's
+    // search there. False, with Problem() saying why, when the port cannot
+    // be taken.
+    bool Host(uint16_t port, uint16_t searchPort);
+    // Starts connecting to host (a name or a dotted address) at port.
+    bool Join(const char* host, uint16_t port);
+    // Says goodbye to the peer if there is one and closes everything; the
+    // link is closed again. Safe at any time.
+    void Close();
+    // The port listened on while hosting (the one picked when asked for 0).
+    uint16_t HostedPort() const { return hostedPort; }
+    // Why the last call failed, or why the link was lost, in one line.
+    const char* Problem() const { return problem; }
+    // How long a peer that stops answering is kept, in milliseconds; applies
+    // to the next Host or Join.
+    void SetSilenceLimit(uint32_t ms) { silenceLimitMs = ms; }
+
+    LinkState State() const override { return state; }
+    bool Send(const uint8_t* data, size_t size, bool reliable) override;
+    bool Receive(uint8_t* data, size_t& size) override;
+    void Service() override;
+    uint32_t RoundTripMs() const override;
+    uint64_t BytesSent() const override { return bytesSent; }
+    uint64_t BytesReceived() const override { return bytesReceived; }
+    void Drop() override;
+
+private:
+    struct Slot {
+        uint16_t size = 0;
+        uint8_t bytes[netMessageMax] = {};
+    };
+
+    void TakeEvent(const _ENetEvent& event);
+    void Lose(const char* why);
+    void SetProblem(const char* why);
+
+    _ENetHost* host = nullptr;
+    _ENetPeer* peer = nullptr;  // the one opponent, once he is there
+    LinkState state = LinkState::closed;
+    bool hosting = false;
+    uint16_t hostedPort = 0;
+    uint32_t silenceLimitMs = 4000;
+    uint64_t bytesSent = 0;
+    uint64_t bytesReceived = 0;
+    char problem[128] = {};
+    LanAnswerer answerer;
+    Slot ring[ringSlots];
+    int ringFirst = 0;
+    int ringCount = 0;
+};

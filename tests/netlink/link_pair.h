@@ -1,0 +1,25 @@
+#pragma once
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "netlink/enet_link.h"
+
+// Two links in one process, joined over 127.0.0.1, and a bounded wait on
+// them: both serviced every millisecond or so, given up after a few seconds.
+inline bool PumpUntil(const std::function<bool()>& done, std::initializer_list<NetLink*> links, int rounds = 5000) {
+    for (int i = 0; i < rounds; ++i) {
+        for (NetLink* link : links) link->Service();
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return false;
+}
+
+// A host on a port the system picks and a joiner connected to it.
+inline bool ConnectPair(EnetLink& host, EnetLink& joiner) {
+    if (!host.Host(0, 0) || !joiner.Join("127.0.0.1", host.HostedPort())) return false;
+    return PumpUntil(
+        [&] { return host.State() == LinkState::connected && joiner.State() == LinkState::connected; },
+        {&host, &joiner});
+}
