@@ -13,7 +13,6 @@
 #include "setup/setup_scene.h"
 #include "setup/setup_state.h"
 #include "shell/key_guide.h"
-#include "shell/menu_assets.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
 
@@ -90,8 +89,7 @@ void HandOver() {
         s.confirmChoice[i] = 0;
     }
     EmptySlot(logoSheet);
-    // The match loads its own music and sheets.
-    ReleaseMenuAssets();
+    // The match makes way for its own music and sheets itself.
     currentScene = OnlineMatchEnterScene;
 }
 

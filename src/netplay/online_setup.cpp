@@ -35,30 +35,33 @@ void TakeProfileMessage(const ProfileMessage& profile) {
         LeaveOnline(peerGoneText);
         return;
     }
+    // A profile shown anew is answered anew, by both.
+    ClearAnswers();
     onlineSetup.peerIn = 1;
     onlineSetup.peerRedoing = 0;
     remoteOpponent.hidden[PeerSide()] = 0;
-    setupState.confirmDone[PeerSide()] = 0;
-    setupState.confirmChoice[PeerSide()] = 0;
 }
 
 void TakeAnswer(const AcceptMessage& answer) {
-    // The peer answers only profiles he has seen, after sending his own: an
-    // answer before that, or one to a profile this side has since taken
-    // back for a redo, answers nothing shown now.
-    if (onlineSetup.peerIn == 0 || onlineSetup.ownSent == 0) return;
-    if (answer.choice == 0) {
-        setupState.confirmChoice[PeerSide()] = 0;
-        setupState.confirmDone[PeerSide()] = 1;
+    if (answer.choice == 1) {
+        // He is back at his set-up, wherever this side is: his chart leaves
+        // the confirmation until he decides again, and both answers are
+        // asked again then.
+        if (onlineSetup.peerIn == 0) return;
+        ClearAnswers();
+        onlineSetup.peerIn = 0;
+        onlineSetup.peerRedoing = 1;
+        remoteOpponent.hidden[PeerSide()] = 1;
         return;
     }
-    if (answer.choice != 1) return;
-    // He is back at his set-up: his chart leaves the confirmation until he
-    // decides again, and this side's answer is asked again then.
-    ClearAnswers();
-    onlineSetup.peerIn = 0;
-    onlineSetup.peerRedoing = 1;
-    remoteOpponent.hidden[PeerSide()] = 1;
+    // He accepts only profiles he has seen, after sending his own: an accept
+    // before that, or one to a profile this side has since taken back for a
+    // redo, accepts nothing shown now. (One sent in the instant before he
+    // heard of the redo could still meet this side's next profile, were
+    // that decided within one trip of the link; a person takes far longer.)
+    if (answer.choice != 0 || onlineSetup.peerIn == 0 || onlineSetup.ownSent == 0) return;
+    setupState.confirmChoice[PeerSide()] = 0;
+    setupState.confirmDone[PeerSide()] = 1;
 }
 
 // Own side's decide button on the set-up screen.
