@@ -54,6 +54,17 @@ sockaddr_in Loopback(uint16_t port) {
     return address;
 }
 
+// 30 ms ± 10 ms each way, with losses, doubles and overtaking per thousand.
+linkWeather::Settings Stormy(uint16_t drop, uint16_t doubled, uint16_t reorder) {
+    linkWeather::Settings settings;
+    settings.delayMs = 30;
+    settings.jitterMs = 10;
+    settings.dropPerMille = drop;
+    settings.doublePerMille = doubled;
+    settings.reorderPerMille = reorder;
+    return settings;
+}
+
 // Waits (a little, bounded) until fd has a datagram to read.
 void AwaitDatagram(int fd) {
     pollfd p{fd, POLLIN, 0};
@@ -103,12 +114,7 @@ Plan PlanFor(uint64_t weatherSeed, const linkWeather::Settings& settings, uint32
 // test's own: each is lost, doubled, held and overtaken exactly as the
 // seed's weather says, and comes out in the order of its due time.
 TEST(UdpRelayTest, EachWayTheDatagramsMeetTheWeatherOfTheSeed) {
-    linkWeather::Settings settings;
-    settings.delayMs = 30;
-    settings.jitterMs = 10;
-    settings.dropPerMille = 60;
-    settings.doublePerMille = 50;
-    settings.reorderPerMille = 80;
+    const linkWeather::Settings settings = Stormy(60, 50, 80);
     constexpr uint64_t seed = 7;
     constexpr uint32_t count = 300;
     for (int direction = 0; direction < 2; ++direction) {
@@ -175,38 +181,16 @@ uint32_t SteadyMs() {
             .count());
 }
 
-// The relay as a link for the pump: serviced on the real clock.
-class RelayPump final : public NetLink {
-public:
-    explicit RelayPump(UdpRelay& r) : relay(r) {}
-    LinkState State() const override { return LinkState::closed; }
-    bool Send(const uint8_t*, size_t, bool) override { return false; }
-    bool Receive(uint8_t*, size_t&) override { return false; }
-    void Service() override { relay.Service(SteadyMs()); }
-    uint32_t RoundTripMs() const override { return 0; }
-    uint64_t BytesSent() const override { return 0; }
-    uint64_t BytesReceived() const override { return 0; }
-    void Drop() override {}
-
-private:
-    UdpRelay& relay;
-};
-
 // Two games' links through a slow link that loses, doubles and reorders
 // datagrams: they connect, every reliable message arrives once and in
 // order, and the unsequenced ones that arrive are whole.
 TEST(UdpRelayTest, TwoLinksThroughTheWeatherKeepTheirReliableMessagesInOrder) {
-    linkWeather::Settings settings;
-    settings.delayMs = 30;
-    settings.jitterMs = 10;
-    settings.dropPerMille = 30;
-    settings.doublePerMille = 20;
-    settings.reorderPerMille = 20;
+    const linkWeather::Settings settings = Stormy(30, 20, 20);
     EnetLink host, joiner;
     ASSERT_TRUE(host.Host(0, 0));
     UdpRelay relay;
     ASSERT_TRUE(relay.Open(0, host.HostedPort(), 3, settings));
-    RelayPump pump(relay);
+    ServiceOnly pump([&] { relay.Service(SteadyMs()); });
     ASSERT_TRUE(joiner.Join("127.0.0.1", relay.ListenPort()));
     ASSERT_TRUE(PumpUntil(
         [&] { return host.State() == LinkState::connected && joiner.State() == LinkState::connected; },

@@ -2,6 +2,7 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <utility>
 
 #include "netlink/enet_link.h"
 
@@ -15,6 +16,24 @@ inline bool PumpUntil(const std::function<bool()>& done, std::initializer_list<N
     }
     return false;
 }
+
+// Something else the pump moves on (a raw peer, a relay): a link that only
+// services.
+class ServiceOnly final : public NetLink {
+public:
+    explicit ServiceOnly(std::function<void()> onService) : service(std::move(onService)) {}
+    LinkState State() const override { return LinkState::closed; }
+    bool Send(const uint8_t*, size_t, bool) override { return false; }
+    bool Receive(uint8_t*, size_t&) override { return false; }
+    void Service() override { service(); }
+    uint32_t RoundTripMs() const override { return 0; }
+    uint64_t BytesSent() const override { return 0; }
+    uint64_t BytesReceived() const override { return 0; }
+    void Drop() override {}
+
+private:
+    std::function<void()> service;
+};
 
 // A host on a port the system picks and a joiner connected to it.
 inline bool ConnectPair(EnetLink& host, EnetLink& joiner) {
