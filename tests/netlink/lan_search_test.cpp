@@ -1,3 +1,4 @@
+#include <enet/enet.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -44,6 +45,50 @@ TEST(LanSearchTest, AHostOnThisMachineIsFoundThroughTheLoopback) {
     EXPECT_STREQ(found[0].address, "127.0.0.1");
     EXPECT_EQ(found[0].port, hosting.HostedPort());
     EXPECT_EQ(std::string(found[0].name), HostName());
+}
+
+// A hosting game answers a search, and only a search, with its own port and
+// name; anything else sent to its search port gets nothing back.
+TEST(LanSearchTest, AHostAnswersOnlyTheSearch) {
+    ASSERT_TRUE(EnetReady());
+    LanAnswerer answerer;
+    ASSERT_TRUE(OpenLanAnswerer(answerer, 0, 41733));
+    ENetSocket asker = enet_socket_create(ENET_SOCKET_TYPE_DATAGRAM);
+    enet_socket_set_option(asker, ENET_SOCKOPT_NONBLOCK, 1);
+    ENetAddress to{};
+    enet_address_set_host_ip(&to, "127.0.0.1");
+    to.port = LanAnswererPort(answerer);
+    auto ask = [&](const uint8_t* bytes, size_t size) {
+        ENetBuffer buffer{const_cast<uint8_t*>(bytes), size};
+        enet_socket_send(asker, &to, &buffer, 1);
+        std::vector<std::vector<uint8_t>> answers;
+        for (int i = 0; i < 100; ++i) {
+            ServiceLanAnswerer(answerer);
+            uint8_t reply[256];
+            ENetBuffer in{reply, sizeof reply};
+            ENetAddress from{};
+            const int got = enet_socket_receive(asker, &from, &in, 1);
+            if (got > 0) answers.emplace_back(reply, reply + got);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return answers;
+    };
+    uint8_t search[lanSearchBytes];
+    WriteLanSearch(search);
+    uint8_t wrong[lanSearchBytes];
+    std::memcpy(wrong, search, sizeof wrong);
+    wrong[4] = 9;  // another protocol
+    const uint8_t junk[3] = {1, 2, 3};
+    EXPECT_TRUE(ask(wrong, sizeof wrong).empty());
+    EXPECT_TRUE(ask(junk, sizeof junk).empty());
+    const auto answers = ask(search, sizeof search);
+    ASSERT_EQ(answers.size(), 1u);
+    LanAnswer answer;
+    ASSERT_TRUE(ReadLanAnswer(answers[0].data(), answers[0].size(), answer));
+    EXPECT_EQ(answer.port, 41733);
+    EXPECT_EQ(std::string(answer.name), HostName());
+    enet_socket_destroy(asker);
+    CloseLanAnswerer(answerer);
 }
 
 std::vector<uint8_t> Answer(uint16_t port, uint32_t hostId, const char* name) {
