@@ -24,8 +24,6 @@ constexpr int changeStepShift = 12;
 // than needed, so every replay has exactly one encoding.
 constexpr int numberBytesMax = 3;
 
-// Start record: its size in the file.
-constexpr size_t startBytes = 1 + 5 + 10 + 4 + 2 + 2 + 1 + 105 + 3 + 12 + 4;
 constexpr size_t resultBytes = 1 + 1 + 4 + 8 + 8 + 4 + 4 + 12;
 
 bool SingleBit(uint32_t bits) { return bits != 0 && (bits & (bits - 1)) == 0; }
@@ -52,26 +50,10 @@ void PutNumber(std::string& out, uint32_t v) {
     PutByte(out, v);
 }
 
-void PutSigned(std::string& out, const int8_t* values, size_t count) {
-    for (size_t i = 0; i < count; ++i) PutByte(out, static_cast<uint8_t>(values[i]));
-}
-
 void PutStart(std::string& out, const MatchStart& s) {
-    PutSigned(out, &s.mode, 1);
-    PutSigned(out, s.options, 5);
-    PutSigned(out, &s.params[0][0], 10);
-    PutSigned(out, &s.items[0][0], 4);
-    PutSigned(out, s.itemUseOff, 2);
-    PutSigned(out, s.versusWins, 2);
-    PutSigned(out, &s.puzzleIndex, 1);
-    PutSigned(out, s.puzzle.cells, 105);
-    PutSigned(out, &s.puzzle.targetSum, 1);
-    PutSigned(out, &s.puzzle.swapLimit, 1);
-    PutSigned(out, &s.puzzle.goalType, 1);
-    PutLe(out, static_cast<uint32_t>(s.puzzle.goalValue), 4);
-    PutLe(out, static_cast<uint32_t>(s.puzzle.seconds), 4);
-    PutLe(out, static_cast<uint32_t>(s.puzzle.minutes), 4);
-    PutLe(out, s.seed, 4);
+    uint8_t bytes[matchStartBytes];
+    EncodeMatchStart(s, bytes);
+    out.append(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 
 void PutChanges(std::string& out, const Replay& r, int p) {
@@ -101,6 +83,18 @@ void PutResult(std::string& out, const ReplayResult& e) {
     PutLe(out, static_cast<uint32_t>(e.hours), 4);
     PutLe(out, static_cast<uint32_t>(e.minutes), 4);
     PutLe(out, static_cast<uint32_t>(e.seconds), 4);
+}
+
+// The start record goes into a fixed buffer: the online start message
+// holds the same bytes.
+uint8_t* PutSignedAt(uint8_t* at, const int8_t* values, size_t count) {
+    for (size_t i = 0; i < count; ++i) *at++ = static_cast<uint8_t>(values[i]);
+    return at;
+}
+
+uint8_t* PutLeAt(uint8_t* at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) *at++ = static_cast<uint8_t>(v >> (8 * i));
+    return at;
 }
 
 // ---- reading ----
@@ -239,7 +233,7 @@ bool CheckStart(const MatchStart& s, ReplayReport& report) {
 
 bool TakeStart(Bytes& b, ReplayReport& report, MatchStart& s) {
     b.part = "the start record";
-    if (b.left < startBytes) return Short(b, report);
+    if (b.left < matchStartBytes) return Short(b, report);
     PuzzleProblem& z = s.puzzle;
     uint32_t seed = 0;
     const bool taken = TakeI8(b, report, &s.mode, 1) && TakeI8(b, report, s.options, 5) &&
@@ -353,6 +347,34 @@ void Clear(Replay& r) {
 }
 
 }  // namespace
+
+void EncodeMatchStart(const MatchStart& s, uint8_t* out) {
+    uint8_t* at = out;
+    at = PutSignedAt(at, &s.mode, 1);
+    at = PutSignedAt(at, s.options, 5);
+    at = PutSignedAt(at, &s.params[0][0], 10);
+    at = PutSignedAt(at, &s.items[0][0], 4);
+    at = PutSignedAt(at, s.itemUseOff, 2);
+    at = PutSignedAt(at, s.versusWins, 2);
+    at = PutSignedAt(at, &s.puzzleIndex, 1);
+    at = PutSignedAt(at, s.puzzle.cells, 105);
+    at = PutSignedAt(at, &s.puzzle.targetSum, 1);
+    at = PutSignedAt(at, &s.puzzle.swapLimit, 1);
+    at = PutSignedAt(at, &s.puzzle.goalType, 1);
+    at = PutLeAt(at, static_cast<uint32_t>(s.puzzle.goalValue));
+    at = PutLeAt(at, static_cast<uint32_t>(s.puzzle.seconds));
+    at = PutLeAt(at, static_cast<uint32_t>(s.puzzle.minutes));
+    PutLeAt(at, s.seed);
+}
+
+bool DecodeMatchStart(const uint8_t* bytes, MatchStart& start, ReplayReport& report) {
+    report = ReplayReport{};
+    Bytes b{bytes, matchStartBytes, "the start record"};
+    MatchStart taken{};
+    if (!TakeStart(b, report, taken)) return false;
+    start = taken;
+    return true;
+}
 
 void EncodeReplay(const Replay& r, std::string& out) {
     out.clear();

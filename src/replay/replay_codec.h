@@ -40,6 +40,16 @@ struct ReplayReport {
     char reason[128] = {};
 };
 
+// The start record's bytes, field by field, as a replay file holds it and
+// as the online start message carries it.
+constexpr size_t matchStartBytes = 1 + 5 + 10 + 4 + 2 + 2 + 1 + 105 + 3 + 12 + 4;
+// Writes exactly matchStartBytes bytes at out.
+void EncodeMatchStart(const MatchStart& start, uint8_t* out);
+// Reads matchStartBytes bytes and checks every value against the range the
+// match set-up gives it; false (start untouched, the report saying why)
+// otherwise.
+bool DecodeMatchStart(const uint8_t* bytes, MatchStart& start, ReplayReport& report);
+
 // Decodes a whole file's bytes into replay. False, with the report saying
 // why, when they are not a replay this game can play; replay then holds no
 // match (its counts are zero).
