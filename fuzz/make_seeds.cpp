@@ -26,6 +26,7 @@
 #include "platform/wave_reader.h"
 #include "puzzle/progress_file.h"
 #include "puzzle/puzzle_file.h"
+#include "netplay/net_messages.h"
 #include "ranking/ranking_file.h"
 #include "replay/modelled_play.h"
 #include "replay/replay_codec.h"
@@ -487,6 +488,49 @@ void LanSeeds() {
     WriteSeed("lan", "answer", Bytes(bytes, bytes + sizeof bytes));
 }
 
+// One message of every kind, as the two games would say them.
+void NetMessageSeeds() {
+    NetMessage m;
+    const auto put = [&m](const char* name) {
+        uint8_t bytes[1200];
+        const size_t size = EncodeNetMessage(m, bytes, sizeof bytes);
+        WriteSeed("net_message", name, Bytes(bytes, bytes + size));
+    };
+    m.kind = NetKind::hello;
+    std::snprintf(m.hello.version, sizeof m.hello.version, "1.0.0");
+    std::snprintf(m.hello.build, sizeof m.hello.build, "gcc 12.2 x86_64");
+    put("hello");
+    m.kind = NetKind::profile;
+    const int8_t params[5] = {3, 2, 5, 4, 1};
+    std::memcpy(m.profile.params, params, sizeof params);
+    m.profile.items[0] = 7;
+    put("profile");
+    m.kind = NetKind::accept;
+    put("accept");
+    m.kind = NetKind::start;
+    m.start.start.mode = 1;
+    m.start.start.versusWins[1] = 2;
+    m.start.start.seed = 12345;
+    put("start");
+    m.kind = NetKind::inputs;
+    m.inputs.firstStep = 300;
+    m.inputs.count = 6;
+    for (int i = 0; i < 6; ++i) m.inputs.bits[i] = static_cast<uint16_t>(1u << (i * 2));
+    m.inputs.ackStep = 298;
+    m.inputs.presentStep = 304;
+    put("inputs");
+    m.kind = NetKind::checksum;
+    m.checksum.step = 275;
+    m.checksum.sum = 0x0123456789ABCDEFull;
+    put("checksum");
+    m.kind = NetKind::rematch;
+    m.rematch.yes = 1;
+    put("rematch");
+    m.kind = NetKind::bye;
+    m.bye.reason = 1;
+    put("bye");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -515,6 +559,7 @@ int main(int argc, char** argv) {
     WriteSeed("ideas", "lessons", Bytes(ideas.begin(), ideas.begin() + static_cast<long>(std::min<size_t>(ideas.size(), 1200))));
     ReplaySeeds();
     LanSeeds();
+    NetMessageSeeds();
 
     // The writers take game paths relative to the working folder.
     const std::string work = seedRoot + "/.work";
