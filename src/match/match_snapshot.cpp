@@ -88,7 +88,10 @@ void RestoreMatchSnapshot(const MatchSnapshot& s) {
     boxGrowth = s.boxGrowth;
 }
 
-uint64_t MatchChecksum() {
+namespace {
+
+// Everything a snapshot holds, with the options as given.
+uint64_t ChecksumWith(const OptionsFile& shownOptions) {
     Checksum sum;
 #define ADD_MATCH_VALUE(type, name, start) sum.Add(name);
     MATCH_VALUES(ADD_MATCH_VALUE)
@@ -97,7 +100,7 @@ uint64_t MatchChecksum() {
     sum.Add(players);
     AddFlyingPanels(sum);
     sum.Add(gameRandom);
-    sum.Add(options);
+    sum.Add(shownOptions);
     sum.Add(gameMode);
     sum.Add(versusWins);
     sum.Add(playerParams);
@@ -107,4 +110,16 @@ uint64_t MatchChecksum() {
     sum.Add(wipeWidth);
     sum.Add(boxGrowth);
     return sum.h;
+}
+
+}  // namespace
+
+uint64_t MatchChecksum() { return ChecksumWith(options); }
+
+uint64_t SharedMatchChecksum() {
+    OptionsFile shared = options;
+    shared.soundOff = 0;
+    shared.backgroundPattern = 0;
+    shared.panelShape = 0;
+    return ChecksumWith(shared);
 }

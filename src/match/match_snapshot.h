@@ -42,3 +42,9 @@ void RestoreMatchSnapshot(const MatchSnapshot& snapshot);
 // two runs agree on it exactly when they agree on every value a snapshot
 // holds.
 uint64_t MatchChecksum();
+
+// The same checksum without the options each player of an online match
+// keeps for himself (sound on or off, the backdrop, the panels' shape): the
+// two machines differ there by design. The target total and the difficulty,
+// which decide the match, stay in.
+uint64_t SharedMatchChecksum();
