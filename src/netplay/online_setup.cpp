@@ -1,5 +1,6 @@
 #include "netplay/online_setup.h"
 
+#include "netlink/net_game.h"
 #include "netplay/online_flow.h"
 #include "platform/sound.h"
 #include "setup/player_params.h"
@@ -83,6 +84,13 @@ void OwnProfileDecided() {
 
 void SetupFrame() { ReadSetupMessages(); }
 
+// Under the key guide the messages wait in the link, but the link itself
+// must go on answering, or the other machine lets this one go for silence.
+bool KeepLinkAlive() {
+    netGameLink.Service();
+    return netGameLink.State() != LinkState::connected;
+}
+
 void LeaveFromSetup() { LeaveOnline(nullptr); }
 
 }  // namespace
@@ -113,6 +121,7 @@ void OnlineSetupEnterScene() {
     remoteOpponent.eachFrame = SetupFrame;
     remoteOpponent.decided = OwnProfileDecided;
     remoteOpponent.left = LeaveFromSetup;
+    remoteOpponent.keepAlive = KeepLinkAlive;
     remoteOpponent.hidden[PeerSide()] = 1;
     setupState.setupPlayer = remoteOpponent.ownSide;
     boxGrowth = 0;

@@ -5,3 +5,5 @@
 RemoteOpponent remoteOpponent;
 
 int SetupSeat() { return RemoteSetup() ? 0 : setupState.setupPlayer; }
+
+bool KeepRemoteAlive() { return remoteOpponent.keepAlive != nullptr && remoteOpponent.keepAlive(); }

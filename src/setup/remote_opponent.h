@@ -11,6 +11,10 @@ struct RemoteOpponent {
     // Called at the start of every frame of the set-up screen, before its
     // keys: reads the link, and may leave the screen (currentScene changed).
     void (*eachFrame)() = nullptr;
+    // While the key guide covers the set-up or the confirmation: keeps the
+    // link moving, so the other machine does not take this one for gone;
+    // true once the link is gone, and the screen must say so.
+    bool (*keepAlive)() = nullptr;
     // Own side's decide button: the profile is final and the screen is left
     // for whatever the hook stores in currentScene.
     void (*decided)() = nullptr;
@@ -32,3 +36,6 @@ inline bool RemoteSetup() { return remoteOpponent.ownSide >= 0; }
 // The seat whose keys steer the set-up of the player being set up: online
 // always player 1's, on one keyboard the player's own.
 int SetupSeat();
+
+// The online key guide pages' hook: remoteOpponent.keepAlive, when set.
+bool KeepRemoteAlive();

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "setup/remote_opponent.h"
 #include "setup/setup_keys.h"
 #include "shell/menu_input.h"
 
@@ -71,8 +72,14 @@ constexpr KeyGuideLine onlineConfirmLines[] = {
 };
 
 template <size_t n>
-constexpr KeyGuidePage Page(const char* title, const KeyGuideLine (&lines)[n], int players = 2) {
-    return {title, lines, static_cast<int>(n), players, nullptr};
+constexpr KeyGuidePage Page(const char* title, const KeyGuideLine (&lines)[n]) {
+    return {title, lines, static_cast<int>(n), 2, nullptr, nullptr};
+}
+
+// Online the other machine must go on hearing from this one under the guide.
+template <size_t n>
+constexpr KeyGuidePage OnlinePage(const char* title, const KeyGuideLine (&lines)[n]) {
+    return {title, lines, static_cast<int>(n), 1, nullptr, KeepRemoteAlive};
 }
 
 }  // namespace
@@ -83,6 +90,6 @@ const KeyGuidePage paramPageGuide = Page("操作説明：パラメータ", param
 const KeyGuidePage itemPageGuide = Page("操作説明：アイテムえらび", itemLines);
 const KeyGuidePage confirmGuide = Page("操作説明：確認", confirmLines);
 
-const KeyGuidePage onlineParamPageGuide = Page("操作説明：ネット対戦のパラメータ", onlineParamLines, 1);
-const KeyGuidePage onlineItemPageGuide = Page("操作説明：ネット対戦のアイテムえらび", onlineItemLines, 1);
-const KeyGuidePage onlineConfirmGuide = Page("操作説明：ネット対戦の確認", onlineConfirmLines, 1);
+const KeyGuidePage onlineParamPageGuide = OnlinePage("操作説明：ネット対戦のパラメータ", onlineParamLines);
+const KeyGuidePage onlineItemPageGuide = OnlinePage("操作説明：ネット対戦のアイテムえらび", onlineItemLines);
+const KeyGuidePage onlineConfirmGuide = OnlinePage("操作説明：ネット対戦の確認", onlineConfirmLines);

@@ -49,7 +49,7 @@ bool KeyGuidePass() {
         Open(shownPage);
         return true;
     }
-    if (CloseKeyHeld()) CloseKeyGuide();
+    if (CloseKeyHeld() || (openPage->underneath != nullptr && openPage->underneath())) CloseKeyGuide();
     // Nothing changes under the guide: the frame is shown again, which paces
     // the pass like any other frame. Closed, the screen shows as it was.
     Present();

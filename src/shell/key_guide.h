@@ -33,6 +33,10 @@ struct KeyGuidePage {
     // For a screen that times itself by the wall clock: called with true as
     // the guide opens over it and false as it closes, to hold its clocks.
     void (*covered)(bool open);
+    // For a screen that must keep talking to another machine while the
+    // guide covers it: called on every pass the guide is open; true closes
+    // the guide so that the screen can take over (its link is gone).
+    bool (*underneath)();
 };
 
 // The screen on show names its page; null: F1 does nothing there.

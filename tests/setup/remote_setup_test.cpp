@@ -21,6 +21,13 @@ void CountDecided() {
 void CountLeft() { ++leftCalls; }
 void CountFrame() { ++frameCalls; }
 
+int keepAliveCalls = 0;
+bool linkGone = false;
+bool CountKeepAlive() {
+    ++keepAliveCalls;
+    return linkGone;
+}
+
 // Player 1's setup reached through the menu, then bent as the online code
 // bends it for the joiner: only the right board's profile, set up here.
 bool BootToRightSideSetup() {
@@ -112,6 +119,26 @@ TEST_F(RemoteSetup, TheKeyGuideShowsTheOnlinePagesWithOneColumn) {
         EXPECT_FALSE(KeyGuideOpen());
         EXPECT_EQ(leftCalls, 0) << "closing the guide leaves nothing";
     }
+}
+
+// Under the guide the link is kept going every frame; once it is gone the
+// guide gives way, so that the screen can say so.
+TEST_F(RemoteSetup, TheGuideKeepsTheLinkGoingAndGivesWayWhenItIsGone) {
+    ASSERT_TRUE(BootToRightSideSetup());
+    keepAliveCalls = 0;
+    linkGone = false;
+    remoteOpponent.keepAlive = CountKeepAlive;
+    harness::Tap(vkF1);
+    harness::RunFrames(10);
+    ASSERT_TRUE(KeyGuideOpen());
+    EXPECT_GE(keepAliveCalls, 8);
+    const int framesBefore = frameCalls;
+    harness::RunFrames(5);
+    EXPECT_EQ(frameCalls, framesBefore) << "the screen itself stands still";
+    linkGone = true;
+    harness::RunFrames(2);
+    EXPECT_FALSE(KeyGuideOpen());
+    EXPECT_GT(frameCalls, framesBefore) << "the screen runs again";
 }
 
 // A side whose profile has not come shows an empty chart, and the line
