@@ -76,6 +76,29 @@ TEST(EnetLinkTest, MessagesCrossBothWaysOnBothChannels) {
     }
 }
 
+// More messages than the ring holds, sent while nobody reads: none is lost
+// or overwritten, and they come out in order once read.
+TEST(EnetLinkTest, MessagesBeyondTheRingWaitTheirTurn) {
+    EnetLink host, joiner;
+    ASSERT_TRUE(ConnectPair(host, joiner));
+    constexpr int count = EnetLink::ringSlots * 2 + 5;
+    std::vector<std::vector<uint8_t>> sent;
+    for (int i = 0; i < count; ++i) {
+        sent.push_back(Numbered(i, 16));
+        ASSERT_TRUE(host.Send(sent.back().data(), sent.back().size(), true));
+    }
+    // Serviced long enough for everything to arrive, without reading.
+    PumpUntil([] { return false; }, {&host, &joiner}, 200);
+    std::vector<std::vector<uint8_t>> got;
+    PumpUntil(
+        [&] {
+            for (auto& message : Drain(joiner)) got.push_back(message);
+            return got.size() >= count;
+        },
+        {&host, &joiner});
+    EXPECT_EQ(got, sent);
+}
+
 TEST(EnetLinkTest, AMessageLongerThanTheLimitIsRefusedOnSend) {
     EnetLink host, joiner;
     ASSERT_TRUE(ConnectPair(host, joiner));
