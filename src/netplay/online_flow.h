@@ -43,3 +43,8 @@ void OnlineSetupEnterScene();
 // the joiner waits for it; then the match over the rollback session, its
 // result, and the rematch question of both machines. (online_match)
 void OnlineMatchEnterScene();
+
+// The host's start record, come while this side was still closing its
+// confirmation (the host may hand over first): kept for the match, which
+// begins with it instead of waiting. (online_match)
+void KeepEarlyStart(const MatchStart& start);

@@ -37,6 +37,13 @@ constexpr const char* outOfStepText = "同期がずれました";
 constexpr const char* peerEndedText = "相手が対戦を終えました";
 
 RematchVote vote;
+// The host's record when it came before this side entered the match. It
+// comes at most a closing wipe early: one kept longer ago belongs to a
+// session that ended before its match began.
+constexpr uint32_t earlyStartMs = 5000;
+MatchStart earlyStart{};
+bool earlyStartKept = false;
+uint32_t earlyStartAt = 0;
 // The guide over play: F1 opens and closes it, the match runs on under it.
 bool guideShown = false;
 bool guideKeyHeld = false;
@@ -129,10 +136,14 @@ void WaitForStartScene() {
         LeaveOnlineMatch(nullptr);
         return;
     }
+    if (earlyStartKept && TimeGetTime() - earlyStartAt > earlyStartMs) earlyStartKept = false;
     NetMessage message;
-    while (NextOnlineMessage(message)) {
-        if (message.kind != NetKind::start) continue;
-        MatchStart start = message.start.start;
+    while (!earlyStartKept && NextOnlineMessage(message)) {
+        if (message.kind == NetKind::start) KeepEarlyStart(message.start.start);
+    }
+    if (earlyStartKept) {
+        earlyStartKept = false;
+        MatchStart start = earlyStart;
         KeepOwnSettings(start);
         BeginOnlineMatch(start);
         return;
@@ -238,6 +249,12 @@ void OnlineMatchScene() {
 }
 
 }  // namespace
+
+void KeepEarlyStart(const MatchStart& start) {
+    earlyStart = start;
+    earlyStartKept = true;
+    earlyStartAt = TimeGetTime();
+}
 
 void OnlineMatchEnterScene() {
     // The player's own settings (sound, backdrop, panel shape) as saved;

@@ -100,6 +100,8 @@ void TakeSetupMessage(const NetMessage& message) {
         TakeProfileMessage(message.profile);
     } else if (message.kind == NetKind::accept) {
         TakeAnswer(message.accept);
+    } else if (message.kind == NetKind::start) {
+        KeepEarlyStart(message.start.start);
     }
 }
 
