@@ -215,7 +215,7 @@ void MatchEnded(RollbackEnd end) {
             return;
         case RollbackEnd::outOfStep: {
             // Both sides keep what they played, to find the rule that parted them.
-            SaveRecordingNow();
+            SaveUnfinishedRecording();
             NetMessage bye;
             bye.kind = NetKind::bye;
             bye.bye.reason = 1;
@@ -228,7 +228,7 @@ void MatchEnded(RollbackEnd end) {
         case RollbackEnd::none:
             break;
     }
-    SaveRecordingNow();
+    SaveUnfinishedRecording();
     LeaveOnlineMatch(lostText);
 }
 
@@ -236,7 +236,7 @@ void OnlineMatchScene() {
     if (!StepDue()) return;
     if (KeyHeld(vkEscape)) {
         TellFigures(RollbackEnd::none);
-        SaveRecordingNow();
+        SaveUnfinishedRecording();
         LeaveOnlineMatch(nullptr);
         return;
     }
