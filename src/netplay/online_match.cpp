@@ -9,6 +9,7 @@
 #include "netplay/online_figures.h"
 #include "netplay/online_flow.h"
 #include "netplay/online_input.h"
+#include "netplay/online_setup.h"
 #include "netplay/online_start.h"
 #include "netplay/rematch_vote.h"
 #include "netplay/rollback.h"
@@ -32,7 +33,6 @@
 
 namespace {
 
-constexpr const char* lostText = "相手との接続が切れました";
 constexpr const char* outOfStepText = "同期がずれました";
 constexpr const char* peerEndedText = "相手が対戦を終えました";
 
@@ -216,10 +216,7 @@ void MatchEnded(RollbackEnd end) {
         case RollbackEnd::outOfStep: {
             // Both sides keep what they played, to find the rule that parted them.
             SaveUnfinishedRecording();
-            NetMessage bye;
-            bye.kind = NetKind::bye;
-            bye.bye.reason = 1;
-            SendOnline(bye);
+            SayByeOnline(1);
             LeaveOnlineMatch(outOfStepText);
             return;
         }
@@ -229,7 +226,7 @@ void MatchEnded(RollbackEnd end) {
             break;
     }
     SaveUnfinishedRecording();
-    LeaveOnlineMatch(lostText);
+    LeaveOnlineMatch(peerGoneText);
 }
 
 void OnlineMatchScene() {
