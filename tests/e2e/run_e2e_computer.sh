@@ -52,11 +52,6 @@ wait_until 30 computer_scored || fail "the computer cleared no line within 30 se
 shot computer_scored
 pass "the computer cleared lines on its board"
 
-warmth() {  # shot l t r b: red minus blue of the region's mean
-  local r g b
-  read -r r g b < <(rgb "$@")
-  awk -v r="$r" -v b="$b" 'BEGIN { printf "%.4f", r - b }'
-}
 banners_shown() {
   shot probe
   awk -v a="$(warmth probe 98 160 168 190)" -v b="$(warmth probe 472 160 542 190)" 'BEGIN { exit !(b > a + 0.1) }'

@@ -21,25 +21,15 @@ open_main_menu
 press Down; sleep 0.3   # versus, under endless
 press x
 
-is_red() {  # shot l t r b
-  local r g b
-  read -r r g b < <(rgb "$@")
-  awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit !(r > 0.8 && g < 0.2 && b < 0.2) }'
-}
-# The set-up page: the player and budget panels at the top, and the level
-# polygon (all levels 0: a small red pentagon) at the radar's centre.
-setup_shown() { shot probe; is_blue probe 15 5 25 9 && is_blue probe 130 5 140 9 && is_red probe 158 248 162 252; }
 # With items on the table panel reaches down to y 347; with items off to 320.
 items_row_shown() { shot probe; is_blue probe 350 328 360 340; }
-# The confirmation: both polygons and the question panel.
-confirm_shown() { shot probe; is_red probe 158 248 162 252 && is_red probe 478 248 482 252 && is_blue probe 25 440 35 460; }
 
 # The question before the set-up: 「ふたりで」 and 「コンピュータ」 side by side.
 question_shown() { shot probe; is_blue probe 400 200 410 206 && is_blue probe 120 200 130 206; }
 wait_until 10 question_shown || fail "the question of who plays on the right did not appear"
 sleep 0.3
 press x                 # 「ふたりで」: a second person plays on the right
-wait_until 10 setup_shown || fail "player 1's set-up page did not appear"
+wait_until 10 versus_setup_shown || fail "player 1's set-up page did not appear"
 shot setup_p1
 items_row_shown || fail "items are not on at the start"
 player_plate=$(region_signature setup_p1 10 2 110 42)
@@ -70,7 +60,7 @@ tap Down
 tap Right; tap Right
 tap Up; tap Up
 tap l
-wait_until 5 confirm_shown || fail "no confirmation screen"
+wait_until 5 versus_confirm_shown || fail "no confirmation screen"
 shot confirm
 pass "player 2 set up with items off; the confirmation shows both charts"
 
@@ -78,11 +68,6 @@ pass "player 2 set up with items off; the confirmation shows both charts"
 tap x
 tap l
 wait_until 20 board_has_panels || fail "the versus match did not start"
-right_board_has_panels() {
-  local colours
-  colours=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 426 250 588 374)" +repage -format '%k' info:)
-  [ "$colours" -gt 40 ]
-}
 right_board_has_panels || fail "the right board shows no panels"
 sleep 5   # the opening rows rise and the countdown runs
 shot match
@@ -105,22 +90,7 @@ pass "player 1 cleared a line read off the screen"
 
 # Player 2 asks for rows (I) until his stack tops out; the panels fly and
 # the banners come: WIN! (orange) on the left, LOSE (grey) on the right.
-warmth() {  # shot l t r b: red minus blue of the region's mean
-  local r g b
-  read -r r g b < <(rgb "$@")
-  awk -v r="$r" -v b="$b" 'BEGIN { printf "%.4f", r - b }'
-}
-boards_emptied() {
-  local left right
-  left=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 52 250 214 374)" +repage -format '%k' info:)
-  right=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 426 250 588 374)" +repage -format '%k' info:)
-  [ "$left" -lt 40 ] && [ "$right" -lt 40 ]
-}
-banners_shown() {
-  shot probe
-  boards_emptied || return 1
-  awk -v a="$(warmth probe 98 160 168 190)" -v b="$(warmth probe 472 160 542 190)" 'BEGIN { exit !(a > b + 0.1) }'
-}
+banners_shown() { win_banner_on left; }
 top_out_player_2() {
   local _
   for _ in $(seq 1 40); do

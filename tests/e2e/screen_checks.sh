@@ -13,7 +13,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/process_wait.sh"
 # Waits for its window. Sets E2E_WINDOW, E2E_SHOTS, E2E_RUN, E2E_CONTENT (the
 # game's content folder) and game_pid.
 # Data/Guides.dat notes every first-run key guide as shown (E2E_FIRST_RUN_GUIDES
-# set: none).
+# set: none). E2E_GAME_ARGS, when set, are more arguments for the game
+# (--host PORT).
 # Optional third argument: bytes for Data/OD.dat (hex); any further arguments
 # are files copied into the run's Data/ before the game starts (the game
 # reads its data files once, when a mode opens them). E2E_GAME_INPUT, when
@@ -55,7 +56,7 @@ start_game() {
   [ -n "$xvfb_pid" ] || fail "Xvfb did not start"
   E2E_CONTENT=$(dirname "$binary")
   export E2E_RUN="$work/run" E2E_SHOTS="$work/shots" E2E_CONTENT
-  (cd "${E2E_GAME_FOLDER:-$E2E_RUN}" && SDL_AUDIODRIVER=dummy exec "$binary" --data-dir "$E2E_RUN/Data" <"${E2E_GAME_INPUT:-/dev/null}" \
+  (cd "${E2E_GAME_FOLDER:-$E2E_RUN}" && SDL_AUDIODRIVER=dummy exec "$binary" --data-dir "$E2E_RUN/Data" ${E2E_GAME_ARGS:-} <"${E2E_GAME_INPUT:-/dev/null}" \
     >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
   E2E_WINDOW=""
@@ -71,10 +72,43 @@ start_game() {
 }
 
 # Stops the game and the X server and waits for both, so the next run never
-# meets a server that is still going away.
+# meets a server that is still going away; and every game kept by keep_game.
 stop_all() {
+  local name
+  for name in ${kept_games:-}; do
+    use_game "$name"
+    stop_one
+  done
+  stop_one
+}
+stop_one() {
   if [ -n "${game_pid:-}" ]; then kill "$game_pid" 2>/dev/null || true; wait "$game_pid" 2>/dev/null || true; fi
   if [ -n "${xvfb_pid:-}" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  game_pid=""
+  xvfb_pid=""
+}
+
+# Two games at once, each on its own display: start_game, then keep_game
+# NAME, for each; use_game NAME points the checks and the keys (shot, press,
+# game_pid) at that one. stop_all stops them all.
+keep_game() {
+  local name=$1
+  printf -v "kept_${name}" '%s' "$DISPLAY|$E2E_WINDOW|$E2E_SHOTS|$E2E_RUN|$game_pid|$xvfb_pid"
+  kept_games="${kept_games:-} $name"
+  game_pid=""
+  xvfb_pid=""
+}
+use_game() {
+  local v="kept_$1"
+  [ -n "${!v:-}" ] || fail "no game kept as $1"
+  IFS='|' read -r DISPLAY E2E_WINDOW E2E_SHOTS E2E_RUN game_pid xvfb_pid <<<"${!v}"
+  export DISPLAY E2E_WINDOW E2E_SHOTS E2E_RUN
+}
+# The kept game's process id, after use_game set it aside for stop_all.
+forget_game() {
+  local v="kept_$1"
+  IFS='|' read -r a b c d _ f <<<"${!v}"
+  printf -v "$v" '%s' "$a|$b|$c|$d||$f"
 }
 
 # Waits for the game to end by itself and checks its exit code.
@@ -308,3 +342,46 @@ find_pair() {
       }
     }'
 }
+
+is_red() {  # shot l t r b
+  local r g b
+  read -r r g b < <(rgb "$@")
+  awk -v r="$r" -v g="$g" -v b="$b" 'BEGIN { exit !(r > 0.8 && g < 0.2 && b < 0.2) }'
+}
+
+# The right board shows panels (in the last probe shot).
+right_board_has_panels() {
+  local colours
+  colours=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 426 250 588 374)" +repage -format '%k' info:)
+  [ "$colours" -gt 40 ]
+}
+
+warmth() {  # shot l t r b: red minus blue of the region's mean
+  local r g b
+  read -r r g b < <(rgb "$@")
+  awk -v r="$r" -v b="$b" 'BEGIN { printf "%.4f", r - b }'
+}
+# Both boards emptied by the flying panels (in the last probe shot).
+boards_emptied() {
+  local left right
+  left=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 52 250 214 374)" +repage -format '%k' info:)
+  right=$(convert "$E2E_SHOTS/probe.png" -crop "$(crop_of 426 250 588 374)" +repage -format '%k' info:)
+  [ "$left" -lt 40 ] && [ "$right" -lt 40 ]
+}
+# The versus result on emptied boards: WIN! (orange) on the side given
+# (left or right), LOSE (grey) on the other.
+win_banner_on() {
+  shot probe
+  boards_emptied || return 1
+  local a b
+  a=$(warmth probe 98 160 168 190)
+  b=$(warmth probe 472 160 542 190)
+  [ "$1" = right ] && { local t=$a; a=$b; b=$t; }
+  awk -v a="$a" -v b="$b" 'BEGIN { exit !(a > b + 0.1) }'
+}
+
+# The versus set-up page: the player and budget panels at the top, and the
+# level polygon (all levels 0: a small red pentagon) at the radar's centre.
+versus_setup_shown() { shot probe; is_blue probe 15 5 25 9 && is_blue probe 130 5 140 9 && is_red probe 158 248 162 252; }
+# The versus confirmation: both polygons and the question panel.
+versus_confirm_shown() { shot probe; is_red probe 158 248 162 252 && is_red probe 478 248 482 252 && is_blue probe 25 440 35 460; }
