@@ -112,13 +112,11 @@ void StartOnlineMatch() {
         currentScene = WaitForStartScene;
         return;
     }
-    MatchStart start = HostMatchStart(FreshMatchSeed());
     NetMessage message;
     message.kind = NetKind::start;
-    message.start.start = start;
+    message.start.start = HostMatchStart(FreshMatchSeed());
     SendOnline(message);
-    KeepOwnSettings(start);
-    BeginOnlineMatch(start);
+    BeginOnlineMatch(message.start.start);
 }
 
 // The board's backdrop with one line in a box, over the middle of the screen.
@@ -143,9 +141,9 @@ void WaitForStartScene() {
     }
     if (earlyStartKept) {
         earlyStartKept = false;
-        MatchStart start = earlyStart;
-        KeepOwnSettings(start);
-        BeginOnlineMatch(start);
+        // Online is versus, whatever the host's record said.
+        earlyStart.mode = versusMode;
+        BeginOnlineMatch(earlyStart);
         return;
     }
     if (!StillOnline()) return;
@@ -213,19 +211,17 @@ void MatchEnded(RollbackEnd end) {
             retryVote = RetryVote{CastVote, Outcome, FollowVote, 0};
             currentScene = OnlineResultScene;
             return;
-        case RollbackEnd::outOfStep: {
-            // Both sides keep what they played, to find the rule that parted them.
-            SaveUnfinishedRecording();
+        case RollbackEnd::outOfStep:
+            // The session has saved what both sides confirmed, to find the
+            // rule that parted them.
             SayByeOnline(1);
             LeaveOnlineMatch(outOfStepText);
             return;
-        }
         case RollbackEnd::peerLost:
         case RollbackEnd::badPeer:
         case RollbackEnd::none:
             break;
     }
-    SaveUnfinishedRecording();
     LeaveOnlineMatch(peerGoneText);
 }
 
@@ -233,7 +229,7 @@ void OnlineMatchScene() {
     if (!StepDue()) return;
     if (KeyHeld(vkEscape)) {
         TellFigures(RollbackEnd::none);
-        SaveUnfinishedRecording();
+        SaveRecordingNow();
         LeaveOnlineMatch(nullptr);
         return;
     }

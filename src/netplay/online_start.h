@@ -6,15 +6,11 @@
 // The start record of an online match. The host makes it from the records
 // both set-ups filled in (both profiles, his own target total and
 // difficulty, the series so far) and sends it; each side then plays it with
-// its own sound, backdrop and panel shape, which stay each player's own and
-// decide nothing.
+// its own sound, backdrop and panel shape (the rollback session puts them
+// in), which stay each player's own and decide nothing.
 
 // The host's record of the next match of the series, on seed.
 MatchStart HostMatchStart(uint32_t seed);
-
-// The record as this machine plays it: the mode versus whatever came, and
-// this player's own sound, backdrop and panel shape in place of the sender's.
-void KeepOwnSettings(MatchStart& start);
 
 // A fresh seed for the host's record: the calendar and the running clock,
 // so that two matches of one series started in the same second differ.

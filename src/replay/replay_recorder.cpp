@@ -27,26 +27,19 @@ void RecordStepSeen(const MatchInput& input) {
     if (CheckpointDue(matchRecording)) RecordCheckpoint(matchRecording, MatchChecksum());
     if (!MatchOver()) return;
     // Over: not a play step any more, so the file may be written.
+    SaveRecordingNow();
+}
+
+}  // namespace
+
+void SaveRecordingNow() {
+    if (!recording) return;
     recording = false;
     EndRecording(matchRecording, ResultOfMatch());
     std::string saved;
     SaveReplay(matchRecording, saved);
 }
 
-}  // namespace
-
 void StartRecordingMatches() { matchStepSeen = RecordStepSeen; }
-
-void SaveUnfinishedRecording() {
-    if (!recording) return;
-    recording = false;
-    // Ended from outside, as leaving ends it: the steps recorded so far play
-    // back to the state the match had after the last of them.
-    ReplayResult result = ResultOfMatch();
-    result.outcome = outcomeLeft;
-    EndRecording(matchRecording, result);
-    std::string saved;
-    SaveReplay(matchRecording, saved);
-}
 
 bool RecordingMatch() { return recording; }

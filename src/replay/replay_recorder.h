@@ -14,9 +14,7 @@ void StartRecordingMatches();
 // True while a match is being recorded.
 bool RecordingMatch();
 
-// Ends the recording of a match stopped from outside before its end (an
-// online match out of step, or its peer gone): what was recorded is saved as
-// it stands, marked left, so that it can be looked into. The match must be
-// in its state after the last step the recorder was told of. Nothing when no
-// match is being recorded.
-void SaveUnfinishedRecording();
+// Ends the recording of the match being played where it stands and saves
+// it (an online match stopped out of step keeps what both sides confirmed,
+// for diagnosis). Nothing when no match is being recorded. Not in a step.
+void SaveRecordingNow();

@@ -41,26 +41,3 @@ TEST(OnlineStart, TheHostsRecordCarriesBothProfilesHisRulesAndTheSeries) {
     EXPECT_EQ(start.versusWins[1], 5);
     EXPECT_EQ(start.puzzleIndex, -1);
 }
-
-// The joiner keeps the host's target total and difficulty, and puts his own
-// sound, backdrop and panel shape in; nothing else of the record changes.
-TEST(OnlineStart, EachSideKeepsItsOwnSoundBackdropAndPanelShape) {
-    harness::StartFresh();
-    options = OptionsFile{0, 0, 2, 1, 0};
-    MatchStart sent{};
-    sent.mode = endlessMode;
-    const int8_t hostOptions[5] = {3, 1, 1, 2, 1};
-    for (int i = 0; i < 5; ++i) sent.options[i] = hostOptions[i];
-    sent.params[1][2] = 6;
-    sent.versusWins[0] = 7;
-    sent.seed = 42;
-
-    MatchStart played = sent;
-    KeepOwnSettings(played);
-    const int8_t expected[5] = {3, 0, 1, 1, 0};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(played.options[i], expected[i]) << i;
-    EXPECT_EQ(played.mode, versusMode);
-    EXPECT_EQ(played.params[1][2], 6);
-    EXPECT_EQ(played.versusWins[0], 7);
-    EXPECT_EQ(played.seed, 42u);
-}
