@@ -21,6 +21,7 @@
 #include "platform/surface.h"
 #include "platform/text.h"
 #include "replay/replay_recorder.h"
+#include "shell/game_loop.h"
 #include "shell/game_mode.h"
 #include "shell/key_guide.h"
 #include "shell/menu_assets.h"
@@ -89,13 +90,19 @@ void TellFigures(RollbackEnd end) {
     std::fprintf(stderr, "%s\n", line);
 }
 
+void ServiceLink() { netGameLink.Service(); }
+
 void BeginOnlineMatch(const MatchStart& start) {
     vote = RematchVote{};
     guideShown = false;
     guideKeyHeld = true;  // an F1 held over from before opens nothing
     sentAtStart = netGameLink.BytesSent();
     receivedAtStart = netGameLink.BytesReceived();
+    // The countdown holds the main loop; the link is kept going under it,
+    // the messages that come waiting for the session.
+    modalLoopChore = ServiceLink;
     BeginRollback(netRollback, start, onlineSide, netGameLink);
+    modalLoopChore = nullptr;
     startedAt = TimeGetTime();
     // The first step runs at once.
     matchPaceMark = TimeGetTime() - matchStepMs;

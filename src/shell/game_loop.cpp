@@ -64,9 +64,12 @@ bool RunLoopPass() {
     return !quitPosted;
 }
 
+void (*modalLoopChore)() = nullptr;
+
 bool ModalLoopPass() {
     // The key guide stops the modal loop too, for as long as it is open.
     do {
+        if (modalLoopChore != nullptr) modalLoopChore();
         if (backend::PumpEvents()) {
             CloseKeyGuide();
             WindowClosed();

@@ -18,5 +18,11 @@ bool RunLoopPass();
 // loop must end without storing another.
 bool ModalLoopPass();
 
+// What must go on while a modal loop holds the main loop for seconds (the
+// countdown of a match): the link to another game, which would otherwise
+// hear nothing and give up on this one. Called on every modal pass; none
+// unless set.
+extern void (*modalLoopChore)();
+
 // Start-up, then the loop until the shutdown scene ends it. Returns the exit code.
 int RunGame(Scene first);
