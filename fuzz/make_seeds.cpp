@@ -19,6 +19,7 @@
 
 #include "gallery/item_file.h"
 #include "netlink/lan_datagrams.h"
+#include "netplay/net_messages.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
 #include "platform/palette.h"
@@ -26,7 +27,6 @@
 #include "platform/wave_reader.h"
 #include "puzzle/progress_file.h"
 #include "puzzle/puzzle_file.h"
-#include "netplay/net_messages.h"
 #include "ranking/ranking_file.h"
 #include "replay/modelled_play.h"
 #include "replay/replay_codec.h"

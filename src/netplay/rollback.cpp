@@ -42,11 +42,12 @@ void ChooseDelay(RollbackSession& s) {
     s.inputDelay = want;
 }
 
-// This frame's keys act inputDelay steps from now. A delay grown by a step
-// leaves a step between that keeps the keys held before; a shrunk one has
-// no step left for this frame's keys, which then act from the next.
-void TakeLocal(RollbackSession& s, uint16_t bits) {
-    const int32_t target = s.present + s.inputDelay;
+// This frame's keys act inputDelay steps from now (from the second of two
+// steps run to catch up: the first keeps the keys held before). A delay
+// grown by a step leaves a step between that keeps them too; a shrunk one
+// has no step left for this frame's keys, which then act from the next.
+void TakeLocal(RollbackSession& s, uint16_t bits, int steps) {
+    const int32_t target = s.present + s.inputDelay + (steps > 1 ? steps - 1 : 0);
     if (target < s.localNext || target - s.peerAck >= rollbackInputs - 1) return;
     const uint16_t held = s.localNext > 0 ? s.localBits[InputSlot(s.localNext - 1)] : 0;
     while (s.localNext < target) s.localBits[InputSlot(s.localNext++)] = held;
@@ -107,7 +108,7 @@ bool MayRun(const RollbackSession& s) {
 
 // Steps to run this frame: one; none now and then while this side runs
 // ahead of the peer (as far as the peer's step, a one-way trip old, tells);
-// two while it runs behind.
+// two while it runs behind and the window has room for both.
 int StepsThisFrame(RollbackSession& s) {
     const int32_t oneWay = static_cast<int32_t>(s.link->RoundTripMs() / 2 / matchStepMs);
     const int32_t ahead = s.present - (s.peerPresent + oneWay);
@@ -116,7 +117,19 @@ int StepsThisFrame(RollbackSession& s) {
         s.framesSinceWait = 0;
         return 0;
     }
-    return ahead <= -3 ? 2 : 1;
+    return ahead <= -3 && s.present + 1 < s.remoteNext + rollbackWindow ? 2 : 1;
+}
+
+// The steps of this frame; only the last is drawn.
+void RunSteps(RollbackSession& s, int steps) {
+    const bool drawing = drawingSkipped;
+    int ran = 0;
+    for (; ran < steps && MayRun(s); ++ran) {
+        drawingSkipped = drawing || ran + 1 < steps;
+        RunStep(s);
+    }
+    drawingSkipped = drawing;
+    if (ran == 0) ++s.figures.waits;
 }
 
 // The state after the step before steps (steps >= 1): the ring's, or the
@@ -220,15 +233,10 @@ void RollbackFrame(RollbackSession& s, uint16_t localBits) {
         return;
     }
     ChooseDelay(s);
-    TakeLocal(s, localBits);
-    if (firstWrong < s.present) RunAgainFrom(s, firstWrong);
     const int steps = StepsThisFrame(s);
-    int ran = 0;
-    while (ran < steps && MayRun(s)) {
-        RunStep(s);
-        ++ran;
-    }
-    if (ran == 0) ++s.figures.waits;
+    TakeLocal(s, localBits, steps);
+    if (firstWrong < s.present) RunAgainFrom(s, firstWrong);
+    RunSteps(s, steps);
     SaveMatchSnapshot(s.live);
     ConfirmSteps(s);
     if (s.end == RollbackEnd::outOfStep) {

@@ -6,10 +6,10 @@ namespace {
 
 // The furthest ahead of this side's own inputs any step the peer names can
 // be: the peer runs at most rollbackWindow steps past the inputs of ours it
-// has, and its own inputs act up to inputDelayMax steps after that. Further
-// is a lie (or garbage that decoded).
+// has, and its own inputs act up to inputDelayMax steps after that (one
+// more while it catches up). Further is a lie (or garbage that decoded).
 bool Reachable(const RollbackSession& s, int64_t step) {
-    return step <= int64_t{s.localNext} + rollbackWindow + inputDelayMax + 2;
+    return step <= int64_t{s.localNext} + rollbackWindow + inputDelayMax + 4;
 }
 
 void Send(RollbackSession& s, const NetMessage& m, bool reliable) {

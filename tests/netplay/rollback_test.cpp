@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "netplay/rollback_talk.h"
+#include "replay/replay_recorder.h"
+#include "replay/replay_verify.h"
 #include "netplay/two_sessions.h"
 
 namespace {
@@ -220,6 +222,84 @@ TEST(Rollback, TheSideAheadWaitsUntilBothRunTogether) {
     game.Play(300);
     EXPECT_GT(RollbackStats(game[0]).waits, 3);
     EXPECT_LE(std::abs(game[0].present - game[1].present), 2);
+}
+
+// An end reached on guesses of the peer's keys is no end yet: the side
+// stops on that step and waits, says over only when the peer's real keys
+// confirm it, and a wrong guess puts the match back in play.
+TEST(Rollback, AnEndOnGuessesCountsOnlyOnceThePeersKeysConfirmIt) {
+    struct Case {
+        const char* what;
+        uint32_t seed;
+        int32_t early;      // the joiner stops this many steps before the real end
+        bool guessedEnd;    // whether the host's guesses end the match first
+    };
+    const Case cases[] = {
+        {"the guesses end the match later than the real keys", 52, 3, true},
+        {"the guesses miss the end", 51, 5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // The match over a wire, once through, for the step it ends on.
+        int32_t realEnd = -1;
+        {
+            Game game(c.seed, Weather{0, 0, 0, 0, 0});
+            game.Play(6000);
+            ASSERT_EQ(RollbackEnded(game[0]), RollbackEnd::over);
+            realEnd = game[0].endStep;
+        }
+        // Again, the joiner's frames stopped shortly before the end: the host
+        // runs on alone with his keys guessed.
+        Game game(c.seed, Weather{0, 0, 0, 0, 0});
+        while (game[0].present < realEnd - c.early) game.Frame();
+        RollbackSession& host = game[0];
+        for (int i = 0; i < 3 * rollbackWindow; ++i) {
+            twoSessions::watching = 0;
+            RollbackFrame(host, modelledPlay::NextStep(game.hands[0]));
+            game.link->Advance(matchStepMs);
+        }
+        EXPECT_EQ(RollbackEnded(host), RollbackEnd::none);
+        ASSERT_EQ(host.endStep >= 0, c.guessedEnd);
+        const int32_t guessed = host.endStep;
+        if (c.guessedEnd) {
+            EXPECT_GE(host.endStep, host.remoteNext);
+            // Stopped on the step that ended, though the window had room.
+            EXPECT_EQ(host.present, host.endStep + 1);
+            EXPECT_LT(host.present, host.remoteNext + rollbackWindow);
+        }
+        // The joiner comes back (his keys now fall on other steps than in
+        // the first run): both end on one step, which his real keys decided.
+        game.Play(600);
+        EXPECT_EQ(RollbackEnded(game[0]), RollbackEnd::over);
+        EXPECT_EQ(RollbackEnded(game[1]), RollbackEnd::over);
+        EXPECT_EQ(game[0].endStep, game[1].endStep);
+        if (c.guessedEnd) {
+            EXPECT_NE(game[0].endStep, guessed);
+        }
+        ExpectSameConfirmedSteps(c.what);
+    }
+}
+
+// Each side's recording holds exactly the confirmed steps, each seen in its
+// state after it, whatever was guessed and run again meanwhile: played back
+// alone, it meets every checkpoint and ends where the match ended.
+TEST(Rollback, EachSidesReplayPlaysBackTheConfirmedMatch) {
+    for (int side = 0; side < 2; ++side) {
+        SCOPED_TRACE(side);
+        Game game(60, Weather{150, 30, 30, 10, 20});
+        StartRecordingMatches();
+        twoSessions::alsoSeen[side] = matchStepSeen;
+        matchStepSeen = twoSessions::SeeConfirmedStep;
+        game.Play(6000);
+        ASSERT_EQ(RollbackEnded(game[side]), RollbackEnd::over);
+        EXPECT_GT(RollbackStats(game[side]).rollbacks, 50);
+        EXPECT_FALSE(RecordingMatch());
+        EXPECT_EQ(matchRecording.steps, game[side].endStep + 1);
+        EXPECT_GT(matchRecording.checkpointCount, 10);
+        ReplayVerdict verdict;
+        EXPECT_TRUE(VerifyReplay(matchRecording, verdict)) << verdict.failedStep;
+        EXPECT_EQ(verdict.steps, game[side].endStep + 1);
+    }
 }
 
 }  // namespace

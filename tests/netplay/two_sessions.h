@@ -36,7 +36,13 @@ inline int watching = 0;
 // Per side, the checksum of the state after each confirmed step, in order.
 inline std::vector<uint64_t> confirmedSums[2];
 
-inline void SeeConfirmedStep(const MatchInput&) { confirmedSums[watching].push_back(MatchChecksum()); }
+// Per side, who else is told of its confirmed steps (the replay recorder).
+inline MatchStepObserver alsoSeen[2] = {nullptr, nullptr};
+
+inline void SeeConfirmedStep(const MatchInput& input) {
+    confirmedSums[watching].push_back(MatchChecksum());
+    if (alsoSeen[watching] != nullptr) alsoSeen[watching](input);
+}
 
 struct Game {
     std::unique_ptr<RollbackSession> side[2] = {std::make_unique<RollbackSession>(),
@@ -57,7 +63,10 @@ struct Game {
         matchStepSeen = SeeConfirmedStep;
         for (int s = 0; s < 2; ++s) BeginRollback(*side[s], start, static_cast<int8_t>(s), (*link)[s]);
     }
-    ~Game() { matchStepSeen = nullptr; }
+    ~Game() {
+        matchStepSeen = nullptr;
+        alsoSeen[0] = alsoSeen[1] = nullptr;
+    }
 
     RollbackSession& operator[](int s) { return *side[s]; }
 
