@@ -120,8 +120,8 @@ int StepsThisFrame(RollbackSession& s) {
     return ahead <= -3 && s.present + 1 < s.remoteNext + rollbackWindow ? 2 : 1;
 }
 
-// The steps of this frame; only the last is drawn.
-void RunSteps(RollbackSession& s, int steps) {
+// The steps of this frame; only the last is drawn. Returns how many ran.
+int RunSteps(RollbackSession& s, int steps) {
     const bool drawing = drawingSkipped;
     int ran = 0;
     for (; ran < steps && MayRun(s); ++ran) {
@@ -130,6 +130,19 @@ void RunSteps(RollbackSession& s, int steps) {
     }
     drawingSkipped = drawing;
     if (ran == 0) ++s.figures.waits;
+    return ran;
+}
+
+// A frame that went back and ran again but runs no step of its own still
+// shows the present as it now is: its last step once more, drawn, silent.
+void DrawPresent(RollbackSession& s) {
+    if (drawingSkipped || s.present == 0) return;
+    RestoreMatchSnapshot(s.ring[(s.present - 1) % rollbackRing]);
+    --s.present;
+    const bool muted = soundsMuted;
+    soundsMuted = true;
+    RunStep(s);
+    soundsMuted = muted;
 }
 
 // The state after the step before steps (steps >= 1): the ring's, or the
@@ -235,8 +248,9 @@ void RollbackFrame(RollbackSession& s, uint16_t localBits) {
     ChooseDelay(s);
     const int steps = StepsThisFrame(s);
     TakeLocal(s, localBits, steps);
-    if (firstWrong < s.present) RunAgainFrom(s, firstWrong);
-    RunSteps(s, steps);
+    const bool wentBack = firstWrong < s.present;
+    if (wentBack) RunAgainFrom(s, firstWrong);
+    if (RunSteps(s, steps) == 0 && wentBack) DrawPresent(s);
     SaveMatchSnapshot(s.live);
     ConfirmSteps(s);
     if (s.end == RollbackEnd::outOfStep) {
