@@ -7,10 +7,12 @@
 #include "app/command_line.h"
 #include "app/content_lookup.h"
 #include "app/executable_folder.h"
+#include "app/online_command_line.h"
 #include "app/player_folder.h"
 #include "computer/computer_source.h"
 #include "frontend/boot_scene.h"
 #include "frontend/main_menu.h"
+#include "netplay/net_lobby.h"
 #include "platform/backend.h"
 #include "platform/game_folders.h"
 #include "replay/replay_file.h"
@@ -42,6 +44,8 @@ int RunSumLine(int argc, const char* const* argv) {
         case CommandLine::Action::version: std::fputs(VersionText().c_str(), stdout); return 0;
         case CommandLine::Action::verifyReplay:
         case CommandLine::Action::replay:
+        case CommandLine::Action::host:
+        case CommandLine::Action::join:
         case CommandLine::Action::play: break;
     }
 
@@ -91,7 +95,15 @@ int RunSumLine(int argc, const char* const* argv) {
     // Versus may put the computer on the right.
     InstallComputerOpponent();
     LinkReplays();
-    const int code = RunGame(line.action == CommandLine::Action::replay ? WatchReplayToTheEnd : BootScene);
+    // The question before the versus set-up leads to online play.
+    LinkOnlineScreens();
+    Scene first = BootScene;
+    if (line.action == CommandLine::Action::replay) first = WatchReplayToTheEnd;
+    if (line.action == CommandLine::Action::host || line.action == CommandLine::Action::join) {
+        PrepareOnlineStart(line.port, line.action == CommandLine::Action::join ? line.joinHost.c_str() : nullptr);
+        first = OnlineStartScene;
+    }
+    const int code = RunGame(first);
     backend::Shutdown();
     return code;
 }

@@ -12,6 +12,7 @@
 #include "platform/sound_cache.h"
 #include "platform/surface.h"
 #include "platform/tiled_background.h"
+#include "platform/typed_text.h"
 #include "platform/wipe.h"
 
 void ResetPlatformRecords() {
@@ -26,6 +27,7 @@ void ResetPlatformRecords() {
     SetDisplayPalette(blackPalette);
     wipeState = 0;
     wipeWidth = 0;
+    ResetTypedText();
     scrollOffsetX = 0;
     scrollOffsetY = 0;
     sceneClock = SceneClock{};

@@ -28,27 +28,43 @@ constexpr int choiceTop = 190;
 constexpr int choiceBottom = 290;
 constexpr int twoLeft = 70, twoRight = 290;
 constexpr int computerLeft = 350, computerRight = 570;
+// The lower row, under the upper one's two columns and a little wider for
+// its longer words.
+constexpr int netTop = 318;
+constexpr int netBottom = 372;
+constexpr int hostLeft = 60, hostRight = 300;
+constexpr int joinLeft = 340, joinRight = 580;
+
+void Move(int8_t& value, int step, int low, int high) {
+    if (value + step < low || value + step > high) return;
+    value = static_cast<int8_t>(value + step);
+    RestartSound(seBuffer1, false);
+}
 
 void Keys() {
     const bool left = LeftHeld(), right = RightHeld();
+    const bool up = UpHeld(), down = DownHeld();
     if (wipeState == 0) {
-        if (left && RepeatStep(q.horizontalHold) && q.choice > 0) {
-            --q.choice;
-            RestartSound(seBuffer1, false);
-        }
-        if (right && RepeatStep(q.horizontalHold) && q.choice < computerStrengths) {
-            ++q.choice;
-            RestartSound(seBuffer1, false);
-        }
+        const int step = (left || right) && RepeatStep(q.horizontalHold) ? (left ? -1 : 1) : 0;
+        if (step != 0) Move(q.row == 0 ? q.choice : q.netChoice, step, 0, q.row == 0 ? computerStrengths : 1);
+        if ((up || down) && RepeatStep(q.verticalHold)) Move(q.row, up ? -1 : 1, 0, 1);
     }
     SettleRepeat(q.horizontalHold, left || right);
+    SettleRepeat(q.verticalHold, up || down);
     const bool decide = AnyDecideHeld();
     const bool back = AnyBackHeld() || KeyHeld(vkEscape);
     if (wipeState == 0 && decide && confirmHeld == 0) {
         confirmHeld = 1;
         RestartSound(seBuffer2, false);
-        computerOpponent = q.choice;
         boxGrowth = 0;
+        if (q.row == 1) {
+            const Scene online = q.netChoice == 0 ? sceneLinks.hostNetGame : sceneLinks.joinNetGame;
+            if (online == nullptr) return;
+            // Back from there, the cursor is where it was.
+            currentScene = online;
+            return;
+        }
+        computerOpponent = q.choice;
         // The set-up itself follows at once, as its pages follow each other.
         currentScene = SetupEnterScene;
         return;
@@ -70,6 +86,8 @@ void Draw() {
     RoundRect(320 - 16 * g, 110 - 3 * g, 320 + 16 * g, 110 + 3 * g, 10, 10);
     RoundRect(180 - 11 * g, 240 - 5 * g, 180 + 11 * g, 240 + 5 * g, 10, 10);
     RoundRect(460 - 11 * g, 240 - 5 * g, 460 + 11 * g, 240 + 5 * g, 10, 10);
+    RoundRect(180 - 12 * g, 345 - 3 * g, 180 + 12 * g, 345 + 3 * g, 10, 10);
+    RoundRect(460 - 12 * g, 345 - 3 * g, 460 + 12 * g, 345 + 3 * g, 10, 10);
     if (g >= 10) {
         DrawTextInRect("右側で遊ぶのは？", textCenter, 160, 100, 480, 122);
         DrawTextInRect("ふたりで", textCenter, twoLeft, 230, twoRight, 252);
@@ -78,6 +96,8 @@ void Draw() {
         char line[64];
         std::snprintf(line, sizeof line, "つよさ %d  %s", shown, strengthNames[shown - 1]);
         DrawTextInRect(line, textCenter, computerLeft, 245, computerRight, 267);
+        DrawTextInRect("ネットで対戦（ホスト）", textCenter, hostLeft, 335, hostRight, 357);
+        DrawTextInRect("ネットで対戦（さんか）", textCenter, joinLeft, 335, joinRight, 357);
     }
     EndText();
     if (g < 10) {
@@ -86,8 +106,14 @@ void Draw() {
     }
     if (wipeState == 0) {
         const int f = static_cast<int>((TimeGetTime() / 100) % 2);
-        if (q.choice == 0) DrawCursorFrame(twoLeft - 4, choiceTop - 4, twoRight - twoLeft + 8, choiceBottom - choiceTop + 8, f);
-        else DrawCursorFrame(computerLeft - 4, choiceTop - 4, computerRight - computerLeft + 8, choiceBottom - choiceTop + 8, f);
+        const bool leftColumn = q.row == 0 ? q.choice == 0 : q.netChoice == 0;
+        int l = leftColumn ? twoLeft : computerLeft, r = leftColumn ? twoRight : computerRight;
+        if (q.row == 1) {
+            l = leftColumn ? hostLeft : joinLeft;
+            r = leftColumn ? hostRight : joinRight;
+        }
+        const int t = q.row == 0 ? choiceTop : netTop, b = q.row == 0 ? choiceBottom : netBottom;
+        DrawCursorFrame(l - 4, t - 4, r - l + 8, b - t + 8, f);
     }
 }
 
@@ -102,7 +128,7 @@ void OpponentQuestionScene() {
     if (wipeState == 2) {
         StripeWipe(1);
     } else if (wipeState == 1 && StripeWipe(0)) {
-        q.choice = 0;
+        q = OpponentQuestionState{};
         boxGrowth = 0;
         currentScene = sceneLinks.mainMenu;
     }

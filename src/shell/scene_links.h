@@ -12,6 +12,11 @@ struct SceneLinks {
     void (*returnToMainMenu)() = nullptr;
     // The match's set-up, where the versus setup hands over.
     Scene versusMatch = nullptr;
+    // Online versus, from the question before the set-up: the hosting
+    // screen (on the default port) and the joining screen. Unset: the
+    // question stays where it is.
+    Scene hostNetGame = nullptr;
+    Scene joinNetGame = nullptr;
     // The ranking viewer's way to the replay of the entry at place (0..99)
     // of the endless ranking file: the replay scene is stored and nullptr
     // returned, or the reason it cannot be watched (one line for the

@@ -99,9 +99,51 @@ TEST(CommandLineTest, TakesOneReplayToWatchOrToVerify) {
     }
 }
 
+TEST(CommandLineTest, HostsOrJoinsOnTheNetworkAtOnce) {
+    struct Case {
+        std::vector<const char*> args;
+        Action action;
+        std::string host;
+        uint16_t port;
+        std::string error;
+    };
+    const Case cases[] = {
+        {{"--host"}, Action::host, "", 41730, ""},
+        {{"--host", "5000"}, Action::host, "", 5000, ""},
+        {{"--host=65535"}, Action::host, "", 65535, ""},
+        {{"--host", "--fullscreen"}, Action::host, "", 41730, ""},
+        {{"--join", "192.168.0.2"}, Action::join, "192.168.0.2", 41730, ""},
+        {{"--join", "192.168.0.2:5000"}, Action::join, "192.168.0.2", 5000, ""},
+        {{"--join=box.local:1"}, Action::join, "box.local", 1, ""},
+        {{"--join", "127.0.0.1", "--help"}, Action::help, "127.0.0.1", 41730, ""},
+        {{"--host", "0"}, Action::usageError, "", 0, "--host takes a port from 1 to 65535, not '0'"},
+        {{"--host", "65536"}, Action::usageError, "", 0, "--host takes a port from 1 to 65535, not '65536'"},
+        {{"--host", "41x"}, Action::usageError, "", 0, "--host takes a port from 1 to 65535, not '41x'"},
+        {{"--host="}, Action::usageError, "", 0, "--host takes a port from 1 to 65535, not ''"},
+        {{"--join"}, Action::usageError, "", 0, "--join needs HOST or HOST:PORT (port 1 to 65535)"},
+        {{"--join", "--window"}, Action::usageError, "", 0, "--join needs HOST or HOST:PORT (port 1 to 65535)"},
+        {{"--join", "10.0.0.1:0"}, Action::usageError, "", 0,
+         "--join needs HOST or HOST:PORT (port 1 to 65535), not '10.0.0.1:0'"},
+        {{"--join", ":41730"}, Action::usageError, "", 0,
+         "--join needs HOST or HOST:PORT (port 1 to 65535), not ':41730'"},
+        {{"--host", "--join", "a"}, Action::usageError, "", 0, "only one of --host, --join and a replay at a time"},
+        {{"--join", "a", "--replay", "r"}, Action::usageError, "", 0, "only one of --host, --join and a replay at a time"},
+        {{"--replay", "r", "--host"}, Action::usageError, "", 0, "only one of --host, --join and a replay at a time"},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = Parse(c.args);
+        const std::string shown = std::string(c.args[0]) + (c.args.size() > 1 ? std::string(" ") + c.args[1] : "");
+        EXPECT_EQ(line.action, c.action) << shown;
+        EXPECT_EQ(line.error, c.error) << shown;
+        if (!c.error.empty()) continue;
+        EXPECT_EQ(line.joinHost, c.host) << shown;
+        EXPECT_EQ(line.port, c.port) << shown;
+    }
+}
+
 TEST(CommandLineTest, HelpNamesEveryOptionAndTheSavedGames) {
     const std::string help = UsageText("/home/p/.local/share/sumline/Data");
-    for (const char* part : {"Usage: sumline", "--fullscreen", "--window", "--data-dir DIR", "--replay FILE", "--verify-replay FILE", "--help", "--version",
+    for (const char* part : {"Usage: sumline", "--fullscreen", "--window", "--data-dir DIR", "--replay FILE", "--verify-replay FILE", "--host [PORT]", "--join HOST[:PORT]", "41730", "41731", "--help", "--version",
                              "Saved games: /home/p/.local/share/sumline/Data\n"}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }

@@ -44,7 +44,7 @@ run() {  # run NAME ARGS...: the game's output in $work/NAME.out/.err, its code 
 run help --help
 [ "$code" = 0 ] || fail "--help ended with $code"
 grep -q '^Usage: sumline ' "$work/help.out" || fail "--help printed no usage: $(head -n 2 "$work/help.out")"
-for option in --fullscreen --window '--data-dir DIR' --help --version; do
+for option in --fullscreen --window '--data-dir DIR' '--host \[PORT\]' '--join HOST\[:PORT\]' --help --version; do
   grep -q -- "$option" "$work/help.out" || fail "--help does not name $option"
 done
 grep -qx "Saved games: $work/options-xdg/sumline/Data" "$work/help.out" || fail "--help does not say where saves are kept"
@@ -57,7 +57,7 @@ run version --version
 grep -qx 'sumline [0-9][0-9.]*' "$work/version.out" || fail "--version printed '$(cat "$work/version.out")'"
 pass "--version: $(cat "$work/version.out"), exit 0"
 
-for bad in --bogus -f extra '--data-dir'; do
+for bad in --bogus -f extra '--data-dir' '--host 0' '--join' '--join 10.0.0.1:99999'; do
   # shellcheck disable=SC2086
   run bad $bad
   [ "$code" = 2 ] || fail "'$bad' ended with $code, not 2"
@@ -65,7 +65,7 @@ for bad in --bogus -f extra '--data-dir'; do
   grep -q '^Usage: sumline ' "$work/bad.err" || fail "'$bad' did not print the usage"
   [ ! -s "$work/bad.out" ] || fail "'$bad' wrote to standard output"
 done
-pass "unknown options and a --data-dir without its folder: the usage, exit 2"
+pass "unknown options, a --data-dir without its folder and bad --host/--join values: the usage, exit 2"
 
 # --- Content missing ----------------------------------------------------------
 

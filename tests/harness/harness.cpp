@@ -140,6 +140,8 @@ void TapPad(int seat, PadButton button, int frames) {
     virtualBackend::state.padScript.push_back({now + static_cast<uint32_t>(frames), seat, button, false});
 }
 
+void Type(const std::string& text) { virtualBackend::state.typedScript += text; }
+
 uint32_t Now() { return virtualBackend::state.nowMs; }
 uint32_t Frames() { return virtualBackend::state.framesPresented; }
 

@@ -38,6 +38,9 @@ void Tap(int vk, int frames = 1);
 // The same for a button of the pad in the seat (0 the first pad, 1 the second).
 void TapPad(int seat, PadButton button, int frames = 1);
 
+// Types text (UTF-8, '\b' for Backspace) as the keyboard's characters at the next pass.
+void Type(const std::string& text);
+
 uint32_t Now();
 uint32_t Frames();
 

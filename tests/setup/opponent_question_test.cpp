@@ -8,6 +8,7 @@
 #include "setup/opponent_question.h"
 #include "setup/profile_rules.h"
 #include "setup/setup_steps.h"
+#include "shell/scene_links.h"
 
 namespace {
 
@@ -62,6 +63,56 @@ TEST(OpponentQuestion, LeftAndRightStopAtEitherEnd) {
     EXPECT_EQ(opponentQuestion.choice, computerStrengths);
     Step(vkLeft);
     EXPECT_EQ(opponentQuestion.choice, computerStrengths - 1);
+}
+
+void HostingStandIn() {}
+void JoiningStandIn() {}
+
+// The lower row: Down from either column reaches it, Left and Right choose
+// between hosting and joining there, Up goes back to the upper row with
+// the computer's strength as it was.
+TEST(OpponentQuestion, UpAndDownMoveBetweenTheRowsOfFourChoices) {
+    ASSERT_TRUE(frontendSteps::BootToMenu());
+    ASSERT_TRUE(MenuToQuestion());
+    harness::SaveFramePng("/tmp/sumline-lobby-question.png");
+    EXPECT_TRUE(TextShown("ネットで対戦（ホスト）", textCenter, 60, 335, 300, 357, 6));
+    EXPECT_TRUE(TextShown("ネットで対戦（さんか）", textCenter, 340, 335, 580, 357, 6));
+    Choose(2);
+    struct Move {
+        int key;
+        int row, netChoice, choice;
+    };
+    const Move moves[] = {
+        {'B', 1, 0, 2},      {vkRight, 1, 1, 2}, {'H', 1, 1, 2}, {vkDown, 1, 1, 2}, {'G', 1, 0, 2},
+        {vkLeft, 1, 0, 2},   {vkUp, 0, 0, 2},    {'Y', 0, 0, 2}, {vkRight, 0, 0, 3}, {vkDown, 1, 0, 3},
+    };
+    for (const Move& m : moves) {
+        Step(m.key);
+        if (m.key == 'B') harness::SaveFramePng("/tmp/sumline-lobby-question-lower.png");
+        EXPECT_EQ(opponentQuestion.row, m.row) << m.key;
+        EXPECT_EQ(opponentQuestion.netChoice, m.netChoice) << m.key;
+        EXPECT_EQ(opponentQuestion.choice, m.choice) << m.key;
+    }
+}
+
+// Deciding on the lower row goes to the hosting or the joining screen.
+TEST(OpponentQuestion, DecidingOnTheNetworkRowLeadsToHostingOrJoining) {
+    const SceneLinks kept = sceneLinks;
+    for (const bool host : {true, false}) {
+        SCOPED_TRACE(host);
+        ASSERT_TRUE(frontendSteps::BootToMenu());
+        sceneLinks.hostNetGame = HostingStandIn;
+        sceneLinks.joinNetGame = JoiningStandIn;
+        ASSERT_TRUE(MenuToQuestion());
+        Choose(4);
+        Step('B');
+        if (!host) Step('H');
+        harness::Tap('X');
+        ASSERT_TRUE(harness::RunUntil([] { return !At(OpponentQuestionScene); }, 50));
+        EXPECT_TRUE(At(host ? HostingStandIn : JoiningStandIn));
+        EXPECT_EQ(computerOpponent, twoPeople) << "no computer plays online";
+    }
+    sceneLinks = kept;
 }
 
 TEST(OpponentQuestion, TheBackKeyReturnsToTheMenuAndTheChoiceIsForgotten) {

@@ -36,6 +36,12 @@ void ResetPacing();
 void HandleKeyEvent(const SDL_KeyboardEvent& key);
 void ReleaseAllKeys();
 
+// --- sdl_typed_text.cpp
+// The system's text input on while a field wants typing (once a frame), and
+// the typed text and Backspace handed to platform/typed_text.h.
+void FollowTypedText();
+void HandleTypedEvent(const SDL_Event& event);
+
 // --- sdl_pads.cpp
 // Gamepads: opened as they are plugged in, seated and read as keys.
 void OpenPads();

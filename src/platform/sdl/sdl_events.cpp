@@ -28,6 +28,7 @@ void HandleWindowEvent(const SDL_WindowEvent& window) {
 
 bool PumpEvents() {
     bool closed = false;
+    FollowTypedText();
     SDL_Event event;
     while (SDL_PollEvent(&event) != 0) {
         switch (event.type) {
@@ -36,7 +37,11 @@ bool PumpEvents() {
                 closeReported = true;
                 break;
             case SDL_KEYDOWN:
+                HandleTypedEvent(event);
+                HandleKeyEvent(event.key);
+                break;
             case SDL_KEYUP: HandleKeyEvent(event.key); break;
+            case SDL_TEXTINPUT: HandleTypedEvent(event); break;
             case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
             default: HandlePadEvent(event); break;
         }

@@ -5,6 +5,7 @@
 #include "platform/backend.h"
 #include "platform/keys.h"
 #include "platform/pad_input.h"
+#include "platform/typed_text.h"
 
 namespace virtualBackend {
 
@@ -85,6 +86,16 @@ void IdlePass() { state.nowMs += 1; }
 
 bool PumpEvents() {
     virtualBackend::ApplyKeyScript();
+    FollowTypingWish();
+    // Text between the Backspaces goes in whole, as the system hands it over.
+    size_t from = 0;
+    for (size_t at = 0; at <= state.typedScript.size(); ++at) {
+        if (at < state.typedScript.size() && state.typedScript[at] != '\b') continue;
+        AddTypedText(state.typedScript.substr(from, at - from).c_str());
+        if (at < state.typedScript.size()) AddTypedBackspace();
+        from = at + 1;
+    }
+    state.typedScript.clear();
     if (state.windowCloseRequested) {
         state.windowCloseRequested = false;
         return true;

@@ -55,6 +55,8 @@ struct State {
     std::vector<PadChange> padScript;  // applied in order
     size_t nextPadChange = 0;
     bool windowCloseRequested = false;
+    // Typed at the next pass as the keyboard's text (UTF-8); '\b' is Backspace.
+    std::string typedScript;
     bool failStart = false;
     int64_t calendarSeconds = 1'800'000'000;
     bool recordFrames = true;      // benchmarks switch the frame copy off

@@ -1,0 +1,88 @@
+#include <cstdio>
+
+#include "netplay/lobby_drawing.h"
+#include "netplay/lobby_guides.h"
+#include "netplay/net_handshake.h"
+#include "netplay/net_lobby.h"
+#include "netplay/online_flow.h"
+#include "platform/present.h"
+#include "platform/sound.h"
+#include "platform/text.h"
+#include "setup/opponent_question.h"
+#include "shell/menu_input.h"
+#include "shell/scene.h"
+
+NetLobbyState netLobby;
+
+namespace {
+
+NetLobbyState& n = netLobby;
+
+void Draw() {
+    DrawLobbyFrame("ネットで対戦（ホスト）");
+    BeginPanelText(smallFont);
+    RoundRect(60, 84, 580, 330, 10, 10);
+    char line[96];
+    if (n.phase == LobbyPhase::choosing) {
+        std::snprintf(line, sizeof line, "ポート %u で待つことができません", unsigned{n.hostPort});
+        DrawTextInRect(line, textCenter, 60, 180, 580, 202);
+        DrawTextInRect(n.problem, textCenter, 60, 212, 580, 234);
+    } else {
+        DrawTextInRect("このマシンのアドレス", textCenter, 60, 98, 580, 120);
+        for (int k = 0; k < n.addressCount; ++k) {
+            DrawTextInRect(n.addresses[k], textCenter, 60, 132 + 26 * k, 580, 154 + 26 * k);
+        }
+        std::snprintf(line, sizeof line, "ポート %u", unsigned{n.listeningPort});
+        DrawTextInRect(line, textCenter, 60, 290, 580, 312);
+    }
+    EndText();
+    if (n.phase == LobbyPhase::listening) DrawLobbyLine("相手をひとり待っています…", 350);
+    if (n.phase == LobbyPhase::shaking) DrawLobbyLine("相手とつながりました。確かめています…", 350);
+}
+
+void HostingScene() {
+    SetKeyGuidePage(&hostGuide);
+    if (n.phase != LobbyPhase::shaking && LobbyBackPressed()) {
+        // Nothing listens once the player has stopped hosting.
+        CloseNetGame();
+        RestartSound(seBuffer2, false);
+        currentScene = OpponentQuestionScene;
+        return;
+    }
+    if (n.phase == LobbyPhase::listening) {
+        netGameLink.Service();
+        if (netGameLink.State() == LinkState::connected) {
+            BeginHandshake(0);
+            n.phase = LobbyPhase::shaking;
+        }
+    }
+    if (n.phase == LobbyPhase::shaking) {
+        const HandshakeState state = HandshakeFrame();
+        if (state == HandshakeState::left) return;
+        if (state == HandshakeState::agreed) {
+            currentScene = OnlineSetupEnterScene;
+            return;
+        }
+    }
+    Draw();
+    Present();
+}
+
+}  // namespace
+
+void HostEnterScene() {
+    n.problem[0] = '\0';
+    n.addressCount = 0;
+    // The key that chose hosting must not leave it at once.
+    cancelHeld = 1;
+    if (HostNetGame(n.hostPort)) {
+        n.phase = LobbyPhase::listening;
+        n.listeningPort = HostedGamePort();
+        n.addressCount = static_cast<int8_t>(LocalAddresses(n.addresses, lobbyAddressesMax));
+    } else {
+        n.phase = LobbyPhase::choosing;
+        std::snprintf(n.problem, sizeof n.problem, "%s", NetProblem());
+    }
+    currentScene = HostingScene;
+    HostingScene();
+}
