@@ -56,14 +56,7 @@ void HostingScene() {
             n.phase = LobbyPhase::shaking;
         }
     }
-    if (n.phase == LobbyPhase::shaking) {
-        const HandshakeState state = HandshakeFrame();
-        if (state == HandshakeState::left) return;
-        if (state == HandshakeState::agreed) {
-            currentScene = OnlineSetupEnterScene;
-            return;
-        }
-    }
+    if (n.phase == LobbyPhase::shaking && HandshakeLeftTheScreen()) return;
     Draw();
     Present();
 }

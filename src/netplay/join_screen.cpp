@@ -151,14 +151,7 @@ void JoiningScene() {
             Failed("答えがありません");
         }
     }
-    if (n.phase == LobbyPhase::shaking) {
-        const HandshakeState state = HandshakeFrame();
-        if (state == HandshakeState::left) return;
-        if (state == HandshakeState::agreed) {
-            currentScene = OnlineSetupEnterScene;
-            return;
-        }
-    }
+    if (n.phase == LobbyPhase::shaking && HandshakeLeftTheScreen()) return;
     Draw();
     Present();
 }

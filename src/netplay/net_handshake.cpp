@@ -6,6 +6,7 @@
 #include "netlink/net_game.h"
 #include "netplay/online_flow.h"
 #include "platform/clock.h"
+#include "shell/scene.h"
 
 #ifndef SUMLINE_VERSION
 #define SUMLINE_VERSION "0"
@@ -119,4 +120,10 @@ HandshakeState HandshakeFrame() {
         return HandshakeState::left;
     }
     return HandshakeState::waiting;
+}
+
+bool HandshakeLeftTheScreen() {
+    const HandshakeState state = HandshakeFrame();
+    if (state == HandshakeState::agreed) currentScene = OnlineSetupEnterScene;
+    return state != HandshakeState::waiting;
 }

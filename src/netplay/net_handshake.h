@@ -36,3 +36,6 @@ enum class HandshakeState : int8_t {
 void BeginHandshake(int8_t side);
 // One frame of it: reads the peer's messages through NextOnlineMessage.
 HandshakeState HandshakeFrame();
+// HandshakeFrame for a lobby screen: true when the screen is left, for the
+// online set-up once both agreed, or by LeaveOnline.
+bool HandshakeLeftTheScreen();
