@@ -67,6 +67,25 @@ TEST_F(RemoteSetup, TheRightBoardIsSetUpWithPlayerOnesKeysAndNotPlayerTwos) {
     EXPECT_EQ(decidedCalls, 0);
 }
 
+// The first pad plays player 1 here, whichever board this machine has.
+TEST_F(RemoteSetup, TheFirstPadSetsUpTheRightBoardToo) {
+    ASSERT_TRUE(BootToRightSideSetup());
+    S().setupCursor = paramLuck;
+    harness::TapPad(0, PadButton::right);
+    harness::RunFrames(2);
+    harness::TapPad(0, PadButton::a);
+    harness::RunFrames(2);
+    harness::TapPad(0, PadButton::b);
+    harness::RunFrames(2);
+    harness::TapPad(0, PadButton::a);
+    harness::RunFrames(2);
+    EXPECT_EQ(playerParams[1][paramLuck], 2) << "right and A raise, B lowers";
+    S().setupCursor = decideEntry;
+    harness::TapPad(0, PadButton::a);
+    harness::RunFrames(2);
+    EXPECT_EQ(decidedCalls, 1);
+}
+
 TEST_F(RemoteSetup, TheDecideButtonHandsTheProfileOverInsteadOfAskingTheOtherPlayer) {
     ASSERT_TRUE(BootToRightSideSetup());
     S().setupCursor = decideEntry;
