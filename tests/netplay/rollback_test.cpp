@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "netplay/rollback_talk.h"
+#include "platform/surface.h"
 #include "replay/replay_recorder.h"
 #include "replay/replay_verify.h"
 #include "netplay/two_sessions.h"
@@ -278,6 +280,46 @@ TEST(Rollback, AnEndOnGuessesCountsOnlyOnceThePeersKeysConfirmIt) {
         }
         ExpectSameConfirmedSteps(c.what);
     }
+}
+
+// A frame that finds a wrong guess but has to wait still shows the match as
+// the real keys made it, not as the guess left it.
+TEST(Rollback, AWaitingFrameThatWentBackDrawsThePresentAnew) {
+    Game game(61, Weather{0, 0, 0, 0, 0}, 0, true);
+    game.Play(100);
+    RollbackSession& host = game[0];
+    // The host alone, on guesses, up to the window and just before a frame
+    // of waiting.
+    for (int i = 0; i < 200 && (host.present - host.remoteNext < rollbackWindow || host.framesSinceWait != 3); ++i) {
+        twoSessions::watching = 0;
+        RollbackFrame(host, 0);
+        game.link->Advance(matchStepMs);
+    }
+    ASSERT_EQ(host.present - host.remoteNext, rollbackWindow);
+    ASSERT_EQ(host.framesSinceWait, 3);
+    const std::vector<uint8_t> guessed(backBuffer.pixels, backBuffer.pixels + screenWidth * screenHeight);
+    // The joiner's real keys: he pressed right where he was thought idle.
+    NetMessage m;
+    m.kind = NetKind::inputs;
+    m.inputs.firstStep = static_cast<uint32_t>(host.remoteNext);
+    m.inputs.count = rollbackWindow;
+    for (int i = 0; i < rollbackWindow; ++i)
+        m.inputs.bits[i] = static_cast<uint16_t>(host.remoteUsed[InputSlot(host.remoteNext + i)] ^ inputRight);
+    m.inputs.ackStep = static_cast<uint32_t>(host.localNext);
+    // He is still well behind, so the host waits a frame.
+    m.inputs.presentStep = m.inputs.firstStep;
+    uint8_t bytes[netMessageMax];
+    game.link->Inject(0, bytes, EncodeNetMessage(m, bytes, sizeof bytes));
+    const int32_t present = host.present;
+    const int64_t waits = RollbackStats(host).waits;
+    const int64_t rollbacks = RollbackStats(host).rollbacks;
+    twoSessions::watching = 0;
+    RollbackFrame(host, 0);
+    ASSERT_EQ(RollbackStats(host).rollbacks, rollbacks + 1);
+    ASSERT_EQ(RollbackStats(host).waits, waits + 1);
+    ASSERT_EQ(host.present, present);
+    const std::vector<uint8_t> now(backBuffer.pixels, backBuffer.pixels + screenWidth * screenHeight);
+    EXPECT_NE(now, guessed);
 }
 
 // Each side's recording holds exactly the confirmed steps, each seen in its

@@ -52,11 +52,12 @@ struct Game {
     int lateFrames = 0;  // the joiner starts this many frames after the host
     int frame = 0;
 
-    Game(uint32_t seed, const Weather& weather, int late = 0)
+    // Drawn: the match's pictures prepared and every frame's last step drawn.
+    Game(uint32_t seed, const Weather& weather, int late = 0, bool drawn = false)
         : link(std::make_unique<simLink::Pair>(seed, SettingsOf(weather), SettingsOf(weather))),
           hands{modelledPlay::HandsOf(seed), modelledPlay::HandsOf(seed + 7777)},
           lateFrames(late) {
-        headlessRun::Begin(headlessRun::StartOf(1, seed), false);
+        headlessRun::Begin(headlessRun::StartOf(1, seed), drawn);
         const MatchStart start = headlessRun::StartOf(1, seed);
         confirmedSums[0].clear();
         confirmedSums[1].clear();
