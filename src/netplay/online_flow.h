@@ -29,6 +29,10 @@ void SendOnline(const NetMessage& message);
 // reason 0 unless it was said already.
 void SayByeOnline(int8_t reason);
 
+// How long the reason for leaving stays over the main menu: long enough to
+// read two versions.
+constexpr uint32_t leftOnlineNoticeMs = 5000;
+
 // Ends online play from any of its screens: the link closed (with a bye if
 // the peer is still there), onlineSide -1, the message (nullptr for none)
 // shown for a moment over the main menu, which then takes over. A line break

@@ -75,7 +75,7 @@ void LeaveOnline(const char* message) {
         std::snprintf(first, sizeof first, "%s", message);
         char* secondLine = std::strchr(first, '\n');
         if (secondLine != nullptr) *secondLine++ = '\0';
-        ShowLineNotice(first, secondLine);
+        ShowLineNotice(first, secondLine, leftOnlineNoticeMs);
     }
     boxGrowth = 0;
     sceneLinks.returnToMainMenu();

@@ -11,6 +11,7 @@ namespace {
 char noticeLines[2][160] = {};
 int8_t noticeOn = 0;
 uint32_t noticeMark = 0;
+uint32_t noticeMs = lineNoticeMs;
 
 void Keep(char (&line)[160], const char* words) {
     std::snprintf(line, sizeof line, "%s", words != nullptr ? words : "");
@@ -18,15 +19,16 @@ void Keep(char (&line)[160], const char* words) {
 
 }  // namespace
 
-void ShowLineNotice(const char* first, const char* second) {
+void ShowLineNotice(const char* first, const char* second, uint32_t ms) {
     Keep(noticeLines[0], first);
     Keep(noticeLines[1], second);
     noticeOn = 1;
     noticeMark = TimeGetTime();
+    noticeMs = ms;
 }
 
 bool LineNoticeShown() {
-    if (noticeOn == 1 && TimeGetTime() - noticeMark >= lineNoticeMs) noticeOn = 0;
+    if (noticeOn == 1 && TimeGetTime() - noticeMark >= noticeMs) noticeOn = 0;
     return noticeOn == 1;
 }
 

@@ -13,10 +13,10 @@ constexpr int lineNoticeLeft = 20;
 constexpr int lineNoticeRight = 620;
 constexpr int lineNoticeLineHeight = 24;
 
-// Starts the notice now with these lines (second may be nullptr or empty).
-// The words are copied; longer lines are cut.
-void ShowLineNotice(const char* first, const char* second);
-// True within lineNoticeMs of the last ShowLineNotice.
+// Starts the notice now with these lines (second may be nullptr or empty),
+// shown for ms. The words are copied; longer lines are cut.
+void ShowLineNotice(const char* first, const char* second, uint32_t ms = lineNoticeMs);
+// True within its time of the last ShowLineNotice.
 bool LineNoticeShown();
 // The lines shown now (empty when none).
 const char* LineNoticeText(int line);

@@ -215,3 +215,26 @@ TEST(Handshake, TwoSameGamesGoOnToTheSetUpOnTheirOwnSides) {
 }
 
 }  // namespace
+
+namespace {
+
+// Leaving online play shows why over the main menu, a line break making a
+// second line, for long enough to read both versions, then the menu alone.
+TEST(LeavingOnline, TheReasonStaysOverTheMainMenuForFiveSeconds) {
+    ASSERT_TRUE(BootToLobby(0));
+    onlineSide = 1;
+    LeaveOnline("一行目\n二行目");
+    EXPECT_EQ(onlineSide, -1);
+    EXPECT_EQ(netGameLink.State(), LinkState::closed);
+    harness::RunFrames(2);
+    ASSERT_TRUE(At(MainMenuScene));
+    EXPECT_TRUE(TextShown("一行目", textCenter, 20, mainMenuNoticeTop + 7, 620, mainMenuNoticeTop + 27, 10));
+    EXPECT_TRUE(TextShown("二行目", textCenter, 20, mainMenuNoticeTop + 31, 620, mainMenuNoticeTop + 51, 10));
+    harness::RunMs(leftOnlineNoticeMs - 200);
+    EXPECT_STREQ(LineNoticeText(1), "二行目");
+    harness::RunMs(300);
+    EXPECT_FALSE(LineNoticeShown());
+    EXPECT_FALSE(TextShown("一行目", textCenter, 20, mainMenuNoticeTop + 7, 620, mainMenuNoticeTop + 27, 10));
+}
+
+}  // namespace
