@@ -23,10 +23,6 @@ SetupScreenState& s = setupState;
 int Own() { return remoteOpponent.ownSide; }
 int Peer() { return 1 - remoteOpponent.ownSide; }
 
-bool BothAccepted() {
-    return s.confirmDone[0] == 1 && s.confirmDone[1] == 1 && s.confirmChoice[0] == 0 && s.confirmChoice[1] == 0;
-}
-
 void SendAnswer(int8_t choice) {
     NetMessage message;
     message.kind = NetKind::accept;
@@ -108,7 +104,7 @@ void OnlineConfirmScene() {
     if (!KeyHeld(vkEscape)) escapeHeld = 0;
     AnswerKeys();
     if (currentScene != OnlineConfirmScene) return;
-    if (wipeState == 0 && BothAccepted()) wipeState = 1;
+    if (wipeState == 0 && SetupAgreed()) wipeState = 1;
     remoteOpponent.confirmLine = WaitingLine();
     DrawConfirmScreen();
     if (wipeState == 1 && StripeWipe(0)) HandOver();

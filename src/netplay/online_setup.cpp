@@ -105,9 +105,16 @@ void TakeSetupMessage(const NetMessage& message) {
     }
 }
 
+bool SetupAgreed() {
+    const SetupScreenState& s = setupState;
+    return s.confirmDone[0] == 1 && s.confirmDone[1] == 1 && s.confirmChoice[0] == 0 && s.confirmChoice[1] == 0;
+}
+
 bool ReadSetupMessages() {
     NetMessage message;
-    while (onlineSide >= 0 && NextOnlineMessage(message)) TakeSetupMessage(message);
+    while (onlineSide >= 0 && !SetupAgreed() && NextOnlineMessage(message)) TakeSetupMessage(message);
+    // Agreed, the link is only kept going through the closing wipe.
+    if (onlineSide >= 0 && SetupAgreed()) netGameLink.Service();
     if (onlineSide >= 0) return true;
     // Online play is over; the set-up on one keyboard is itself again.
     remoteOpponent = RemoteOpponent{};

@@ -27,8 +27,14 @@ constexpr const char* peerGoneText = "相手との接続が切れました";
 // screens and are let go.
 void TakeSetupMessage(const NetMessage& message);
 
-// Every message waiting on the link, then, when online play has ended
-// meanwhile, the set-up's online bend undone. False when it has ended.
+// Both sides have accepted the profiles shown: what comes after is the
+// match's.
+bool SetupAgreed();
+
+// Every message waiting on the link, up to the one that makes both sides
+// agree (the rest, the host's start record among them, are left in the
+// link for the match), then, when online play has ended meanwhile, the
+// set-up's online bend undone. False when it has ended.
 bool ReadSetupMessages();
 
 // The confirmation of both profiles, this side answering with player 1's

@@ -234,11 +234,21 @@ TEST_F(OnlineSetup, BothAcceptingHandsOverToTheMatch) {
     harness::RunFrames(30);
     EXPECT_EQ(wipeState, 0) << "the peer has not answered";
     SendAnswer(0);
+    // The match's first word, right behind the accept: not the set-up's to read.
+    NetMessage matchWord;
+    matchWord.kind = NetKind::checksum;
+    matchWord.checksum.step = 25;
+    matchWord.checksum.sum = 0x1234;
+    Send(matchWord);
     ASSERT_TRUE(Await([] { return wipeState == 1; }));
     EXPECT_EQ(S().confirmDone[0], 1);
     ASSERT_TRUE(harness::RunUntil([] { return At(OnlineMatchEnterScene); }, 200));
     EXPECT_EQ(Levels(0), (std::array<int, 5>{0, 5, 5, 5, 0})) << "the match gets both profiles";
     EXPECT_EQ(onlineSide, 1);
+    NetMessage left;
+    ASSERT_TRUE(NextOnlineMessage(left)) << "left in the link for the match";
+    EXPECT_EQ(left.kind, NetKind::checksum);
+    EXPECT_EQ(left.checksum.sum, 0x1234u);
 }
 
 TEST_F(OnlineSetup, ThePeersRedoAsksThisSideAgainOnceHeHasDecided) {
