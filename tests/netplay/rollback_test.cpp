@@ -7,6 +7,7 @@
 
 #include "netplay/rollback_talk.h"
 #include "platform/surface.h"
+#include "replay/replay_folder.h"
 #include "replay/replay_recorder.h"
 #include "replay/replay_verify.h"
 #include "netplay/two_sessions.h"
@@ -78,13 +79,24 @@ TEST(Rollback, TwoSidesPlayTheSameMatchOverAnyLink) {
 
 TEST(Rollback, ACorruptedStateEndsOutOfStepOnBothSides) {
     Game game(42, Weather{60, 10, 20, 0, 0});
+    StartRecordingMatches();
+    twoSessions::alsoSeen[0] = matchStepSeen;
+    matchStepSeen = twoSessions::SeeConfirmedStep;
     game.Play(300);
     ASSERT_EQ(RollbackEnded(game[0]), RollbackEnd::none);
+    ASSERT_TRUE(RecordingMatch());
     // A value of the joiner's match changes behind the rules' back.
     game[1].live.players[0].score += 10;
     game.Play(400);
     EXPECT_EQ(RollbackEnded(game[0]), RollbackEnd::outOfStep);
     EXPECT_EQ(RollbackEnded(game[1]), RollbackEnd::outOfStep);
+    // The host's replay is saved as far as it goes, for looking into, and
+    // plays back to its own checkpoints.
+    EXPECT_FALSE(RecordingMatch());
+    EXPECT_EQ(ListReplays().size(), 1u);
+    EXPECT_EQ(matchRecording.steps, game[0].recordedNext);
+    ReplayVerdict verdict;
+    EXPECT_TRUE(VerifyReplay(matchRecording, verdict)) << verdict.failedStep;
 }
 
 TEST(Rollback, GarbageEndsBadPeerAndTheOtherSideLosesThePeer) {
