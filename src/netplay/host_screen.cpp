@@ -24,8 +24,8 @@ void Draw() {
     RoundRect(60, 84, 580, 330, 10, 10);
     char line[96];
     if (n.phase == LobbyPhase::choosing) {
-        std::snprintf(line, sizeof line, "ポート %u で待つことができません", unsigned{n.hostPort});
-        DrawTextInRect(line, textCenter, 60, 180, 580, 202);
+        // Why, in the link's own words (they name the port).
+        DrawTextInRect("ホストできません", textCenter, 60, 180, 580, 202);
         DrawTextInRect(n.problem, textCenter, 60, 212, 580, 234);
     } else {
         DrawTextInRect("このマシンのアドレス", textCenter, 60, 98, 580, 120);

@@ -15,7 +15,7 @@ constexpr KeyGuideLine hostLines[] = {
 
 constexpr KeyGuideLine joinLines[] = {
     {"ゲーム・入力欄をえらぶ", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
-    {"アドレスを入力（数字 . : と BackSpace）", {{}}},
+    {"アドレス（数字 . :）", {{}}},
     {"つなぐ", {{&m.decide, &enterKey}}},
     {"もどる", {{&m.back, &m.escape}}},
 };

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "netplay/lobby_steps.h"
+#include "netplay/lobby_guides.h"
 #include "netplay/online_flow.h"
 #include "platform/typed_text.h"
 #include "shell/line_notice.h"
@@ -42,6 +43,7 @@ TEST(HostingScreen, ShowsTheAddressesAndThePortAndEscapeStopsListening) {
     }
     EXPECT_TRUE(TextShown(("ポート " + std::to_string(port)).c_str(), textCenter, 60, 290, 580, 312, 10));
     EXPECT_FALSE(PortFree(port)) << "the game listens while the screen is up";
+    EXPECT_EQ(KeyGuidePageShown(), &hostGuide);
     Step(vkEscape);
     EXPECT_TRUE(At(OpponentQuestionScene));
     EXPECT_TRUE(PortFree(port));
@@ -99,6 +101,11 @@ TEST(JoiningScreen, TheFieldTakesDigitsDotsColonsAndBackspaceAndNothingElse) {
         EXPECT_TRUE(TextShown((c.field + "_").c_str(), textCenter, 60, joinFieldTop + 42, 580, joinFieldTop + 64, 10))
             << c.field;
     }
+    EXPECT_EQ(KeyGuidePageShown(), &joinGuide);
+    Step(vkF1);
+    harness::SaveFramePng("/tmp/sumline-lobby-join-guide.png");
+    ASSERT_TRUE(KeyGuideOpen());
+    Step(vkF1);
     // Back at the question, typing goes nowhere; joining again, the
     // cursor is where it was and the field empty.
     Step(vkEscape);
@@ -235,6 +242,53 @@ TEST(LeavingOnline, TheReasonStaysOverTheMainMenuForFiveSeconds) {
     harness::RunMs(300);
     EXPECT_FALSE(LineNoticeShown());
     EXPECT_FALSE(TextShown("一行目", textCenter, 20, mainMenuNoticeTop + 7, 620, mainMenuNoticeTop + 27, 10));
+}
+
+}  // namespace
+
+namespace {
+
+// A port another program holds: the hosting screen says it cannot wait
+// there and why, and the back key still leaves.
+TEST(HostingScreen, APortInUseSaysSoAndTheBackKeyLeaves) {
+    EnetLink holder;
+    ASSERT_TRUE(holder.Host(0, 0));
+    ASSERT_TRUE(BootToLobby(0));
+    Step('Z');
+    ASSERT_TRUE(At(OpponentQuestionScene));
+    netLobby.hostPort = holder.HostedPort();
+    Step('X');
+    harness::RunFrames(2);
+    harness::SaveFramePng("/tmp/sumline-lobby-port-taken.png");
+    EXPECT_EQ(netLobby.phase, LobbyPhase::choosing);
+    ASSERT_NE(netLobby.problem[0], '\0');
+    EXPECT_TRUE(TextShown("ホストできません", textCenter, 60, 180, 580, 202, 10));
+    EXPECT_TRUE(TextShown(netLobby.problem, textCenter, 60, 212, 580, 234, 10));
+    Step('Z');
+    EXPECT_TRUE(At(OpponentQuestionScene));
+    holder.Close();
+}
+
+// A game found on the list is joined by choosing it: the handshake follows
+// and this machine plays the right board.
+TEST(JoiningScreen, DecidingOnAListedGameJoinsIt) {
+    EnetLink other;
+    ASSERT_TRUE(other.Host(0, lanSearchPort));
+    ASSERT_TRUE(BootToLobby(1));
+    ASSERT_TRUE(RunUntilLinked([] { return netLobby.gameCount > 0; }, &other));
+    int found = -1;
+    for (int k = 0; k < netLobby.gameCount; ++k) {
+        if (netLobby.games[k].port == other.HostedPort()) found = k;
+    }
+    ASSERT_GE(found, 0);
+    netLobby.cursor = static_cast<int8_t>(found);
+    Step('X');
+    ASSERT_TRUE(RunUntilLinked([&] { return other.State() == LinkState::connected; }, &other));
+    ASSERT_TRUE(SendMessage(other, HelloOf(SUMLINE_TEST_VERSION, BuildHello().build)));
+    ASSERT_TRUE(RunUntilLinked([] { return onlineSide != -1 || At(MainMenuScene); }, &other));
+    EXPECT_EQ(onlineSide, 1);
+    LeaveOnline(nullptr);
+    other.Close();
 }
 
 }  // namespace
