@@ -33,10 +33,7 @@ void SendAnswer(int8_t choice) {
 // This side's redo: back to its own set-up, whose entry draws a fresh
 // canvas; the peer is told and waits.
 void Redo() {
-    for (int i = 0; i < 2; ++i) {
-        s.confirmDone[i] = 0;
-        s.confirmChoice[i] = 0;
-    }
+    ClearSetupAnswers();
     onlineSetup.ownSent = 0;
     boxGrowth = 0;
     EmptySlot(logoSheet);
@@ -80,10 +77,7 @@ const char* WaitingLine() {
 void HandOver() {
     remoteOpponent = RemoteOpponent{};
     onlineSetup = OnlineSetupState{};
-    for (int i = 0; i < 2; ++i) {
-        s.confirmDone[i] = 0;
-        s.confirmChoice[i] = 0;
-    }
+    ClearSetupAnswers();
     EmptySlot(logoSheet);
     // The match makes way for its own music and sheets itself.
     currentScene = OnlineMatchEnterScene;

@@ -20,15 +20,6 @@ namespace {
 int OwnSide() { return remoteOpponent.ownSide; }
 int PeerSide() { return 1 - remoteOpponent.ownSide; }
 
-// Neither side has answered the profiles shown (a redo on either side asks
-// both again).
-void ClearAnswers() {
-    for (int i = 0; i < 2; ++i) {
-        setupState.confirmDone[i] = 0;
-        setupState.confirmChoice[i] = 0;
-    }
-}
-
 void TakeProfileMessage(const ProfileMessage& profile) {
     if (!TakeProfile(PeerSide(), profile.params, profile.items, profile.itemUseOff)) {
         // Only a game that is not ours, or not honest, sends a profile our
@@ -37,7 +28,7 @@ void TakeProfileMessage(const ProfileMessage& profile) {
         return;
     }
     // A profile shown anew is answered anew, by both.
-    ClearAnswers();
+    ClearSetupAnswers();
     onlineSetup.peerIn = 1;
     onlineSetup.peerRedoing = 0;
     remoteOpponent.hidden[PeerSide()] = 0;
@@ -49,7 +40,7 @@ void TakeAnswer(const AcceptMessage& answer) {
         // the confirmation until he decides again, and both answers are
         // asked again then.
         if (onlineSetup.peerIn == 0) return;
-        ClearAnswers();
+        ClearSetupAnswers();
         onlineSetup.peerIn = 0;
         onlineSetup.peerRedoing = 1;
         remoteOpponent.hidden[PeerSide()] = 1;
@@ -94,6 +85,13 @@ bool KeepLinkAlive() {
 void LeaveFromSetup() { LeaveOnline(nullptr); }
 
 }  // namespace
+
+void ClearSetupAnswers() {
+    for (int i = 0; i < 2; ++i) {
+        setupState.confirmDone[i] = 0;
+        setupState.confirmChoice[i] = 0;
+    }
+}
 
 void TakeSetupMessage(const NetMessage& message) {
     if (message.kind == NetKind::profile) {

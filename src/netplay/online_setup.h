@@ -27,6 +27,10 @@ constexpr const char* peerGoneText = "相手との接続が切れました";
 // screens and are let go.
 void TakeSetupMessage(const NetMessage& message);
 
+// Neither side has answered the profiles shown (a redo on either side asks
+// both again).
+void ClearSetupAnswers();
+
 // Both sides have accepted the profiles shown: what comes after is the
 // match's.
 bool SetupAgreed();
