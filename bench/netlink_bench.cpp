@@ -43,6 +43,8 @@ void BM_LinkFrameOfInputs(benchmark::State& state) {
     uint8_t data[netMessageMax];
     size_t size = 0;
     int64_t received = 0;
+    const uint64_t wireBefore = host.WireBytesSent();
+    const uint64_t payloadBefore = host.BytesSent();
     for (auto _ : state) {
         ++message[0];
         host.Send(message, sizeof message, false);
@@ -52,8 +54,11 @@ void BM_LinkFrameOfInputs(benchmark::State& state) {
         while (host.Receive(data, size)) ++received;
         while (joiner.Receive(data, size)) ++received;
     }
-    state.counters["received_per_frame"] =
-        state.iterations() > 0 ? static_cast<double>(received) / static_cast<double>(state.iterations()) : 0;
+    const double frames = state.iterations() > 0 ? static_cast<double>(state.iterations()) : 1;
+    state.counters["received_per_frame"] = static_cast<double>(received) / frames;
+    // One side's bytes a frame: the message alone, and the datagram ENet made of it.
+    state.counters["payload_bytes_per_frame"] = static_cast<double>(host.BytesSent() - payloadBefore) / frames;
+    state.counters["wire_bytes_per_frame"] = static_cast<double>(host.WireBytesSent() - wireBefore) / frames;
 }
 BENCHMARK(BM_LinkFrameOfInputs)->Unit(benchmark::kMicrosecond);
 

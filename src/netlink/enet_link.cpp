@@ -216,6 +216,10 @@ uint32_t EnetLink::RoundTripMs() const {
     return peer->roundTripTime;
 }
 
+uint64_t EnetLink::WireBytesSent() const { return host == nullptr ? 0 : host->totalSentData; }
+
+uint64_t EnetLink::WireBytesReceived() const { return host == nullptr ? 0 : host->totalReceivedData; }
+
 void EnetLink::Drop() {
     if (host != nullptr && peer != nullptr) enet_peer_disconnect_now(peer, byeDropped);
     if (state != LinkState::closed) Lose("相手を切断しました");

@@ -52,6 +52,11 @@ public:
     // How long a peer that stops answering is kept, in milliseconds; applies
     // to the next Host or Join.
     void SetSilenceLimit(uint32_t ms) { silenceLimitMs = ms; }
+    // The bytes of the datagrams themselves since Host or Join, ENet's
+    // headers, acknowledgements and pings included (the UDP and IP headers
+    // below them not): what the network carried, for the figures.
+    uint64_t WireBytesSent() const;
+    uint64_t WireBytesReceived() const;
 
     LinkState State() const override { return state; }
     bool Send(const uint8_t* data, size_t size, bool reliable) override;

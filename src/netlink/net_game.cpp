@@ -31,6 +31,10 @@ const char* NetProblem() { return gameLink.Problem(); }
 
 uint16_t HostedGamePort() { return gameLink.HostedPort(); }
 
+uint64_t NetWireBytesSent() { return gameLink.WireBytesSent(); }
+
+uint64_t NetWireBytesReceived() { return gameLink.WireBytesReceived(); }
+
 int LocalAddresses(char (*out)[48], int max) {
     ifaddrs* list = nullptr;
     if (max <= 0 || getifaddrs(&list) != 0) return 0;

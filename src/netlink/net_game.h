@@ -30,6 +30,13 @@ bool JoinNetGame(const char* host, uint16_t port);
 // the system picked when asked for port 0.
 uint16_t HostedGamePort();
 
+// The bytes the network carried for the link since hosting or joining
+// began: the messages with ENet's headers, acknowledgements and pings (not
+// the UDP and IP headers below them), where BytesSent and BytesReceived
+// count the messages alone. For the figures.
+uint64_t NetWireBytesSent();
+uint64_t NetWireBytesReceived();
+
 // Says goodbye to the peer if there is one, stops listening and answering,
 // and closes everything. Safe to call at any time, and again.
 void CloseNetGame();

@@ -73,6 +73,9 @@ TEST(EnetLinkTest, MessagesCrossBothWaysOnBothChannels) {
         }
         EXPECT_EQ(from.BytesSent() - sentBefore, payload);
         EXPECT_EQ(to.BytesReceived(), payload);
+        // The datagrams carried every message and ENet's headers besides.
+        EXPECT_GT(from.WireBytesSent(), payload + count * 4);
+        EXPECT_GT(to.WireBytesReceived(), payload + count * 4);
     }
 }
 
