@@ -7,8 +7,10 @@
 
 constexpr int addressFieldMax = 21;  // "255.255.255.255:65535"
 
+// Typing stops at addressFieldMax characters; a name given on the command
+// line may be longer.
 struct AddressField {
-    char text[addressFieldMax + 1] = {};
+    char text[64] = {};
     int8_t length = 0;
 };
 

@@ -103,8 +103,9 @@ void DrawList() {
     RoundRect(40, fieldTop, 600, fieldTop + 78, 10, 10);
     DrawTextInRect("アドレスを入力（数字と . と :）", textCenter, 40, fieldTop + 8, 600, fieldTop + 30);
     // The field's text with a bar where the next character goes.
-    std::snprintf(line, sizeof line, "%s_", n.field.text);
-    DrawTextInRect(line, textCenter, 60, fieldTop + 42, 580, fieldTop + 64);
+    char shown[sizeof n.field.text + 2];
+    std::snprintf(shown, sizeof shown, "%.63s_", n.field.text);
+    DrawTextInRect(shown, textCenter, 60, fieldTop + 42, 580, fieldTop + 64);
     EndText();
     if (n.phase == LobbyPhase::choosing) {
         const int f = static_cast<int>((TimeGetTime() / 100) % 2);

@@ -41,7 +41,7 @@ constexpr KeyGuideLine confirmLines[] = {
 // Either player answers the question of who plays on the right.
 constexpr KeyGuideLine opponentLines[] = {
     {"相手をえらぶ", {{&m.left, &m.right, &m.leftLetter, &m.rightLetter}}},
-    {"上の段・下の段（ネット対戦）", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
+    {"上下の段をえらぶ", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
     {"決定", {{&s1.decide, &s2.decide}}},
     {"メニューにもどる", {{&s1.back, &s2.back, &m.escape}}},
 };

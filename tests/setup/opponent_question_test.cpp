@@ -8,6 +8,8 @@
 #include "setup/opponent_question.h"
 #include "setup/profile_rules.h"
 #include "setup/setup_steps.h"
+#include "setup/setup_guides.h"
+#include "shell/key_guide.h"
 #include "shell/scene_links.h"
 
 namespace {
@@ -93,6 +95,14 @@ TEST(OpponentQuestion, UpAndDownMoveBetweenTheRowsOfFourChoices) {
         EXPECT_EQ(opponentQuestion.netChoice, m.netChoice) << m.key;
         EXPECT_EQ(opponentQuestion.choice, m.choice) << m.key;
     }
+    // The key guide names the row keys beside the choice keys.
+    Step(vkF1);
+    ASSERT_TRUE(KeyGuideOpen());
+    ASSERT_EQ(KeyGuidePageOpen(), &opponentGuide);
+    EXPECT_STREQ(opponentGuide.lines[1].action, "上下の段をえらぶ");
+    EXPECT_EQ(*opponentGuide.lines[1].keys[0][0], vkUp);
+    harness::SaveFramePng("/tmp/sumline-lobby-question-guide.png");
+    Step(vkF1);
 }
 
 // Deciding on the lower row goes to the hosting or the joining screen.
