@@ -22,6 +22,7 @@
 #include "netplay/net_messages.h"
 #include "options/options_file.h"
 #include "platform/bitmap_loader.h"
+#include "platform/key_bindings.h"
 #include "platform/palette.h"
 #include "platform/pcm_convert.h"
 #include "platform/wave_reader.h"
@@ -30,6 +31,7 @@
 #include "ranking/ranking_file.h"
 #include "replay/modelled_play.h"
 #include "replay/replay_codec.h"
+#include "shell/controls_text.h"
 
 namespace {
 
@@ -531,6 +533,20 @@ void NetMessageSeeds() {
     put("bye");
 }
 
+// The keys file as the game writes it: its own keys, and each ready-made set.
+void ControlsSeeds() {
+    char text[2048];
+    ResetBindings();
+    WriteSeed("controls", "own", Bytes(text, text + FormatControls(text, sizeof text)));
+    TakeKeySet(KeySet::arrows);
+    WriteSeed("controls", "arrows", Bytes(text, text + FormatControls(text, sizeof text)));
+    TakeKeySet(KeySet::wasd);
+    playerButtons[1][bindSwap] = PadButton::start;
+    playerButtons[1][bindPause] = PadButton::a;
+    WriteSeed("controls", "wasd", Bytes(text, text + FormatControls(text, sizeof text)));
+    ResetBindings();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -560,6 +576,7 @@ int main(int argc, char** argv) {
     ReplaySeeds();
     LanSeeds();
     NetMessageSeeds();
+    ControlsSeeds();
 
     // The writers take game paths relative to the working folder.
     const std::string work = seedRoot + "/.work";

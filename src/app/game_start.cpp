@@ -19,6 +19,7 @@
 #include "replay/replay_folder.h"
 #include "replay/replay_verify.h"
 #include "replay/replay_watch.h"
+#include "shell/controls_file.h"
 #include "shell/first_run_guides.h"
 #include "shell/game_loop.h"
 
@@ -78,6 +79,8 @@ int RunSumLine(int argc, const char* const* argv) {
     SetReplayFolder(ReplayFolderOf(player));
     // Which modes have shown their keys already, from an earlier run.
     ReadSeenGuides();
+    // The players' keys, as they last set them.
+    ReadControlsFile();
     if (line.action == CommandLine::Action::replay) {
         ReplayReport report;
         if (!ReadReplayFile(line.replayFile, watchedReplay, report)) {

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "frontend/title_scene.h"
+#include "platform/key_bindings.h"
 #include "shell/menu_input.h"
 
 namespace {
@@ -11,14 +12,14 @@ constexpr const MenuKeys& m = menuKeys;
 
 constexpr KeyGuideLine titleLines[] = {
     {"えらぶ", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
-    {"決定", {{&titleDecideKeys[0], &titleDecideKeys[1], &titleDecideKeys[2], &titleDecideKeys[3]}}},
+    {"決定", {{&playerKeys[0].swap, &playerKeys[0].pause, &m.enter, &playerKeys[1].swap}}},
     {"ゲームを終わる", {{&m.escape}}},
 };
 
 constexpr KeyGuideLine mainMenuLines[] = {
     {"モードをえらぶ",
      {{&m.up, &m.down, &m.left, &m.right, &m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}}},
-    {"決定", {{&m.decide}}},
+    {"決定", {{&m.decide, &m.enter}}},
     {"タイトルにもどる", {{&m.back, &m.escape}}},
 };
 

@@ -92,7 +92,7 @@ void HorizontalKeys() {
 }
 
 void DecideAndCancel() {
-    if (confirmHeld == 0 && KeyHeld('X') && wipeState == 0) {
+    if (confirmHeld == 0 && DecideHeld() && wipeState == 0) {
         confirmHeld = 1;
         if (gameMode < 0) {
             wipeState = 1;
@@ -103,8 +103,8 @@ void DecideAndCancel() {
         }
         RestartSound(seBuffer2, false);
     }
-    if (!KeyHeld('X')) confirmHeld = 0;
-    if ((KeyHeld('Z') || KeyHeld(vkEscape)) && wipeState == 0) {
+    if (!DecideHeld()) confirmHeld = 0;
+    if ((KeyHeld(menuKeys.back) || KeyHeld(menuKeys.escape)) && wipeState == 0) {
         RestartSound(seBuffer2, false);
         gameMode = -1;
         wipeState = 1;

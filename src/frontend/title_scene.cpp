@@ -18,6 +18,7 @@
 #include "shell/key_guide.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
+#include "platform/key_bindings.h"
 
 TitleState titleState;
 
@@ -43,8 +44,9 @@ void DrawPlates() {
     if (showChosen || s.titleSelection != 1) DrawPlate(logoSheetLayout::endPlate, 380);
 }
 
-bool DecideHeld() {
-    for (const int key : titleDecideKeys)
+bool TitleDecideHeld() {
+    const int keys[4] = {playerKeys[0].swap, playerKeys[0].pause, vkReturn, playerKeys[1].swap};
+    for (const int key : keys)
         if (KeyHeld(key)) return true;
     return false;
 }
@@ -59,7 +61,7 @@ void ReadKeys() {
     }
     if (!moveKeys) s.titleMoveHeld = 0;
 
-    if (DecideHeld() && wipeState == 0 && confirmHeld == 0) {
+    if (TitleDecideHeld() && wipeState == 0 && confirmHeld == 0) {
         RestartSound(seBuffer2, false);
         confirmHeld = 1;
         s.titleDecided = 1;
@@ -78,7 +80,7 @@ void ReadKeys() {
     // choice is pending they clear once their keys are up. After a decision
     // the decide latch stays set so the menu does not take the same press.
     if (s.titleDecided == 0) {
-        if (!DecideHeld()) confirmHeld = 0;
+        if (!TitleDecideHeld()) confirmHeld = 0;
         if (!KeyHeld(vkEscape)) cancelHeld = 0;
     }
 }

@@ -13,9 +13,6 @@ extern TitleState titleState;
 
 constexpr uint32_t attractTimeoutMs = 15000;
 
-// Any of these keys decides on the title.
-inline constexpr int titleDecideKeys[4] = {'X', 'C', vkReturn, 'L'};
-
 // The idle time toward the logo counts from now.
 void RestartTitleIdleTime();
 

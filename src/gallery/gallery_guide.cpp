@@ -11,7 +11,7 @@ constexpr const MenuKeys& m = menuKeys;
 constexpr KeyGuideLine galleryLines[] = {
     {"アイテムをえらぶ",
      {{&m.up, &m.down, &m.left, &m.right, &m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}}},
-    {"メニューにもどる", {{&m.decide, &m.back, &m.escape}}},
+    {"メニューにもどる", {{&m.decide, &m.enter, &m.back, &m.escape}}},
 };
 
 }  // namespace

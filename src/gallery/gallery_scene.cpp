@@ -46,7 +46,7 @@ void DirectionKeys() {
     SettleRepeat(galleryRepeatV, up || down);
 }
 
-bool LeaveKeyHeld() { return KeyHeld('X') || KeyHeld('Z') || KeyHeld(vkEscape); }
+bool LeaveKeyHeld() { return DecideHeld() || KeyHeld(menuKeys.back) || KeyHeld(menuKeys.escape); }
 
 void Keys() {
     DirectionKeys();

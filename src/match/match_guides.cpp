@@ -79,7 +79,7 @@ constexpr KeyGuideLine puzzlePauseLines[] = {
 
 constexpr KeyGuideLine pickerLines[] = {
     {"問題をえらぶ", {{&m.left, &m.right, &m.leftLetter, &m.rightLetter}}},
-    {"はじめる", {{&puzzleStartKeys[0], &puzzleStartKeys[1]}}},
+    {"はじめる", {{&k1.swap, &k1.pause}}},
     {"メニューにもどる", {{&m.escape}}},
 };
 

@@ -10,6 +10,7 @@
 #include "match/puzzle_words.h"
 #include "options/options_file.h"
 #include "platform/blit.h"
+#include "platform/key_bindings.h"
 #include "platform/keys.h"
 #include "platform/present.h"
 #include "platform/sound.h"
@@ -26,7 +27,7 @@ namespace {
 
 using namespace gameSheetLayout;
 
-bool StartHeld() { return KeyHeld(puzzleStartKeys[0]) || KeyHeld(puzzleStartKeys[1]); }
+bool StartHeld() { return KeyHeld(playerKeys[0].swap) || KeyHeld(playerKeys[0].pause); }
 
 void DrawHeading() {
     DrawSheetPicture(problemLabel, 240, 5);

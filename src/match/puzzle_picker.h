@@ -6,5 +6,4 @@
 // then running) or closed the window (the farewell is then the scene).
 bool PuzzlePicker();
 
-// Either key starts the problem shown.
-inline constexpr int puzzleStartKeys[2] = {'X', 'C'};
+// Player 1's swap key and pause key both start the problem shown.

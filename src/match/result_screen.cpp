@@ -54,7 +54,7 @@ void PrepareSurfaces() {
 }
 
 void RetryQuestionStep() {
-    const bool sideways = KeyHeld(vkLeft) || KeyHeld(vkRight) || KeyHeld('H') || KeyHeld('G');
+    const bool sideways = LeftHeld() || RightHeld();
     if (sideways && wipeState == 0 && entryMoveHeld == 0 && !AwaitingVote()) {
         entryMoveHeld = 1;
         entryCursor = entryCursor == 0 ? 1 : 0;

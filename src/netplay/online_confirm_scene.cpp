@@ -45,9 +45,9 @@ void Redo() {
 // both.
 void AnswerKeys() {
     const int i = Own();
-    const bool toggle = LeftHeld() || RightHeld() || KeyHeld(setupKeys[0].toggleLeft) ||
-                        KeyHeld(setupKeys[0].toggleRight);
-    const bool decide = KeyHeld(setupKeys[0].decide);
+    // Player 1's left and right keys are among the menu's.
+    const bool toggle = LeftHeld() || RightHeld();
+    const bool decide = KeyHeld(playerKeys[0].swap);
     if (wipeState == 0 && s.confirmDone[i] == 0 && onlineSetup.peerIn == 1) {
         if (toggle && s.confirmToggleHeld[i] == 0) {
             s.confirmChoice[i] = static_cast<int8_t>(1 - s.confirmChoice[i]);

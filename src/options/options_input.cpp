@@ -102,14 +102,14 @@ void Decide() {
 }
 
 void DecideKey() {
-    const bool held = KeyHeld('X');
+    const bool held = DecideHeld();
     if (held && s.optionsConfirmHeld == 0 && wipeState == 0) Decide();
     if (!held) s.optionsConfirmHeld = 0;
 }
 
 // Cancel leaves at once, also from the question, without saving.
 void CancelKeys() {
-    if (!(KeyHeld('Z') || KeyHeld(vkEscape)) || wipeState != 0) return;
+    if (!(KeyHeld(menuKeys.back) || KeyHeld(menuKeys.escape)) || wipeState != 0) return;
     wipeState = 1;
     s.leaving = 1;
     confirmHeld = 1;

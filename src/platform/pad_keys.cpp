@@ -1,26 +1,38 @@
 #include "platform/pad_keys.h"
 
+#include "platform/key_bindings.h"
 #include "platform/keys.h"
 
 namespace {
 
-// In PadButton's order. Player 1's are the left hand's letters, which the
-// menus read too; player 2's the right hand's keys of a versus match.
-constexpr int16_t keysOf[padPlayerCount][padButtonCount] = {
-    {'Y', 'B', 'G', 'H', 'Y', 'B', 'G', 'H', 'X', 'Z', 'S', 'A', 'Q', 'W', 'C', vkEscape, vkF1},
-    {vkUp, vkDown, vkLeft, vkRight, vkUp, vkDown, vkLeft, vkRight, 'L', 'K', 'O', 'I', vkDigit8, vkDigit9, vkReturn,
-     vkEscape, vkF1},
-};
+// The stick's directions follow the d-pad's.
+PadButton DpadOf(PadButton button) {
+    switch (button) {
+        case PadButton::stickUp: return PadButton::up;
+        case PadButton::stickDown: return PadButton::down;
+        case PadButton::stickLeft: return PadButton::left;
+        case PadButton::stickRight: return PadButton::right;
+        default: return button;
+    }
+}
 
 }  // namespace
 
 int PadKey(int player, PadButton button) {
     const int index = static_cast<int>(button);
     if (player < 0 || player >= padPlayerCount || index >= padButtonCount) return -1;
-    return keysOf[player][index];
+    if (button == PadButton::back) return vkEscape;
+    if (button == PadButton::guide) return vkF1;
+    const int action = ButtonHolder(player, DpadOf(button), -1);
+    return action >= 0 ? BoundKey(player, action) : -1;
 }
 
 int PadArrowKey(PadButton button) {
-    const int index = static_cast<int>(button);
-    return index < static_cast<int>(PadButton::a) ? PadKey(1, button) : -1;
+    switch (DpadOf(button)) {
+        case PadButton::up: return vkUp;
+        case PadButton::down: return vkDown;
+        case PadButton::left: return vkLeft;
+        case PadButton::right: return vkRight;
+        default: return -1;
+    }
 }

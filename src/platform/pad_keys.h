@@ -18,9 +18,11 @@ constexpr int padButtonCount = 17;
 constexpr int padPlayerCount = 2;
 
 // The key a button stands for when its pad plays the player (0 or 1): the
-// directions, A swap and decide, B cancel and back, X the line, Y a new row,
-// the shoulders the two EX attacks, Start pause, Back Escape and the
-// middle (guide) button F1, the key guide.
+// key of the action the player bound it to (platform/key_bindings.h; at
+// first the directions, A swap and decide, B cancel and back, X the line, Y
+// a new row, the shoulders the two EX attacks, Start pause), Back Escape and
+// the middle (guide) button F1, the key guide; -1 for a button bound to
+// nothing.
 int PadKey(int player, PadButton button);
 
 // The arrow key a direction also holds while one player plays, or -1: the

@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/draw_switch.h"
 #include "platform/game_folders.h"
+#include "platform/key_bindings.h"
 #include "platform/load_report.h"
 #include "platform/palette.h"
 #include "platform/present.h"
@@ -34,4 +35,5 @@ void ResetPlatformRecords() {
     presentCount = 0;
     drawingSkipped = false;
     soundsMuted = false;
+    ResetBindings();
 }

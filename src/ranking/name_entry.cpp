@@ -13,6 +13,7 @@
 #include "ranking/ranking_rules.h"
 #include "shell/menu_assets.h"
 #include "shell/menu_input.h"
+#include "platform/key_bindings.h"
 
 int8_t entryPhase = 0;
 int8_t rankPlace = -1;
@@ -110,7 +111,7 @@ void DrawNamePanels(FontHandle font, uint32_t now, uint32_t& blinkMark) {
 
 }  // namespace
 
-bool EntryDecideHeld() { return KeyHeld('C') || KeyHeld('X') || KeyHeld(vkReturn); }
+bool EntryDecideHeld() { return KeyHeld(playerKeys[0].pause) || DecideHeld(); }
 
 bool EnterRanking(const MatchResult& result) {
     ReloadTitleSheet();
@@ -129,7 +130,7 @@ bool EnterRanking(const MatchResult& result) {
 }
 
 bool NameEntryStep(FontHandle font, uint32_t now, uint32_t& blinkMark) {
-    if (KeyHeld(vkUp) || KeyHeld('Z')) StepLetter(-1);
+    if (KeyHeld(vkUp) || KeyHeld(menuKeys.back)) StepLetter(-1);
     if (KeyHeld(vkDown)) StepLetter(1);
     if (KeyHeld(vkLeft) && entryMoveHeld == 0) MoveLetterCursor(-1, now, blinkMark);
     if (KeyHeld(vkRight) && entryMoveHeld == 0) MoveLetterCursor(1, now, blinkMark);
@@ -150,7 +151,7 @@ bool NameEntryStep(FontHandle font, uint32_t now, uint32_t& blinkMark) {
         }
     }
     if (!decide) confirmHeld = 0;
-    if (!KeyHeld('X') && !KeyHeld('Z') && !KeyHeld(vkUp) && !KeyHeld(vkDown)) charRepeat = 0;
+    if (!KeyHeld(menuKeys.decide) && !KeyHeld(menuKeys.back) && !KeyHeld(vkUp) && !KeyHeld(vkDown)) charRepeat = 0;
     if (!KeyHeld(vkLeft) && !KeyHeld(vkRight)) entryMoveHeld = 0;
     DrawNamePanels(font, now, blinkMark);
     return false;

@@ -11,7 +11,7 @@ constexpr const MenuKeys& m = menuKeys;
 constexpr KeyGuideLine viewerLines[] = {
     {"スクロール", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
     {"項目をえらぶ", {{&m.left, &m.right, &m.leftLetter, &m.rightLetter}}},
-    {"ならべかえる・決定", {{&m.decide}}},
+    {"ならべかえる・決定", {{&m.decide, &m.enter}}},
     {"もどるボタンへ", {{&m.back}}},
     {"メニューにもどる", {{&m.escape}}},
 };

@@ -94,7 +94,7 @@ void ColumnKeys() {
 
 // X sorts by the column (again: turned around) or leaves from the back button.
 void DecideKey() {
-    if (confirmHeld != 0 || wipeState != 0 || !KeyHeld('X')) return;
+    if (confirmHeld != 0 || wipeState != 0 || !DecideHeld()) return;
     confirmHeld = 1;
     if (rankingViewer.sortColumn == backButtonColumn) {
         wipeState = 1;
@@ -107,7 +107,7 @@ void DecideKey() {
 // Z takes the cursor to the back button, or leaves from there.
 void BackKey() {
     RankingViewerState& v = rankingViewer;
-    if (confirmHeld != 0 || wipeState != 0 || !KeyHeld('Z')) return;
+    if (confirmHeld != 0 || wipeState != 0 || !KeyHeld(menuKeys.back)) return;
     confirmHeld = 1;
     if (v.sortColumn == backButtonColumn) {
         wipeState = 1;
@@ -137,7 +137,7 @@ void RankingViewerKeys() {
     BackKey();
     EscapeKey();
     ReplayKey();
-    if (wipeState == 0 && !KeyHeld('X') && !KeyHeld('Z')) confirmHeld = 0;
+    if (wipeState == 0 && !DecideHeld() && !KeyHeld(menuKeys.back)) confirmHeld = 0;
 }
 
 void SlideRankingHeadings() {

@@ -84,7 +84,7 @@ void PutRecordsBack() {
 }
 
 bool AnyWatcherKey() {
-    return KeyHeld('X') || KeyHeld('Z') || KeyHeld(vkEscape) || LeftHeld() || RightHeld();
+    return DecideHeld() || KeyHeld(menuKeys.back) || KeyHeld(menuKeys.escape) || LeftHeld() || RightHeld();
 }
 
 // The keys while the replay plays: each acts once per press.
@@ -94,10 +94,10 @@ void PlayingKeys() {
         if (!AnyWatcherKey()) w.keyLatch = 0;
         return;
     }
-    if (KeyHeld('Z') || KeyHeld(vkEscape)) {
+    if (KeyHeld(menuKeys.back) || KeyHeld(menuKeys.escape)) {
         w.phase = 3;
         wipeState = 1;
-    } else if (KeyHeld('X')) {
+    } else if (DecideHeld()) {
         w.paused = static_cast<int8_t>(w.paused == 0 ? 1 : 0);
     } else if (RightHeld() && w.speedIndex < 2) {
         ++w.speedIndex;
@@ -239,7 +239,7 @@ void ReplayWatchScene() {
             DrawEnd();
             if (w.keyLatch != 0) {
                 if (!AnyWatcherKey()) w.keyLatch = 0;
-            } else if (KeyHeld('X') || KeyHeld('Z') || KeyHeld(vkEscape)) {
+            } else if (DecideHeld() || KeyHeld(menuKeys.back) || KeyHeld(menuKeys.escape)) {
                 w.phase = 3;
                 wipeState = 1;
             }

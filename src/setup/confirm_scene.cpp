@@ -38,15 +38,15 @@ void Redo(int i) {
 }
 
 // Returns true when the frame must end at once.
-bool PlayerKeys(int i) {
-    const SetupKeys& keys = setupKeys[i];
-    const bool toggle = KeyHeld(keys.toggleLeft) || KeyHeld(keys.toggleRight);
+bool ReadPlayerAnswer(int i) {
+    const PlayerKeys& keys = playerKeys[i];
+    const bool toggle = KeyHeld(keys.left) || KeyHeld(keys.right);
     if (wipeState == 0 && s.confirmDone[i] == 0) {
         if (toggle && s.confirmToggleHeld[i] == 0) {
             s.confirmChoice[i] = static_cast<int8_t>(1 - s.confirmChoice[i]);
             RestartSound(seBuffer1, false);
         }
-        if (KeyHeld(keys.decide) && confirmHeld == 0) {
+        if (KeyHeld(keys.swap) && confirmHeld == 0) {
             RestartSound(seBuffer2, false);
             s.confirmDone[i] = 1;
             confirmHeld = 1;
@@ -67,7 +67,7 @@ bool PlayerKeys(int i) {
 // Returns true when the frame must end at once.
 bool Keys() {
     for (int i = 0; i < 2; ++i)
-        if (PlayerKeys(i)) return true;
+        if (ReadPlayerAnswer(i)) return true;
     // Let go, the shared decide key is free for the other player.
     if (!AnyDecideHeld()) confirmHeld = 0;
     if (wipeState == 0 && escapeHeld == 0 && KeyHeld(vkEscape)) {

@@ -9,8 +9,8 @@
 namespace {
 
 constexpr const MenuKeys& m = menuKeys;
-constexpr const SetupKeys& s1 = setupKeys[0];
-constexpr const SetupKeys& s2 = setupKeys[1];
+constexpr const PlayerKeys& s1 = playerKeys[0];
+constexpr const PlayerKeys& s2 = playerKeys[1];
 
 constexpr KeyGuideLine toMenu = {"メニューにもどる", {{&m.escape}, {&m.escape}}};
 
@@ -18,23 +18,23 @@ constexpr KeyGuideLine toMenu = {"メニューにもどる", {{&m.escape}, {&m.e
 // are player 2's), player 2 with the arrows.
 constexpr KeyGuideLine paramLines[] = {
     {"えらぶ・レベルを変える",
-     {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}, {&m.up, &m.down, &m.left, &m.right}}},
-    {"決定・レベルを上げる", {{&s1.decide}, {&s2.decide}}},
-    {"レベルを下げる", {{&s1.back}, {&s2.back}}},
+     {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}, {&s2.up, &s2.down, &s2.left, &s2.right}}},
+    {"決定・レベルを上げる", {{&s1.swap}, {&s2.swap}}},
+    {"レベルを下げる", {{&s1.cancel}, {&s2.cancel}}},
     toMenu,
 };
 
 constexpr KeyGuideLine itemLines[] = {
     {"アイテムをえらぶ",
-     {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}, {&m.up, &m.down, &m.left, &m.right}}},
-    {"取る・決定", {{&s1.decide}, {&s2.decide}}},
-    {"取ったものをはずす", {{&s1.back}, {&s2.back}}},
+     {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}, {&s2.up, &s2.down, &s2.left, &s2.right}}},
+    {"取る・決定", {{&s1.swap}, {&s2.swap}}},
+    {"取ったものをはずす", {{&s1.cancel}, {&s2.cancel}}},
     toMenu,
 };
 
 constexpr KeyGuideLine confirmLines[] = {
-    {"はい・いいえをえらぶ", {{&s1.toggleLeft, &s1.toggleRight}, {&s2.toggleLeft, &s2.toggleRight}}},
-    {"決定", {{&s1.decide}, {&s2.decide}}},
+    {"はい・いいえをえらぶ", {{&s1.left, &s1.right}, {&s2.left, &s2.right}}},
+    {"決定", {{&s1.swap}, {&s2.swap}}},
     toMenu,
 };
 
@@ -42,8 +42,8 @@ constexpr KeyGuideLine confirmLines[] = {
 constexpr KeyGuideLine opponentLines[] = {
     {"相手をえらぶ", {{&m.left, &m.right, &m.leftLetter, &m.rightLetter}}},
     {"上下の段をえらぶ", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
-    {"決定", {{&s1.decide, &s2.decide}}},
-    {"メニューにもどる", {{&s1.back, &s2.back, &m.escape}}},
+    {"決定", {{&s1.swap, &s2.swap}}},
+    {"メニューにもどる", {{&s1.cancel, &s2.cancel, &m.escape}}},
 };
 
 // Online each machine sets up one side with player 1's keys, the arrows
@@ -53,22 +53,22 @@ constexpr KeyGuideLine leaveOnline = {"ネット対戦をやめる", {{&m.escape
 constexpr KeyGuideLine onlineParamLines[] = {
     {"えらぶ・レベルを変える",
      {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter, &m.up, &m.down, &m.left, &m.right}}},
-    {"上げる・決定して送る", {{&s1.decide}}},
-    {"レベルを下げる", {{&s1.back}}},
+    {"上げる・決定して送る", {{&s1.swap}}},
+    {"レベルを下げる", {{&s1.cancel}}},
     leaveOnline,
 };
 
 constexpr KeyGuideLine onlineItemLines[] = {
     {"アイテムをえらぶ",
      {{&m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter, &m.up, &m.down, &m.left, &m.right}}},
-    {"取る・決定", {{&s1.decide}}},
-    {"取ったものをはずす", {{&s1.back}}},
+    {"取る・決定", {{&s1.swap}}},
+    {"取ったものをはずす", {{&s1.cancel}}},
     leaveOnline,
 };
 
 constexpr KeyGuideLine onlineConfirmLines[] = {
-    {"はい・いいえをえらぶ", {{&s1.toggleLeft, &s1.toggleRight, &m.left, &m.right}}},
-    {"自分の返事を決めて送る", {{&s1.decide}}},
+    {"はい・いいえをえらぶ", {{&s1.left, &s1.right, &m.left, &m.right}}},
+    {"自分の返事を決めて送る", {{&s1.swap}}},
     leaveOnline,
 };
 

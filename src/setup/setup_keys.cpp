@@ -3,10 +3,10 @@
 #include "platform/keys.h"
 #include "shell/menu_input.h"
 
-bool SetupUpHeld(int p) { return p == 0 ? UpHeld() : KeyHeld(vkUp); }
-bool SetupDownHeld(int p) { return p == 0 ? DownHeld() : KeyHeld(vkDown); }
-bool SetupLeftHeld(int p) { return p == 0 ? LeftHeld() : KeyHeld(vkLeft); }
-bool SetupRightHeld(int p) { return p == 0 ? RightHeld() : KeyHeld(vkRight); }
+bool SetupUpHeld(int p) { return p == 0 ? UpHeld() : KeyHeld(playerKeys[1].up); }
+bool SetupDownHeld(int p) { return p == 0 ? DownHeld() : KeyHeld(playerKeys[1].down); }
+bool SetupLeftHeld(int p) { return p == 0 ? LeftHeld() : KeyHeld(playerKeys[1].left); }
+bool SetupRightHeld(int p) { return p == 0 ? RightHeld() : KeyHeld(playerKeys[1].right); }
 
-bool AnyDecideHeld() { return KeyHeld(setupKeys[0].decide) || KeyHeld(setupKeys[1].decide); }
-bool AnyBackHeld() { return KeyHeld(setupKeys[0].back) || KeyHeld(setupKeys[1].back); }
+bool AnyDecideHeld() { return KeyHeld(playerKeys[0].swap) || KeyHeld(playerKeys[1].swap); }
+bool AnyBackHeld() { return KeyHeld(playerKeys[0].cancel) || KeyHeld(playerKeys[1].cancel); }

@@ -1,24 +1,17 @@
 #pragma once
+#include "platform/key_bindings.h"
 #include "platform/keys.h"
 
 // The keys of the setup screens. The player being set up steers with his own
-// match keys (player 1 also with the arrows); on the confirmation screen both
-// players answer at once.
+// match keys (player 1 also with the arrows): his swap key decides, his
+// cancel key goes back, and on the confirmation screen, where both players
+// answer at once, his left and right keys choose the answer.
 
-struct SetupKeys {
-    int decide;
-    int back;
-    int toggleLeft, toggleRight;  // the confirmation screen's answer
-    int unlock;                   // hidden: lifts the level cap
-};
+// Hidden: lifts the level cap.
+inline constexpr int setupUnlockKeys[2] = {'V', 'P'};
 
-inline constexpr SetupKeys setupKeys[2] = {
-    {'X', 'Z', 'G', 'H', 'V'},
-    {'L', 'K', vkLeft, vkRight, 'P'},
-};
-
-// Directions of player p: player 1 has Y B G H and the arrows, player 2 the
-// arrows.
+// Directions of player p: player 1 has his move keys and the arrows, player
+// 2 his move keys.
 bool SetupUpHeld(int p);
 bool SetupDownHeld(int p);
 bool SetupLeftHeld(int p);

@@ -52,7 +52,7 @@ void DirectionKeys(int p) {
 
 // The hidden key: ten separate presses lift the level cap.
 void UnlockKey(int p) {
-    const bool held = KeyHeld(setupKeys[p].unlock);
+    const bool held = KeyHeld(setupUnlockKeys[p]);
     if (held && s.unlockKeyHeld == 0 && wipeState == 0 && s.unlockPresses < unlockPressesNeeded) {
         ++s.unlockPresses;
         RestartSound(seBuffer1, false);
@@ -62,7 +62,7 @@ void UnlockKey(int p) {
 
 // Returns true when the frame must end at once.
 bool DecideKey(int p) {
-    if (wipeState != 0 || confirmHeld != 0 || !KeyHeld(setupKeys[p].decide)) return false;
+    if (wipeState != 0 || confirmHeld != 0 || !KeyHeld(playerKeys[p].swap)) return false;
     confirmHeld = 1;
     if (!OnItemPage()) return ParamDecide();
     ItemDecide();
@@ -70,7 +70,7 @@ bool DecideKey(int p) {
 }
 
 void BackKey(int p) {
-    if (wipeState != 0 || s.backHeld != 0 || !KeyHeld(setupKeys[p].back)) return;
+    if (wipeState != 0 || s.backHeld != 0 || !KeyHeld(playerKeys[p].cancel)) return;
     s.backHeld = 1;
     if (OnItemPage()) {
         ItemBack();

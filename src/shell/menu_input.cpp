@@ -3,6 +3,7 @@
 #include "content/title_sheet.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
+#include "platform/key_bindings.h"
 #include "platform/keys.h"
 #include "platform/surface.h"
 #include "platform/text.h"
@@ -12,10 +13,23 @@ int8_t cancelHeld = 0;
 int8_t escapeHeld = 0;
 int8_t boxGrowth = 0;
 
+MenuKeys menuKeys = {vkUp, vkDown, vkLeft, vkRight, 'Y', 'B', 'G', 'H', 'X', 'Z', vkEscape, vkF1, vkReturn, vkF2};
+
+void FollowBoundKeys() {
+    const PlayerKeys& keys = playerKeys[0];
+    menuKeys.upLetter = keys.up;
+    menuKeys.downLetter = keys.down;
+    menuKeys.leftLetter = keys.left;
+    menuKeys.rightLetter = keys.right;
+    menuKeys.decide = keys.swap;
+    menuKeys.back = keys.cancel;
+}
+
 bool UpHeld() { return KeyHeld(menuKeys.up) || KeyHeld(menuKeys.upLetter); }
 bool DownHeld() { return KeyHeld(menuKeys.down) || KeyHeld(menuKeys.downLetter); }
 bool LeftHeld() { return KeyHeld(menuKeys.left) || KeyHeld(menuKeys.leftLetter); }
 bool RightHeld() { return KeyHeld(menuKeys.right) || KeyHeld(menuKeys.rightLetter); }
+bool DecideHeld() { return KeyHeld(menuKeys.decide) || KeyHeld(menuKeys.enter); }
 
 bool RepeatStep(int8_t& counter) {
     const bool move = counter == 0 || (counter >= 30 && counter % 10 == 0);

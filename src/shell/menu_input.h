@@ -10,21 +10,30 @@ extern int8_t cancelHeld;   // cancel key
 extern int8_t escapeHeld;   // Escape
 extern int8_t boxGrowth;    // 0..10, opening step of the rounded text panels
 
-// The menus' keys: the arrows and player 1's letters steer, X decides, Z
-// goes back (Escape too), F1 opens the key guide over any screen.
+// The menus' keys: the arrows and player 1's move keys steer, his swap key
+// (X at first) and Enter decide, his cancel key (Z) goes back, and so does
+// Escape; F1 opens the key guide over any screen, F2 the controls screen.
+// The arrows, Enter, Escape, F1 and F2 are fixed, so a player can never lock
+// himself out; the rest follow player 1's bindings (FollowBoundKeys).
 struct MenuKeys {
     int up, down, left, right;                          // the arrows
-    int upLetter, downLetter, leftLetter, rightLetter;  // Y B G H
-    int decide, back, escape;
+    int upLetter, downLetter, leftLetter, rightLetter;  // Y B G H at first
+    int decide, back, escape;                           // X Z Escape at first
     int guide;
+    int enter;
+    int controls;
 };
-inline constexpr MenuKeys menuKeys = {vkUp, vkDown, vkLeft, vkRight, 'Y', 'B', 'G', 'H', 'X', 'Z', vkEscape, vkF1};
+extern MenuKeys menuKeys;
+
+// The menu keys anew from player 1's bindings: whenever they change.
+void FollowBoundKeys();
 
 // The menu key roles: either player's keys work.
-bool UpHeld();     // cursor up or Y
-bool DownHeld();   // cursor down or B
-bool LeftHeld();   // cursor left or G
-bool RightHeld();  // cursor right or H
+bool UpHeld();      // cursor up or player 1's up key (Y)
+bool DownHeld();    // cursor down or B
+bool LeftHeld();    // cursor left or G
+bool RightHeld();   // cursor right or H
+bool DecideHeld();  // player 1's swap key (X) or Enter
 
 // Auto-repeat of one held direction: true when the cursor moves this frame
 // (at once, then after 30 frames, then every 10). Counts once per call.

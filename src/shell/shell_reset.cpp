@@ -23,6 +23,7 @@ void ResetShellRecords() {
     saveNoticeOn = 0;
     saveNoticeMark = 0;
     ResetKeyGuide();
+    FollowBoundKeys();
     ForgetSeenGuides();
     ClearLineNotice();
     // The layers above link themselves again as a start does.

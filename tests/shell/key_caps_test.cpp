@@ -13,7 +13,7 @@ TEST(KeyCaps, EachKeyTheGameReadsHasItsLabel) {
     } cases[] = {
         {'A', "A"},          {'X', "X"},        {'Z', "Z"},  {vkDigit8, "8"}, {'0', "0"},
         {vkReturn, "Enter"}, {vkEscape, "Esc"}, {vkUp, "↑"}, {vkDown, "↓"},   {vkLeft, "←"},
-        {vkRight, "→"},      {vkF1, "F1"},      {0x20, "?"}, {-1, "?"},
+        {vkRight, "→"},      {vkF1, "F1"},      {0x20, "Space"}, {0x07, "?"}, {-1, "?"},
     };
     for (const auto& c : cases)
         EXPECT_STREQ(KeyCapLabel(c.vk), c.label) << c.vk;

@@ -35,6 +35,9 @@ void ResetPacing();
 // Key events from the event loop, in the game's key codes.
 void HandleKeyEvent(const SDL_KeyboardEvent& key);
 void ReleaseAllKeys();
+// The labels the keyboard's layout prints on the keys (start-up, and
+// whenever the layout changes).
+void ReadKeyLabels();
 
 // --- sdl_typed_text.cpp
 // The system's text input on while a field wants typing (once a frame), and

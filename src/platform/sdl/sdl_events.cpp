@@ -43,6 +43,7 @@ bool PumpEvents() {
             case SDL_KEYUP: HandleKeyEvent(event.key); break;
             case SDL_TEXTINPUT: HandleTypedEvent(event); break;
             case SDL_WINDOWEVENT: HandleWindowEvent(event.window); break;
+            case SDL_KEYMAPCHANGED: ReadKeyLabels(); break;
             default: HandlePadEvent(event); break;
         }
     }

@@ -1,3 +1,4 @@
+#include "platform/key_places.h"
 #include "platform/keys.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -17,30 +18,18 @@ struct PhysicalKey {
 
 PhysicalKey physical[SDL_NUM_SCANCODES];
 
-// The game's key code for a key, or -1 for keys it never reads. Letters
-// follow the layout, as the classic key codes do; the digit row, and letter
-// keys on layouts without Latin letters, count by their position.
-int VirtualKey(const SDL_Keysym& key) {
-    const SDL_Keycode sym = key.sym;
-    switch (sym) {
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER: return vkReturn;
-        case SDLK_ESCAPE: return vkEscape;
-        case SDLK_LEFT: return vkLeft;
-        case SDLK_UP: return vkUp;
-        case SDLK_RIGHT: return vkRight;
-        case SDLK_DOWN: return vkDown;
-        case SDLK_F1: return vkF1;
-        default: break;
-    }
-    if (sym >= SDLK_a && sym <= SDLK_z) return 'A' + (sym - SDLK_a);
-    if (sym >= SDLK_0 && sym <= SDLK_9) return sym;
-    const SDL_Scancode code = key.scancode;
-    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return '1' + (code - SDL_SCANCODE_1);
-    if (code == SDL_SCANCODE_0) return '0';
-    const bool latin = sym > 0 && sym < 0x80;
-    if (!latin && code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) return 'A' + (code - SDL_SCANCODE_A);
-    return -1;
+// The game's key code for a key: its place on the keyboard, whatever the
+// layout prints on it (platform/key_places.h), or -1 for keys it never reads.
+int VirtualKey(const SDL_Keysym& key) { return KeyOfPlace(key.scancode); }
+
+// A layout's label is taken when it is one character the game's fonts have
+// (Latin letters, digits, signs, and the accented letters of Latin-1);
+// otherwise, and for the keys that print no character, the US label stays.
+bool DrawableLabel(const char* name) {
+    const unsigned char* c = reinterpret_cast<const unsigned char*>(name);
+    if (c[0] == 0) return false;
+    if (c[0] > 0x20 && c[0] < 0x7F) return c[1] == 0;
+    return (c[0] == 0xC2 || c[0] == 0xC3) && (c[1] & 0xC0) == 0x80 && c[2] == 0;
 }
 
 // Two physical keys can feed one game key (both Enters).
@@ -85,6 +74,18 @@ void HandleKeyEvent(const SDL_KeyboardEvent& event) {
     }
     keyboardDown[vk] = true;
     RefreshKey(vk);
+}
+
+void ReadKeyLabels() {
+    ResetKeyLabels();
+    for (int code = 0; code < SDL_NUM_SCANCODES; ++code) {
+        const int vk = KeyOfPlace(code);
+        if (vk < 0 || PlaceOfKey(vk) != code) continue;
+        const SDL_Keycode sym = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(code));
+        if ((sym & SDLK_SCANCODE_MASK) != 0 || sym == SDLK_UNKNOWN) continue;
+        const char* name = SDL_GetKeyName(sym);
+        if (name != nullptr && DrawableLabel(name)) SetKeyLabel(vk, name);
+    }
 }
 
 void ReleaseAllKeys() {

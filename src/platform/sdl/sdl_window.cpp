@@ -78,6 +78,7 @@ bool Start(const char*& failure, bool fullScreen) {
     // Only key presses matter; text and mouse motion would just be traffic.
     SDL_StopTextInput();
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    ReadKeyLabels();
     ResetPresenter();
     ResetPacing();
     OpenAudio();

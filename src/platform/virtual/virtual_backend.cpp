@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/backend.h"
+#include "platform/key_places.h"
 #include "platform/keys.h"
 #include "platform/pad_input.h"
 #include "platform/typed_text.h"
@@ -11,8 +12,21 @@ namespace virtualBackend {
 
 State state;
 
+void UseKeyboardLayout(KeyboardLayout layout) {
+    ResetKeyLabels();
+    if (layout != KeyboardLayout::german) return;
+    struct Label {
+        int vk;
+        const char* label;
+    };
+    constexpr Label german[] = {{'Y', "Z"},   {'Z', "Y"},   {0xBA, "Ö"}, {0xDE, "Ä"}, {0xDB, "Ü"}, {0xBD, "ß"},
+                                {0xBF, "-"}, {0xDD, "+"}, {0xDC, "#"}, {0xC0, "^"}, {0xBB, "´"}, {0xE2, "<"}};
+    for (const Label& key : german) SetKeyLabel(key.vk, key.label);
+}
+
 void Reset() {
     state = State{};
+    ResetKeyLabels();
     ResetPads();
     ResetKeys();
 }

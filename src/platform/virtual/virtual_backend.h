@@ -74,4 +74,10 @@ void Reset();
 // Applies the key and pad changes due at the current frame count.
 void ApplyKeyScript();
 
+// The keyboard layout the key labels come from: US (the start), or German,
+// where the keys at the places of Y and Z say "Z" and "Y" and the signs
+// right of L say "Ö" and "Ä".
+enum class KeyboardLayout { us, german };
+void UseKeyboardLayout(KeyboardLayout layout);
+
 }  // namespace virtualBackend
