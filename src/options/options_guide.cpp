@@ -11,8 +11,9 @@ constexpr const MenuKeys& m = menuKeys;
 constexpr KeyGuideLine optionsLines[] = {
     {"項目をえらぶ", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
     {"設定を変える", {{&m.left, &m.right, &m.leftLetter, &m.rightLetter}}},
-    {"決定", {{&m.decide}}},
+    {"決定", {{&m.decide, &m.enter}}},
     {"保存しないでもどる", {{&m.back, &m.escape}}},
+    {"キー設定", {{&m.controls}}},
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "platform/tiled_background.h"
 #include "platform/wipe.h"
 #include "shell/key_guide.h"
+#include "shell/menu_input.h"
 #include "shell/save_notice.h"
 #include "shell/scene_links.h"
 
@@ -62,7 +63,11 @@ void OptionsScene() {
     // The frame that leaves presents nothing: the closing wipe starts next frame.
     if (LeaveOptionsIfDone()) return;
     DrawOptionsPanel();
-    if (wipeState == 0) DrawOptionsOverlay();
+    if (wipeState == 0) {
+        DrawOptionsOverlay();
+        // The players' keys are one key away (F2, over this screen).
+        DrawKeyHint(630, 8, menuKeys.controls, "キー設定");
+    }
     if (wipeState == 2) {
         StripeWipe(1);
     } else if (wipeState == 1 && StripeWipe(0)) {

@@ -106,6 +106,11 @@ void SetPadPlayers(int count) {
 
 int PadPlayers() { return players; }
 
+bool PadButtonDown(int seat, PadButton button) {
+    const int index = static_cast<int>(button);
+    return ValidSeat(seat) && index < padButtonCount && buttons[seat][index].down;
+}
+
 void ResetPads() {
     ReleaseAllPads();
     players = 1;

@@ -24,6 +24,10 @@ void ReleasePadSeat(int seat);
 // Every pad lets go (the window lost the focus; start-up).
 void ReleaseAllPads();
 
+// True while the button of the pad in the seat is down (the controls
+// screen takes the one pressed).
+bool PadButtonDown(int seat, PadButton button);
+
 // How many players the seats play: 1 or 2. Keys held across a change follow
 // the buttons holding them.
 void SetPadPlayers(int players);

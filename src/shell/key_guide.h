@@ -1,8 +1,11 @@
 #pragma once
+#include "platform/palette.h"
 
 // The key guide: F1 (or a pad's middle button) opens, over whatever screen
 // is up, the list of that screen's keys and what they do, with the keys'
-// caps drawn; F1, the back key or Escape closes it. While it is open no
+// caps drawn; F1, the back key or Escape closes it, and F2 goes on to the
+// controls screen (shell/controls_screen.h), which F2 also opens directly
+// over any screen with a page. While it is open no
 // scene runs, so a match, its clocks and a modal loop all stand still, and
 // every key held as it opens or closes is held back until let go: nothing
 // pressed under the guide acts afterwards.
@@ -55,7 +58,11 @@ bool KeyGuidePass();
 // Closes the guide, the screen under it back as it was (the window closed).
 void CloseKeyGuide();
 
+// True while the guide or the controls screen covers the screen.
 bool KeyGuideOpen();
+// True while the controls screen (F2, shell/controls_screen.h) is up: it
+// runs in the guide's place, over the same screen standing still.
+bool ControlsScreenOpen();
 // The page the open guide shows (null when closed).
 const KeyGuidePage* KeyGuidePageOpen();
 
@@ -71,3 +78,11 @@ void DrawKeyGuide(const KeyGuidePage& page);
 // The hint "F1 操作説明" (the guide key's cap and the words) with its right
 // edge at right and its top at top.
 void DrawKeyGuideHint(int right, int top);
+// The same for any key and words ("F2 キー設定").
+void DrawKeyHint(int right, int top, int vk, const char* words);
+// Inside BeginText: a key cap with the label on the face colour, its
+// top-left at (x, y), 22 high; returns the x where the next cap goes.
+int DrawKeyCap(int x, int y, const char* label, Rgb face);
+int KeyCapWidth(const char* label);
+// Every other pixel of the back buffer black, to put a panel over it.
+void DimScreen();

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "platform/key_places.h"
 #include "platform/palette.h"
 #include "platform/surface.h"
 #include "platform/text.h"
@@ -30,6 +31,8 @@ constexpr Rgb white = MakeRgb(255, 255, 255);
 constexpr Rgb black = MakeRgb(0, 0, 0);
 constexpr Rgb capShadow = MakeRgb(128, 128, 128);
 
+}  // namespace
+
 // Every other pixel black: the screen stays recognisable under the panel
 // in any palette, and the panel stands out from it.
 void DimScreen() {
@@ -41,33 +44,22 @@ void DimScreen() {
     }
 }
 
+namespace {
+
 FontHandle CapFont() { return capFont >= 0 ? capFont : smallFont; }
 
-int CapWidth(const char* label) {
-    SelectFont(CapFont());
-    return std::max(capHeight + 2, TextWidth(label) + 12);
-}
+int CapWidth(const char* label) { return KeyCapWidth(label); }
 
-// A key cap: a white key on a grey edge, its label in black. Returns the
-// x where the next cap goes.
-int DrawCap(int x, int y, int vk) {
-    const char* label = KeyCapLabel(vk);
-    const int w = CapWidth(label);
-    SelectPen(Pen{capShadow, 1});
-    SelectBrush(capShadow);
-    RoundRect(x, y + 2, x + w, y + capHeight + 2, 6, 6);
-    SelectPen(Pen{black, 1});
-    SelectBrush(white);
-    RoundRect(x, y, x + w, y + capHeight, 6, 6);
-    SetTextColor(black);
-    DrawTextInRect(label, textCenter, x, y + 3, x + w, y + capHeight);
-    return x + w + capGap;
-}
+int DrawCap(int x, int y, int vk) { return DrawKeyCap(x, y, KeyCapLabel(vk), white); }
 
+// A key bound twice to one role (player 1 steering with the arrows) shows
+// once, and no key (vkNone) shows no cap.
 void DrawCaps(int x, int y, const int* const (&keys)[guideKeysPerPlayer]) {
-    for (const int* key : keys) {
-        if (key == nullptr) break;
-        x = DrawCap(x, y, *key);
+    for (int i = 0; i < guideKeysPerPlayer && keys[i] != nullptr; ++i) {
+        const int vk = *keys[i];
+        bool shown = vk == vkNone;
+        for (int j = 0; j < i; ++j) shown = shown || *keys[j] == vk;
+        if (!shown) x = DrawCap(x, y, vk);
     }
 }
 
@@ -87,24 +79,49 @@ void DrawFooter(int bottom) {
     SelectFont(smallFont);
     SetTextColor(white);
     DrawTextInRect(closeText, textLeft, x + 4, y, x + 4 + textWidth + 2, y + capHeight);
+    // The way on to the players' keys.
+    constexpr const char* controlsText = "キー設定";
+    const int left = DrawCap(panelLeft + 24, y, menuKeys.controls);
+    SelectFont(smallFont);
+    SetTextColor(white);
+    DrawTextInRect(controlsText, textLeft, left + 2, y, left + 4 + TextWidth(controlsText), y + capHeight);
 }
 
 }  // namespace
 
-void DrawKeyGuideHint(int right, int top) {
+int KeyCapWidth(const char* label) {
+    SelectFont(CapFont());
+    return std::max(capHeight + 2, TextWidth(label) + 12);
+}
+
+int DrawKeyCap(int x, int y, const char* label, Rgb face) {
+    const int w = KeyCapWidth(label);
+    SelectPen(Pen{capShadow, 1});
+    SelectBrush(capShadow);
+    RoundRect(x, y + 2, x + w, y + capHeight + 2, 6, 6);
+    SelectPen(Pen{black, 1});
+    SelectBrush(face);
+    RoundRect(x, y, x + w, y + capHeight, 6, 6);
+    SetTextColor(black);
+    DrawTextInRect(label, textCenter, x, y + 3, x + w, y + capHeight);
+    return x + w + capGap;
+}
+
+void DrawKeyHint(int right, int top, int vk, const char* words) {
     BeginText();
     SetBkMode(bkTransparent);
     SelectFont(smallFont);
-    constexpr const char* hintText = "操作説明";
-    const int textWidth = TextWidth(hintText);
-    const char* label = KeyCapLabel(menuKeys.guide);
+    const int textWidth = TextWidth(words);
+    const char* label = KeyCapLabel(vk);
     const int x = right - textWidth - 6 - CapWidth(label);
-    DrawCap(x, top, menuKeys.guide);
+    DrawCap(x, top, vk);
     SelectFont(smallFont);
     SetTextColor(white);
-    DrawTextInRect(hintText, textLeft, right - textWidth, top + 1, right, top + capHeight);
+    DrawTextInRect(words, textLeft, right - textWidth, top + 1, right, top + capHeight);
     EndText();
 }
+
+void DrawKeyGuideHint(int right, int top) { DrawKeyHint(right, top, menuKeys.guide, "操作説明"); }
 
 void PrepareKeyGuide() { capFont = CreateGameFont(15, 700, "HG創英角ｺﾞｼｯｸUB"); }
 
