@@ -3,8 +3,9 @@
 # the loopback address that holds each datagram 60 ms ± 20 ms and drops 3 %,
 # doubles and reorders some, each way. A whole match is played: the host
 # clears a line, the joiner asks for rows until his stack tops out; both
-# screens show WIN! on the left and LOSE on the right; the host answers the
-# rematch question no and both games are back on the main menu. Neither side
+# screens show WIN! on the left and LOSE on the right; both answer yes and
+# the rematch starts on both with the host's win counted; the joiner tops
+# out again, the host answers no and both games are back on the main menu. Neither side
 # went out of step (the figures lines), both kept the match, and both
 # replays verify in another process. The bytes each way are reported.
 set -euo pipefail
@@ -31,6 +32,9 @@ trap 'stop_all; stop_relay' EXIT
 start_online_match "$binary" "$work" "127.0.0.1:$relay_port" "$port"
 trap 'stop_all; stop_relay' EXIT
 
+use_game join
+shot join_match
+wins_zero=$(region_signature join_match 270 400 300 420)
 use_game host
 shot host_before
 for _ in $(seq 1 5); do
@@ -41,29 +45,53 @@ done
 left_wins() { win_banner_on left; }
 
 # The joiner asks for rows (A, player 1's drop key on his own machine)
-# until his stack tops out.
-use_game join
-topped=""
-for _ in $(seq 1 60); do
-  press a
+# until his stack tops out; both screens show the same result.
+top_out_joiner() {
+  local _
+  use_game join
+  for _ in $(seq 1 60); do
+    press a
+    sleep 0.5
+    left_wins && break
+  done
+  wait_until 30 left_wins || fail "the joiner's screen shows no WIN! left, LOSE right"
+  shot join_result
+  use_game host
+  wait_until 10 left_wins || fail "the host's screen shows no WIN! left, LOSE right"
+  shot host_result
+}
+# The host's go-on key leads both to the question.
+both_asked() {
+  local side
+  use_game host
   sleep 0.5
-  left_wins && { topped=yes; break; }
-done
-[ -n "$topped" ] || wait_until 30 left_wins || fail "the joiner's screen shows no WIN! left, LOSE right"
-shot join_result
-use_game host
-wait_until 10 left_wins || fail "the host's screen shows no WIN! left, LOSE right"
-shot host_result
+  tap x
+  for side in host join; do
+    use_game "$side"
+    wait_until 8 retry_question_shown || fail "$side: the rematch question did not appear"
+  done
+}
+top_out_joiner
 pass "the joiner topped out: WIN! for the host and LOSE for the joiner on both screens"
 
-# Either player's go-on key leads both to the question; the host says no.
+# Both say yes, each on his own machine: the rematch starts on both, with
+# the host's win counted on both.
+both_asked
+use_game join
+tap x
 use_game host
-sleep 0.5
 tap x
 for side in host join; do
   use_game "$side"
-  wait_until 8 retry_question_shown || fail "$side: the rematch question did not appear"
+  wait_until 20 two_boards_shown || fail "$side: the rematch did not start"
+  shot "${side}_rematch"
+  [ "$(region_signature "${side}_rematch" 270 400 300 420)" != "$wins_zero" ] || fail "$side: the host's win is not counted"
 done
+pass "both said yes: the rematch runs on both machines with the host's win counted"
+sleep 5
+
+top_out_joiner
+both_asked
 use_game host
 sleep 0.5
 tap Right
@@ -76,17 +104,20 @@ pass "the host's no ends the series on both machines"
 
 for side in host join; do
   grep "sumline online:" "$work/$side/game.err" | sed "s/^/e2e figure: $side: /"
-  grep -q "sumline online:.* over$" "$work/$side/game.err" || fail "$side: no figures line of a match played to its end"
+  [ "$(grep -c "sumline online:.* over$" "$work/$side/game.err")" = 2 ] ||
+    fail "$side: no figures lines of two matches played to their end"
   grep -q "out-of-step" "$work/$side/game.err" && fail "$side: the match went out of step"
-  replay=$(find "$work/$side/run" -name '*-versus.replay' 2>/dev/null | sort | head -1)
-  [ -n "$replay" ] || fail "$side: no versus replay kept"
-  verdict=$("$binary" --data-dir "$work/$side/run/Data" --verify-replay "$replay") ||
-    fail "$side: --verify-replay exited $? on $replay: $verdict"
-  case "$verdict" in
-    *"checkpoints ok") ;;
-    *) fail "$side: --verify-replay said: $verdict" ;;
-  esac
-  pass "$side: no mismatch, and the replay verifies in another process: $verdict"
+  replays=$(find "$work/$side/run" -name '*-versus.replay' 2>/dev/null | sort)
+  [ "$(echo "$replays" | grep -c .)" = 2 ] || fail "$side: not two versus replays kept: $replays"
+  for replay in $replays; do
+    verdict=$("$binary" --data-dir "$work/$side/run/Data" --verify-replay "$replay") ||
+      fail "$side: --verify-replay exited $? on $replay: $verdict"
+    case "$verdict" in
+      *"checkpoints ok") ;;
+      *) fail "$side: --verify-replay said: $verdict" ;;
+    esac
+    pass "$side: no mismatch, and the replay verifies in another process: $verdict"
+  done
 done
 
 use_game host
