@@ -250,6 +250,20 @@ play_a_line() {
   sleep 1.6
 }
 
+# Player 1 clears a line on the left board: play_a_line until the score
+# under it differs from the one in the named shot, at most ten tries.
+# Returns 1 when no line was cleared.
+clear_a_line() {
+  local before _
+  before=$(region_signature "$1" 40 445 222 468)
+  for _ in $(seq 1 10); do
+    play_a_line || { sleep 1; continue; }
+    shot board_after
+    [ "$(region_signature board_after 40 445 222 468)" != "$before" ] && return 0
+  done
+  return 1
+}
+
 # The left board shows panels: its dark field at the top (so this is a
 # match screen) and many colours lower down.
 board_has_panels() {
