@@ -46,8 +46,12 @@ MatchStart earlyStart{};
 bool earlyStartKept = false;
 uint32_t earlyStartAt = 0;
 // The guide over play: F1 opens and closes it, the match runs on under it.
+// F1 opens and closes it; the back key and Escape close it as they close
+// the guide everywhere, and an Escape that closed it does not also leave.
 bool guideShown = false;
 bool guideKeyHeld = false;
+bool closeKeyHeld = false;
+bool escapeSpent = false;
 // Where the figures of the match being played count from.
 uint64_t sentAtStart = 0;
 uint64_t receivedAtStart = 0;
@@ -96,6 +100,8 @@ void BeginOnlineMatch(const MatchStart& start) {
     vote = RematchVote{};
     guideShown = false;
     guideKeyHeld = true;  // an F1 held over from before opens nothing
+    closeKeyHeld = true;
+    escapeSpent = false;
     sentAtStart = netGameLink.BytesSent();
     receivedAtStart = netGameLink.BytesReceived();
     // The countdown holds the main loop; the link is kept going under it,
@@ -158,11 +164,22 @@ void WaitForStartScene() {
     Present();
 }
 
-void ToggleGuide() {
-    const bool held = KeyHeld(vkF1);
-    if (held && !guideKeyHeld) guideShown = !guideShown;
-    guideKeyHeld = held;
+void GuideKeys() {
+    const bool toggle = KeyHeld(menuKeys.guide);
+    const bool close = KeyHeld(vkEscape) || KeyHeld(menuKeys.back);
+    if (toggle && !guideKeyHeld) {
+        guideShown = !guideShown;
+    } else if (close && !closeKeyHeld && guideShown) {
+        guideShown = false;
+        escapeSpent = KeyHeld(vkEscape);
+    }
+    if (!KeyHeld(vkEscape)) escapeSpent = false;
+    guideKeyHeld = toggle;
+    closeKeyHeld = close;
 }
+
+// Escape leaves online play, unless it is closing the guide.
+bool LeaveAsked() { return KeyHeld(vkEscape) && !guideShown && !escapeSpent; }
 
 // The rematch question's say for the other machine.
 void CastVote(int8_t answer) {
@@ -234,13 +251,13 @@ void MatchEnded(RollbackEnd end) {
 
 void OnlineMatchScene() {
     if (!StepDue()) return;
-    if (KeyHeld(vkEscape)) {
+    GuideKeys();
+    if (LeaveAsked()) {
         TellFigures(RollbackEnd::none);
         SaveRecordingNow();
         LeaveOnlineMatch(nullptr);
         return;
     }
-    ToggleGuide();
     RollbackFrame(netRollback, OnlineMatchBits());
     const RollbackEnd end = RollbackEnded(netRollback);
     if (guideShown) DrawKeyGuide(onlineMatchGuide);
