@@ -213,6 +213,9 @@ void ReadAnswers() {
     NetMessage message;
     while (vote.peer < 0 && TakeHeldMessage(netRollback, message)) TakeAnswer(message);
     while (vote.peer < 0 && NextOnlineMessage(message)) TakeAnswer(message);
+    // The link goes on meanwhile: this side's answer goes out, and the peer,
+    // whose messages are not acknowledged otherwise, does not give up on it.
+    if (vote.peer >= 0) netGameLink.Service();
 }
 
 void OnlineResultScene() {
