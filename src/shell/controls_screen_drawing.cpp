@@ -16,7 +16,6 @@ constexpr int nameLeft = 32;
 constexpr int firstRowTop = 78;
 constexpr int rowHeight = 25;
 constexpr int cellWidth = 100;
-constexpr int cellHeight = 21;
 constexpr int cellLeft[controlsColumns] = {184, 292, 406, 514};
 constexpr int setRowTop = 362;
 constexpr int setWidth = 180;
@@ -25,25 +24,13 @@ constexpr int messageTop = 398;
 constexpr int footerTop = 434;
 
 constexpr Rgb white = MakeRgb(255, 255, 255);
-constexpr Rgb black = MakeRgb(0, 0, 0);
-constexpr Rgb edge = MakeRgb(128, 128, 128);
 constexpr Rgb chosen = MakeRgb(255, 224, 64);
 constexpr Rgb waitingFace = MakeRgb(255, 128, 64);
 constexpr Rgb padFace = MakeRgb(200, 232, 255);
 
 constexpr const char* setNames[controlsSetCount] = {"初期設定", "1P 矢印キー＋Z/X", "1P W/A/S/D＋J/K"};
 
-// A fixed-width key: a face on a grey edge, the label centred in black.
-void DrawCell(int x, int y, int w, const char* label, Rgb face) {
-    SelectPen(Pen{edge, 1});
-    SelectBrush(edge);
-    RoundRect(x, y + 2, x + w, y + cellHeight + 2, 6, 6);
-    SelectPen(Pen{black, 1});
-    SelectBrush(face);
-    RoundRect(x, y, x + w, y + cellHeight, 6, 6);
-    SetTextColor(black);
-    DrawTextInRect(label, textCenter, x, y + 2, x + w, y + cellHeight);
-}
+void DrawCell(int x, int y, int w, const char* label, Rgb face) { DrawKeyCap(x, y, label, face, w); }
 
 Rgb FaceOf(int row, int column, Rgb normal) {
     const ControlsScreenState& s = controlsScreen;

@@ -1,5 +1,6 @@
 #include "shell/controls_text.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -94,6 +95,22 @@ bool ReadBinding(const Line& line, int& player, int& action, int& vk, PadButton&
     return true;
 }
 
+// Text written into a fixed buffer, as far as it fits.
+struct Text {
+    char* out;
+    size_t capacity;
+    size_t used = 0;
+};
+
+__attribute__((format(printf, 2, 3))) void Append(Text& text, const char* format, ...) {
+    if (text.used >= text.capacity) return;
+    va_list values;
+    va_start(values, format);
+    const int n = std::vsnprintf(text.out + text.used, text.capacity - text.used, format, values);
+    va_end(values);
+    if (n > 0) text.used += static_cast<size_t>(n);
+}
+
 void PutBack(int p, int a, ControlsFallback& fallback) {
     BoundKey(p, a) = DefaultKey(p, a);
     playerButtons[p][a] = defaultButtons[a];
@@ -182,52 +199,42 @@ bool ParseControls(const char* text, size_t size, ControlsFallback& fallback) {
 
 void ControlsFallbackLine(const char* path, const ControlsFallback& fallback, char* out, size_t capacity) {
     if (capacity == 0) return;
-    size_t used = 0;
-    const auto add = [&](const char* format, auto... values) {
-        if (used >= capacity) return;
-        const int n = std::snprintf(out + used, capacity - used, format, values...);
-        if (n > 0) used += static_cast<size_t>(n);
-    };
-    add("sumline: %s: the game's own keys for", path);
+    Text text{out, capacity};
+    Append(text, "sumline: %s: the game's own keys for", path);
     int count = 0;
     for (const auto& player : fallback.action)
         for (const bool back : player) count += back ? 1 : 0;
     if (count == bindingPlayerCount * bindingActionCount) {
-        add(" every action");
+        Append(text, " every action");
     } else {
         const char* separator = " ";
         for (int p = 0; p < bindingPlayerCount; ++p) {
             for (int a = 0; a < bindingActionCount; ++a) {
                 if (!fallback.action[p][a]) continue;
-                add("%s%dP %s", separator, p + 1, bindingActionWords[a]);
+                Append(text, "%s%dP %s", separator, p + 1, bindingActionWords[a]);
                 separator = ", ";
             }
         }
-        if (count == 0) add(" none");
+        if (count == 0) Append(text, " none");
     }
     if (fallback.badLineCount > 0) {
-        add(" (%s", fallback.badLineCount == 1 && !fallback.moreBadLines ? "line" : "lines");
-        for (int i = 0; i < fallback.badLineCount; ++i) add("%s%d", i == 0 ? " " : ", ", fallback.badLines[i]);
-        add("%s not understood)", fallback.moreBadLines ? " and more" : "");
+        Append(text, " (%s", fallback.badLineCount == 1 && !fallback.moreBadLines ? "line" : "lines");
+        for (int i = 0; i < fallback.badLineCount; ++i) Append(text, "%s%d", i == 0 ? " " : ", ", fallback.badLines[i]);
+        Append(text, "%s not understood)", fallback.moreBadLines ? " and more" : "");
     }
-    if (used >= capacity) out[capacity - 1] = '\0';
+    if (text.used >= capacity) out[capacity - 1] = '\0';
 }
 
 size_t FormatControls(char* out, size_t capacity) {
-    size_t used = 0;
-    const auto add = [&](const char* format, auto... values) {
-        if (used >= capacity) return;
-        const int n = std::snprintf(out + used, capacity - used, format, values...);
-        if (n > 0) used += static_cast<size_t>(n);
-    };
-    add("# Sum Line keys: player, action, the key's place on the keyboard (scancode), pad button\n");
+    Text text{out, capacity};
+    Append(text, "# Sum Line keys: player, action, the key's place on the keyboard (scancode), pad button\n");
     for (int p = 0; p < bindingPlayerCount; ++p) {
         for (int a = 0; a < bindingActionCount; ++a) {
             const int vk = BoundKey(p, a);
-            add("%d %s %d %s  # %s\n", p + 1, bindingActionWords[a], PlaceOfKey(vk), PadButtonWord(playerButtons[p][a]),
+            Append(text, "%d %s %d %s  # %s\n", p + 1, bindingActionWords[a], PlaceOfKey(vk), PadButtonWord(playerButtons[p][a]),
                 KeyLabel(vk));
         }
     }
-    return used < capacity ? used : capacity;
+    return text.used < capacity ? text.used : capacity;
 }
 

@@ -81,8 +81,9 @@ void DrawKeyGuideHint(int right, int top);
 // The same for any key and words ("F2 キー設定").
 void DrawKeyHint(int right, int top, int vk, const char* words);
 // Inside BeginText: a key cap with the label on the face colour, its
-// top-left at (x, y), 22 high; returns the x where the next cap goes.
-int DrawKeyCap(int x, int y, const char* label, Rgb face);
+// top-left at (x, y), 22 high and as wide as the label needs (or width);
+// returns the x where the next cap goes.
+int DrawKeyCap(int x, int y, const char* label, Rgb face, int width = 0);
 int KeyCapWidth(const char* label);
 // Every other pixel of the back buffer black, to put a panel over it.
 void DimScreen();

@@ -94,8 +94,8 @@ int KeyCapWidth(const char* label) {
     return std::max(capHeight + 2, TextWidth(label) + 12);
 }
 
-int DrawKeyCap(int x, int y, const char* label, Rgb face) {
-    const int w = KeyCapWidth(label);
+int DrawKeyCap(int x, int y, const char* label, Rgb face, int width) {
+    const int w = width > 0 ? width : KeyCapWidth(label);
     SelectPen(Pen{capShadow, 1});
     SelectBrush(capShadow);
     RoundRect(x, y + 2, x + w, y + capHeight + 2, 6, 6);
