@@ -216,11 +216,12 @@ wait_until() {
   return 1
 }
 
-# Real key events through XTEST, to the focused game window.
+# Real key events through XTEST, to the focused game window. A press holds
+# the key a tenth of a second, timed inside one xdotool: a busy machine can
+# take a second to start a second xdotool for the release, and a key held
+# that long starts to repeat.
 press() {
-  xdotool keydown "$1"
-  sleep 0.1
-  xdotool keyup "$1"
+  xdotool keydown "$1" sleep 0.1 keyup "$1"
 }
 tap() { press "$1"; sleep 0.3; }
 hold_key() { xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"; sleep 0.2; }
