@@ -34,12 +34,16 @@ bool EnetReady() {
     return ready;
 }
 
-EnetLink::~EnetLink() { Close(); }
+EnetLink::~EnetLink() {
+    Close();
+    FinishClosing();
+}
 
 void EnetLink::SetProblem(const char* why) { std::snprintf(problem, sizeof problem, "%s", why); }
 
 bool EnetLink::Host(uint16_t port, uint16_t searchPort) {
     Close();
+    FinishClosing();
     if (!EnetReady()) {
         SetProblem("ネットワークを使えません");
         return false;
@@ -66,6 +70,7 @@ bool EnetLink::Host(uint16_t port, uint16_t searchPort) {
 
 bool EnetLink::Join(const char* hostName, uint16_t port) {
     Close();
+    FinishClosing();
     if (!EnetReady()) {
         SetProblem("ネットワークを使えません");
         return false;
@@ -96,8 +101,19 @@ bool EnetLink::Join(const char* hostName, uint16_t port) {
 
 void EnetLink::Close() {
     CloseLanAnswerer(answerer);
-    if (host != nullptr) {
-        // The goodbye goes out once, now; a peer that misses it times out.
+    if (host != nullptr && peer != nullptr && state == LinkState::connected) {
+        // The last messages (a bye saying why) are still on their way: the
+        // disconnect follows them, and the connection is kept going in the
+        // background until the peer has it. A close still running from
+        // before gives way.
+        FinishClosing();
+        enet_peer_disconnect_later(peer, byeLeft);
+        enet_host_flush(host);
+        closingHost = host;
+        closingSinceMs = enet_time_get();
+    } else if (host != nullptr) {
+        // Nobody to hear what was sent: a joiner still knocking is told at
+        // once, and a peer that misses it times out.
         if (peer != nullptr) enet_peer_disconnect_now(peer, byeLeft);
         enet_host_destroy(host);
     }
@@ -108,6 +124,30 @@ void EnetLink::Close() {
     state = LinkState::closed;
     ringFirst = 0;
     ringCount = 0;
+}
+
+bool EnetLink::ServiceClosing() {
+    if (closingHost == nullptr) return false;
+    ENetEvent event;
+    bool gone = false;
+    // Bounded like Service; whatever the peer still sends is not read.
+    for (int i = 0; i < 64 && !gone; ++i) {
+        const int got = i == 0 ? enet_host_service(closingHost, &event, 0) : enet_host_check_events(closingHost, &event);
+        if (got <= 0) {
+            gone = got < 0;
+            break;
+        }
+        if (event.type == ENET_EVENT_TYPE_RECEIVE) enet_packet_destroy(event.packet);
+        if (event.type == ENET_EVENT_TYPE_DISCONNECT) gone = true;
+    }
+    if (gone || enet_time_get() - closingSinceMs >= closingLimitMs) FinishClosing();
+    return closingHost != nullptr;
+}
+
+void EnetLink::FinishClosing() {
+    if (closingHost == nullptr) return;
+    enet_host_destroy(closingHost);
+    closingHost = nullptr;
 }
 
 void EnetLink::Lose(const char* why) {
@@ -190,6 +230,7 @@ void EnetLink::TakeEvent(const ENetEvent& event) {
 }
 
 void EnetLink::Service() {
+    ServiceClosing();
     ServiceLanAnswerer(answerer);
     if (host == nullptr) return;
     ENetEvent event;

@@ -43,8 +43,17 @@ public:
     // Starts connecting to host (a name or a dotted address) at port.
     bool Join(const char* host, uint16_t port);
     // Says goodbye to the peer if there is one and closes everything; the
-    // link is closed again. Safe at any time.
+    // link is closed again at once. Safe at any time. A connected peer is
+    // let go gracefully: what was sent before still reaches him, then the
+    // goodbye, while ServiceClosing keeps the old connection going for at
+    // most closingLimitMs in the background.
     void Close();
+    // Moves a graceful close on; the old connection is let go once the peer
+    // has acknowledged the goodbye or the limit has passed. True while it
+    // still runs. Service calls it too; the game calls it on every pass.
+    bool ServiceClosing();
+    // How long a graceful close may wait for the peer's acknowledgement.
+    static constexpr uint32_t closingLimitMs = 1000;
     // The port listened on while hosting (the one picked when asked for 0).
     uint16_t HostedPort() const { return hostedPort; }
     // Why the last call failed, or why the link was lost, in one line.
@@ -76,9 +85,15 @@ private:
     void TakeEvent(const _ENetEvent& event);
     void Lose(const char* why);
     void SetProblem(const char* why);
+    // Ends a graceful close still running, at once (before a new Host or
+    // Join, which may want its port).
+    void FinishClosing();
 
     _ENetHost* host = nullptr;
     _ENetPeer* peer = nullptr;  // the one opponent, once he is there
+    // The connection of a graceful close, waiting for the peer's goodbye.
+    _ENetHost* closingHost = nullptr;
+    uint32_t closingSinceMs = 0;
     LinkState state = LinkState::closed;
     bool hosting = false;
     uint16_t hostedPort = 0;

@@ -27,6 +27,8 @@ bool JoinNetGame(const char* host, uint16_t port) { return gameLink.Join(host, p
 
 void CloseNetGame() { gameLink.Close(); }
 
+bool ServiceNetClosing() { return gameLink.ServiceClosing(); }
+
 const char* NetProblem() { return gameLink.Problem(); }
 
 uint16_t HostedGamePort() { return gameLink.HostedPort(); }

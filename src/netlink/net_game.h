@@ -38,8 +38,15 @@ uint64_t NetWireBytesSent();
 uint64_t NetWireBytesReceived();
 
 // Says goodbye to the peer if there is one, stops listening and answering,
-// and closes everything. Safe to call at any time, and again.
+// and closes everything. Safe to call at any time, and again. The game goes
+// on at once: what was sent last (a bye saying why) still reaches the peer,
+// then the disconnect, as long as ServiceNetClosing is called every frame.
 void CloseNetGame();
+
+// Moves on the graceful close of the last connection (at most about a
+// second, less once the peer has acknowledged the goodbye), then lets it go.
+// True while it still runs. A new HostNetGame or JoinNetGame ends it first.
+bool ServiceNetClosing();
 
 // Why the last call failed, in one line (UTF-8, no newline).
 const char* NetProblem();

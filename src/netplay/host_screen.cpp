@@ -40,6 +40,21 @@ void Draw() {
     if (n.phase == LobbyPhase::shaking) DrawLobbyLine("相手とつながりました。確かめています…", 350);
 }
 
+}  // namespace
+
+bool HostingLinkPass() {
+    if (n.phase == LobbyPhase::listening) {
+        netGameLink.Service();
+        if (netGameLink.State() == LinkState::connected) {
+            BeginHandshake(0);
+            n.phase = LobbyPhase::shaking;
+        }
+    }
+    return n.phase == LobbyPhase::shaking && HandshakeLeftTheScreen();
+}
+
+namespace {
+
 void HostingScene() {
     SetKeyGuidePage(&hostGuide);
     if (n.phase != LobbyPhase::shaking && LobbyBackPressed()) {
@@ -49,14 +64,7 @@ void HostingScene() {
         currentScene = OpponentQuestionScene;
         return;
     }
-    if (n.phase == LobbyPhase::listening) {
-        netGameLink.Service();
-        if (netGameLink.State() == LinkState::connected) {
-            BeginHandshake(0);
-            n.phase = LobbyPhase::shaking;
-        }
-    }
-    if (n.phase == LobbyPhase::shaking && HandshakeLeftTheScreen()) return;
+    if (HostingLinkPass()) return;
     Draw();
     Present();
 }

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "netlink/net_game.h"
 #include "netplay/lobby_drawing.h"
 #include "netplay/lobby_guides.h"
 #include "netplay/net_handshake.h"
@@ -12,6 +13,7 @@
 #include "platform/text.h"
 #include "platform/typed_text.h"
 #include "setup/opponent_question.h"
+#include "shell/game_loop.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
 #include "shell/scene_links.h"
@@ -122,6 +124,25 @@ void Draw() {
     if (n.phase == LobbyPhase::choosing && n.problem[0] != '\0') DrawLobbyLine(n.problem, statusTop);
 }
 
+// The connection being made, then the handshake; true when the screen was
+// left.
+bool FollowConnection() {
+    if (n.phase == LobbyPhase::connecting) {
+        netGameLink.Service();
+        const LinkState state = netGameLink.State();
+        if (state == LinkState::connected) {
+            StopLanSearch();
+            BeginHandshake(1);
+            n.phase = LobbyPhase::shaking;
+        } else if (state != LinkState::connecting) {
+            Failed(NetProblem());
+        } else if (TimeGetTime() - n.mark >= joinGiveUpMs) {
+            Failed("答えがありません");
+        }
+    }
+    return n.phase == LobbyPhase::shaking && HandshakeLeftTheScreen();
+}
+
 void JoiningScene() {
     SetKeyGuidePage(&joinGuide);
     if (n.phase == LobbyPhase::choosing) WantTypedText();
@@ -139,20 +160,7 @@ void JoiningScene() {
     }
     FollowSearch();
     if (n.phase == LobbyPhase::choosing) ChoosingKeys();
-    if (n.phase == LobbyPhase::connecting) {
-        netGameLink.Service();
-        const LinkState state = netGameLink.State();
-        if (state == LinkState::connected) {
-            StopLanSearch();
-            BeginHandshake(1);
-            n.phase = LobbyPhase::shaking;
-        } else if (state != LinkState::connecting) {
-            Failed(NetProblem());
-        } else if (TimeGetTime() - n.mark >= joinGiveUpMs) {
-            Failed("答えがありません");
-        }
-    }
-    if (n.phase == LobbyPhase::shaking && HandshakeLeftTheScreen()) return;
+    if (FollowConnection()) return;
     Draw();
     Present();
 }
@@ -184,7 +192,14 @@ void JoinAtOnce(const char* host, uint16_t port) {
     Connect(host, port);
 }
 
+bool JoiningLinkPass() {
+    FollowSearch();
+    return FollowConnection();
+}
+
 void LinkOnlineScreens() {
     sceneLinks.hostNetGame = HostEnterScene;
     sceneLinks.joinNetGame = JoinEnterScene;
+    // A game left is closed in the background, whatever screen follows.
+    everyPassChore = [] { ServiceNetClosing(); };
 }

@@ -22,5 +22,7 @@ constexpr KeyGuideLine joinLines[] = {
 
 }  // namespace
 
-const KeyGuidePage hostGuide = {"操作説明：ホスト", hostLines, static_cast<int>(std::size(hostLines)), 1, nullptr};
-const KeyGuidePage joinGuide = {"操作説明：さんか", joinLines, static_cast<int>(std::size(joinLines)), 1, nullptr};
+const KeyGuidePage hostGuide = {"操作説明：ホスト", hostLines, static_cast<int>(std::size(hostLines)), 1, nullptr,
+                              HostingLinkPass};
+const KeyGuidePage joinGuide = {"操作説明：さんか", joinLines, static_cast<int>(std::size(joinLines)), 1, nullptr,
+                              JoiningLinkPass};

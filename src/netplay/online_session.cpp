@@ -30,7 +30,10 @@ bool NextOnlineMessage(NetMessage& message) {
     link.Service();
     uint8_t bytes[netMessageMax];
     size_t size = 0;
-    if (link.State() == LinkState::connected && link.Receive(bytes, size)) {
+    // What arrived is read even once the link is lost: a peer leaving
+    // gracefully says why just before his disconnect, often in the same
+    // service.
+    if (link.State() != LinkState::closed && link.Receive(bytes, size)) {
         if (!DecodeNetMessage(bytes, size, message)) {
             // Garbage is never trusted, and a peer that sends it is not
             // spoken to again.

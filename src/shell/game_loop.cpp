@@ -40,8 +40,11 @@ Scene lastScene = nullptr;
 
 }  // namespace
 
+void (*everyPassChore)() = nullptr;
+
 bool RunLoopPass() {
     if (quitPosted) return false;
+    if (everyPassChore != nullptr) everyPassChore();
     // Pads play one player unless a scene says otherwise on each of its
     // frames (a versus match): a new scene starts with them as one.
     if (currentScene != lastScene) {

@@ -24,5 +24,10 @@ bool ModalLoopPass();
 // unless set.
 extern void (*modalLoopChore)();
 
+// What must go on in the background whatever the scene (a connection to
+// another game being closed gracefully, its goodbye still on the way).
+// Called on every pass of the main loop; none unless set.
+extern void (*everyPassChore)();
+
 // Start-up, then the loop until the shutdown scene ends it. Returns the exit code.
 int RunGame(Scene first);

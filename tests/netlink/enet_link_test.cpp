@@ -224,9 +224,57 @@ TEST(EnetLinkTest, LeavingOrDroppingIsSeenAsLostOnTheOtherSide) {
             actor.Drop();
             EXPECT_EQ(actor.State(), LinkState::lost);
         }
-        EXPECT_TRUE(PumpUntil([&] { return other.State() == LinkState::lost; }, {&other}, 3000));
+        // The closing side goes on being serviced, as the game's every pass does.
+        EXPECT_TRUE(PumpUntil([&] { return other.State() == LinkState::lost; }, {&other, &actor}, 3000));
         EXPECT_STREQ(other.Problem(), "相手との接続が切れました");
     }
+}
+
+// The last messages sent before leaving (a goodbye saying why) reach the
+// peer, all of them and before he finds the link gone; once he has
+// acknowledged the disconnect, the closing side lets the connection go.
+TEST(EnetLinkTest, WhatWasSentJustBeforeClosingArrivesBeforeTheLinkIsLost) {
+    for (const bool byHost : {true, false}) {
+        SCOPED_TRACE(byHost);
+        EnetLink host, joiner;
+        host.SetSilenceLimit(30000);
+        joiner.SetSilenceLimit(30000);
+        ASSERT_TRUE(ConnectPair(host, joiner));
+        EnetLink& actor = byHost ? host : joiner;
+        EnetLink& other = byHost ? joiner : host;
+        std::vector<std::vector<uint8_t>> sent;
+        for (int i = 0; i < 3; ++i) {
+            sent.push_back(Numbered(i + 1, 200 + static_cast<size_t>(i) * 300));
+            ASSERT_TRUE(actor.Send(sent.back().data(), sent.back().size(), true));
+        }
+        actor.Close();
+        EXPECT_EQ(actor.State(), LinkState::closed);
+        EXPECT_FALSE(actor.Send(sent[0].data(), sent[0].size(), true)) << "closed at once for the game";
+        // The link keeps only what arrived while connected: after the loss,
+        // all of it is waiting.
+        ASSERT_TRUE(PumpUntil([&] { return other.State() == LinkState::lost; }, {&other, &actor}, 3000));
+        EXPECT_EQ(Drain(other), sent);
+        EXPECT_STREQ(other.Problem(), "相手との接続が切れました");
+        EXPECT_TRUE(PumpUntil([&] { return !actor.ServiceClosing(); }, {&other}, 3000));
+    }
+}
+
+// Hosting again on the same port while the last game is still being closed
+// takes the port at once: the old close gives way.
+TEST(EnetLinkTest, HostingAgainWhileClosingTakesThePort) {
+    EnetLink host, joiner;
+    joiner.SetSilenceLimit(30000);
+    ASSERT_TRUE(ConnectPair(host, joiner));
+    const uint16_t port = host.HostedPort();
+    host.Close();
+    ASSERT_TRUE(host.ServiceClosing());
+    ASSERT_TRUE(host.Host(port, 0));
+    EXPECT_FALSE(host.ServiceClosing());
+    EXPECT_EQ(host.State(), LinkState::listening);
+    EXPECT_EQ(host.HostedPort(), port);
+    EnetLink second;
+    ASSERT_TRUE(second.Join("127.0.0.1", port));
+    EXPECT_TRUE(PumpUntil([&] { return second.State() == LinkState::connected; }, {&host, &second}));
 }
 
 // A peer that stops answering (a crash, a cable pulled) is let go after

@@ -152,17 +152,18 @@ TEST(Handshake, AJoinerThatIsNotTheSameGameIsRefusedWithTheReason) {
         bool sendsHello;
         NetMessage first;
         std::string line0, line1;
+        int8_t byeReason;  // -1: dropped without a word
     };
     NetMessage accept;
     accept.kind = NetKind::accept;
     const Case cases[] = {
         {"other version", true, HelloOf("9.9.9", ours.c_str()),
-         std::string("バージョンが違います（こちら ") + SUMLINE_TEST_VERSION + "／相手 9.9.9）", ""},
+         std::string("バージョンが違います（こちら ") + SUMLINE_TEST_VERSION + "／相手 9.9.9）", "", 2},
         {"other build", true, HelloOf(SUMLINE_TEST_VERSION, "tcc 0.9 pdp11"),
          std::string("バージョン ") + SUMLINE_TEST_VERSION + " どうしですが、ビルドが違います",
-         "こちら " + ours + "／相手 tcc 0.9 pdp11"},
-        {"not a hello first", true, accept, "相手の応答が正しくありません", ""},
-        {"silent", false, accept, "相手から応答がありません", ""},
+         "こちら " + ours + "／相手 tcc 0.9 pdp11", 2},
+        {"not a hello first", true, accept, "相手の応答が正しくありません", "", -1},
+        {"silent", false, accept, "相手から応答がありません", "", -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -183,16 +184,21 @@ TEST(Handshake, AJoinerThatIsNotTheSameGameIsRefusedWithTheReason) {
         harness::SaveFramePng(std::string("/tmp/sumline-lobby-refused-") + c.name + ".png");
         EXPECT_TRUE(TextShown(c.line0.c_str(), textCenter, 20, 167, 620, 187, 10));
         // The joiner heard the host's hello (and so can say why on its
-        // side), then the link closed.
-        for (int k = 0; k < 2000 && peer.State() == LinkState::connected; ++k) {
-            peer.Service();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        // side), then the bye saying it was refused, then the link closed:
+        // the game, back at the menu, lets the old link go in the background.
+        EXPECT_TRUE(RunUntilLinked([&] { return peer.State() != LinkState::connected; }, &peer));
         EXPECT_EQ(peer.State(), LinkState::lost);
         NetMessage heard;
         ASSERT_TRUE(TakeMessage(peer, heard));
         EXPECT_EQ(heard.kind, NetKind::hello);
         EXPECT_STREQ(heard.hello.version, SUMLINE_TEST_VERSION);
+        const bool byeHeard = TakeMessage(peer, heard);
+        EXPECT_EQ(byeHeard, c.byeReason >= 0);
+        if (byeHeard) {
+            EXPECT_EQ(heard.kind, NetKind::bye);
+            EXPECT_EQ(heard.bye.reason, c.byeReason);
+        }
+        EXPECT_TRUE(RunUntilLinked([] { return !ServiceNetClosing(); }));
         peer.Close();
     }
 }
@@ -216,7 +222,16 @@ TEST(Handshake, TwoSameGamesGoOnToTheSetUpOnTheirOwnSides) {
         ASSERT_TRUE(RunUntilLinked([] { return onlineSide != -1 || At(MainMenuScene); }, &other));
         EXPECT_EQ(onlineSide, side);
         EXPECT_TRUE(At(OnlineSetupEnterScene));
+        // Leaving says goodbye, and the other game has it before the link
+        // drops, while this one is already back at the menu.
         LeaveOnline(nullptr);
+        ASSERT_TRUE(RunUntilLinked([&] { return other.State() != LinkState::connected; }, &other));
+        EXPECT_TRUE(At(MainMenuScene));
+        NetMessage heard;
+        bool byeHeard = false;
+        while (!byeHeard && TakeMessage(other, heard)) byeHeard = heard.kind == NetKind::bye;
+        ASSERT_TRUE(byeHeard);
+        EXPECT_EQ(heard.bye.reason, 0);
         other.Close();
     }
 }
@@ -289,6 +304,47 @@ TEST(JoiningScreen, DecidingOnAListedGameJoinsIt) {
     EXPECT_EQ(onlineSide, 1);
     LeaveOnline(nullptr);
     other.Close();
+}
+
+}  // namespace
+
+namespace {
+
+// The key guide over the hosting or joining screen does not stop the
+// network: the joiner is taken in, the connection made and the handshake
+// done under it, and the game goes on to the set-up with the guide closed.
+TEST(LobbyScreens, UnderTheKeyGuideTheLinkGoesOnToTheSetUp) {
+    for (const int8_t side : {int8_t{0}, int8_t{1}}) {
+        SCOPED_TRACE(side);
+        EnetLink other;
+        if (side == 0) {
+            ASSERT_TRUE(BootToLobby(0));
+            Step(vkF1);
+            ASSERT_TRUE(KeyGuideOpen());
+            ASSERT_TRUE(other.Join("127.0.0.1", netLobby.listeningPort));
+        } else {
+            ASSERT_TRUE(other.Host(0, 0));
+            ASSERT_TRUE(frontendSteps::BootToMenu());
+            JoinAtOnce("127.0.0.1", other.HostedPort());
+            // The other game is not serviced yet: this one stays connecting.
+            harness::RunFrames(20);
+            Step(vkF1);
+            ASSERT_TRUE(KeyGuideOpen());
+            EXPECT_EQ(netLobby.phase, LobbyPhase::connecting);
+        }
+        ASSERT_TRUE(RunUntilLinked([&] { return other.State() == LinkState::connected; }, &other));
+        EXPECT_TRUE(KeyGuideOpen());
+        ASSERT_TRUE(SendMessage(other, HelloOf(SUMLINE_TEST_VERSION, BuildHello().build)));
+        ASSERT_TRUE(RunUntilLinked([] { return onlineSide != -1 || At(MainMenuScene); }, &other));
+        EXPECT_EQ(onlineSide, side);
+        EXPECT_TRUE(At(OnlineSetupEnterScene));
+        EXPECT_FALSE(KeyGuideOpen());
+        NetMessage heard;
+        ASSERT_TRUE(TakeMessage(other, heard));
+        EXPECT_EQ(heard.kind, NetKind::hello);
+        LeaveOnline(nullptr);
+        other.Close();
+    }
 }
 
 }  // namespace
