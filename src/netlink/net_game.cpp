@@ -16,12 +16,17 @@ namespace {
 
 EnetLink gameLink;
 LanSearch gameSearch;
+uint16_t searchPort = lanSearchPort;
 
 }  // namespace
 
 NetLink& netGameLink = gameLink;
 
-bool HostNetGame(uint16_t port) { return gameLink.Host(port, lanSearchPort); }
+void SetLanSearchPort(uint16_t port) { searchPort = port; }
+
+uint16_t LanSearchPort() { return searchPort; }
+
+bool HostNetGame(uint16_t port) { return gameLink.Host(port, searchPort); }
 
 bool JoinNetGame(const char* host, uint16_t port) { return gameLink.Join(host, port); }
 
@@ -57,7 +62,7 @@ int LocalAddresses(char (*out)[48], int max) {
 }
 
 void StartLanSearch() {
-    if (EnetReady()) OpenLanSearch(gameSearch, lanSearchPort, true);
+    if (EnetReady()) OpenLanSearch(gameSearch, searchPort, true);
 }
 
 void StopLanSearch() { CloseLanSearch(gameSearch); }

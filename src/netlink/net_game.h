@@ -9,9 +9,15 @@
 // network); the link is moved on by netGameLink.Service() every frame.
 
 // The port a host listens on unless told otherwise, and the port on which
-// hosts answer the joiners' search of the local network.
+// hosts answer the joiners' search of the local network unless
+// SetLanSearchPort says another.
 constexpr uint16_t defaultGamePort = 41730;
 constexpr uint16_t lanSearchPort = 41731;
+
+// The search port of the games hosted and the searches started from now on
+// (the tests take a free one, so that two runs on one machine never meet).
+void SetLanSearchPort(uint16_t port);
+uint16_t LanSearchPort();
 
 // The one link of the running game.
 extern NetLink& netGameLink;

@@ -47,6 +47,41 @@ TEST(LanSearchTest, AHostOnThisMachineIsFoundThroughTheLoopback) {
     EXPECT_EQ(std::string(found[0].name), HostName());
 }
 
+// The game's own hosting answers, and its own search asks, on the search
+// port set for the run, not the fixed one.
+TEST(LanSearchTest, TheGameHostsAndSearchesOnTheSearchPortSet) {
+    const uint16_t before = LanSearchPort();
+    const uint16_t port = FreeUdpPort();
+    ASSERT_NE(port, 0);
+    ASSERT_NE(port, lanSearchPort);
+    SetLanSearchPort(port);
+    ASSERT_TRUE(HostNetGame(0));
+    const uint16_t gamePort = HostedGamePort();
+    LanSearch search;
+    ASSERT_TRUE(OpenLanSearch(search, port, false));
+    StartLanSearch();
+    LanGame ours[4], found[lanGamesMax];
+    int oursCount = 0, foundCount = 0;
+    uint32_t now = 0;
+    PumpUntil(
+        [&] {
+            ServiceLanSearch(search, now += 1);
+            oursCount = LanSearchGames(search, ours, 4);
+            foundCount = LanGamesFound(found, lanGamesMax);
+            return oursCount > 0 && foundCount > 0;
+        },
+        {&netGameLink});
+    CloseLanSearch(search);
+    StopLanSearch();
+    CloseNetGame();
+    SetLanSearchPort(before);
+    ASSERT_EQ(oursCount, 1);
+    EXPECT_EQ(ours[0].port, gamePort);
+    bool listed = false;
+    for (int k = 0; k < foundCount; ++k) listed = listed || found[k].port == gamePort;
+    EXPECT_TRUE(listed);
+}
+
 // A hosting game answers a search, and only a search, with its own port and
 // name; anything else sent to its search port gets nothing back.
 TEST(LanSearchTest, AHostAnswersOnlyTheSearch) {

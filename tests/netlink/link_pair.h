@@ -4,6 +4,8 @@
 #include <thread>
 #include <utility>
 
+#include <enet/enet.h>
+
 #include "netlink/enet_link.h"
 
 // Two links in one process, joined over 127.0.0.1, and a bounded wait on
@@ -41,4 +43,19 @@ inline bool ConnectPair(EnetLink& host, EnetLink& joiner) {
     return PumpUntil(
         [&] { return host.State() == LinkState::connected && joiner.State() == LinkState::connected; },
         {&host, &joiner});
+}
+
+// A UDP port nobody on this machine holds at the moment of asking, picked by
+// the system: 0 when none could be had.
+inline uint16_t FreeUdpPort() {
+    if (!EnetReady()) return 0;
+    const ENetSocket probe = enet_socket_create(ENET_SOCKET_TYPE_DATAGRAM);
+    if (probe == ENET_SOCKET_NULL) return 0;
+    ENetAddress address{};
+    address.host = ENET_HOST_ANY;
+    address.port = 0;
+    uint16_t port = 0;
+    if (enet_socket_bind(probe, &address) == 0 && enet_socket_get_address(probe, &address) == 0) port = address.port;
+    enet_socket_destroy(probe);
+    return port;
 }

@@ -288,7 +288,7 @@ TEST(HostingScreen, APortInUseSaysSoAndTheBackKeyLeaves) {
 // and this machine plays the right board.
 TEST(JoiningScreen, DecidingOnAListedGameJoinsIt) {
     EnetLink other;
-    ASSERT_TRUE(other.Host(0, lanSearchPort));
+    ASSERT_TRUE(other.Host(0, LanSearchPort()));
     ASSERT_TRUE(BootToLobby(1));
     ASSERT_TRUE(RunUntilLinked([] { return netLobby.gameCount > 0; }, &other));
     int found = -1;
