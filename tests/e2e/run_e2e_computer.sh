@@ -70,8 +70,7 @@ shot result
 pass "player 1 topped out: LOSE for player 1, WIN! for the computer"
 
 sleep 0.5
-tap x
-wait_until 5 retry_question_shown || fail "the rematch question did not appear"
+go_on_to_retry_question || fail "the rematch question did not appear"
 sleep 0.5
 tap Right
 tap x

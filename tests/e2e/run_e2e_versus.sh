@@ -96,8 +96,7 @@ pass "player 2 topped out: WIN! for player 1, LOSE for player 2"
 
 # Any of the four keys leads to the rematch question; yes is preset.
 sleep 0.5
-tap x
-wait_until 5 retry_question_shown || fail "the rematch question did not appear"
+go_on_to_retry_question || fail "the rematch question did not appear"
 shot rematch_question
 arrow_on_yes || fail "the rematch question's answer is not on yes"
 tap x
@@ -109,8 +108,7 @@ pass "rematch with player 1's win counted"
 
 top_out_player_2 || fail "the rematch did not end"
 sleep 0.5
-tap x
-wait_until 5 retry_question_shown || fail "the second rematch question did not appear"
+go_on_to_retry_question || fail "the second rematch question did not appear"
 sleep 0.5
 tap Right
 tap x

@@ -309,6 +309,20 @@ name_entry_shown() { shot probe; is_blue probe 55 25 70 40 && is_blue probe 145 
 # Retry question: the middle panel (129,189)-(509,289) without the upper one.
 retry_question_shown() { shot probe; is_blue probe 133 250 140 260 && ! is_blue probe 55 25 70 40; }
 
+# After a versus match's banners, X leads on to the rematch question once the
+# result has stopped to wait for it. On a busy machine the banners can show
+# well before that, and an X pressed before it is not taken: press again
+# while the question has not come. The question only ever comes after an X
+# is taken, so a second X never answers it.
+go_on_to_retry_question() {
+  local _
+  for _ in 1 2 3; do
+    tap x
+    wait_until 3 retry_question_shown && return 0
+  done
+  return 1
+}
+
 # The body colours of the panels 0..7 (each panel's picture in
 # Back/Game.bmp), one "srgb(r,g,b)" each. A script that reads many boards
 # keeps them in E2E_PANEL_COLOURS and spares read_board the look-up.
