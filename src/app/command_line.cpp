@@ -95,6 +95,20 @@ bool TakeOnline(int argc, const char* const* argv, int& i, CommandLine& line, st
     return true;
 }
 
+// --language ja|en.
+bool TakeLanguage(int argc, const char* const* argv, int& i, CommandLine& line, std::string& error) {
+    bool matched = false;
+    const char* code = OptionValue(argc, argv, i, "--language", matched);
+    if (!matched) return false;
+    if (code == nullptr || !LanguageFromCode(code, line.language)) {
+        error = std::string("--language takes ja or en") +
+                (code != nullptr ? std::string(", not '") + code + "'" : std::string());
+    } else {
+        line.languageGiven = true;
+    }
+    return true;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
@@ -116,6 +130,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
             line.screen = CommandLine::Screen::fullScreen;
         } else if (std::strcmp(arg, "--window") == 0) {
             line.screen = CommandLine::Screen::window;
+        } else if (std::string refusal; TakeLanguage(argc, argv, i, line, refusal)) {
+            if (!refusal.empty()) return Refused(refusal);
         } else if (std::strcmp(arg, "--data-dir") == 0) {
             if (i + 1 >= argc || argv[i + 1][0] == '\0') return Refused("--data-dir needs a folder");
             line.dataDir = argv[++i];
@@ -137,6 +153,9 @@ std::string UsageText(const std::string& dataFolder) {
            "  --fullscreen      start in full screen (Alt+Enter or F11 switches)\n"
            "  --window          start in a window\n"
            "  --data-dir DIR    keep rankings, settings and puzzles in DIR\n"
+           "  --language ja|en  play in Japanese or English this time (the options\n"
+           "                    screen keeps a choice; until then LC_ALL, LC_MESSAGES\n"
+           "                    or LANG starting with en gives English)\n"
            "  --replay FILE     watch the replay FILE, then exit\n"
            "  --verify-replay FILE\n"
            "                    re-play FILE without a window and print its result and\n"

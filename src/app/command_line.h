@@ -3,6 +3,7 @@
 #include <string>
 
 #include "netlink/net_game.h"
+#include "platform/language.h"
 
 // What the command line asks for. The game itself reads no arguments; these
 // only add what a desktop program is expected to answer.
@@ -21,6 +22,10 @@ struct CommandLine {
     std::string replayFile;  // --replay FILE or --verify-replay FILE
     std::string joinHost;    // --join HOST[:PORT]
     uint16_t port = defaultGamePort;  // --host [PORT], --join HOST[:PORT]
+    // --language ja|en: the language of this run only (the saved choice,
+    // or the desktop's, otherwise).
+    bool languageGiven = false;
+    Language language = Language::japanese;
     std::string error;    // for usageError: what was wrong, in one line
 };
 

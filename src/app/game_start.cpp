@@ -9,6 +9,7 @@
 #include "app/executable_folder.h"
 #include "app/online_command_line.h"
 #include "app/player_folder.h"
+#include "app/start_language.h"
 #include "computer/computer_source.h"
 #include "frontend/boot_scene.h"
 #include "frontend/main_menu.h"
@@ -22,6 +23,7 @@
 #include "shell/controls_file.h"
 #include "shell/first_run_guides.h"
 #include "shell/game_loop.h"
+#include "shell/language_file.h"
 
 #ifndef SUMLINE_INSTALLED_CONTENT
 #define SUMLINE_INSTALLED_CONTENT ""
@@ -81,6 +83,10 @@ int RunSumLine(int argc, const char* const* argv) {
     ReadSeenGuides();
     // The players' keys, as they last set them.
     ReadControlsFile();
+    // The language: this run's option, the player's choice, or the desktop's.
+    Language saved = Language::japanese;
+    const bool hasSaved = ReadLanguageFile(saved);
+    SetLanguage(StartLanguage(line.languageGiven, line.language, hasSaved, saved, Environment));
     if (line.action == CommandLine::Action::replay) {
         ReplayReport report;
         if (!ReadReplayFile(line.replayFile, watchedReplay, report)) {

@@ -1,3 +1,4 @@
+#include "platform/language.h"
 #include "platform/platform_reset.h"
 
 #include <cstring>
@@ -18,6 +19,7 @@
 
 void ResetPlatformRecords() {
     SetGameFolders("", "");
+    SetLanguage(Language::japanese);
     EmptyAllSlots();
     ReleaseSoundSlots();
     ClearSoundCache();

@@ -141,9 +141,37 @@ TEST(CommandLineTest, HostsOrJoinsOnTheNetworkAtOnce) {
     }
 }
 
+TEST(CommandLineTest, ChoosesTheLanguageForOneRun) {
+    struct Case {
+        std::vector<const char*> args;
+        std::string error;
+        bool given;
+        Language language;
+    };
+    const Case cases[] = {
+        {{}, "", false, Language::japanese},
+        {{"--language", "en"}, "", true, Language::english},
+        {{"--language=en"}, "", true, Language::english},
+        {{"--language", "ja"}, "", true, Language::japanese},
+        {{"--language", "en", "--language", "ja"}, "", true, Language::japanese},
+        {{"--language"}, "--language takes ja or en", false, Language::japanese},
+        {{"--language", "--window"}, "--language takes ja or en", false, Language::japanese},
+        {{"--language", "fr"}, "--language takes ja or en, not 'fr'", false, Language::japanese},
+        {{"--language=EN"}, "--language takes ja or en, not 'EN'", false, Language::japanese},
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = Parse(c.args);
+        const std::string shown = c.args.empty() ? "(none)" : c.args.back();
+        EXPECT_EQ(line.error, c.error) << shown;
+        EXPECT_EQ(line.action, c.error.empty() ? Action::play : Action::usageError) << shown;
+        EXPECT_EQ(line.languageGiven, c.given) << shown;
+        EXPECT_EQ(line.language, c.language) << shown;
+    }
+}
+
 TEST(CommandLineTest, HelpNamesEveryOptionAndTheSavedGames) {
     const std::string help = UsageText("/home/p/.local/share/sumline/Data");
-    for (const char* part : {"Usage: sumline", "--fullscreen", "--window", "--data-dir DIR", "--replay FILE", "--verify-replay FILE", "--host [PORT]", "--join HOST[:PORT]", "41730", "41731", "--help", "--version",
+    for (const char* part : {"Usage: sumline", "--fullscreen", "--window", "--data-dir DIR", "--language ja|en", "--replay FILE", "--verify-replay FILE", "--host [PORT]", "--join HOST[:PORT]", "41730", "41731", "--help", "--version",
                              "Saved games: /home/p/.local/share/sumline/Data\n"}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
