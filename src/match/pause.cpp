@@ -1,6 +1,7 @@
 #include "match/pause.h"
 
 #include "content/game_sheet.h"
+#include "content/game_texts.h"
 #include "match/controls.h"
 #include "match/match_state.h"
 #include "match/step_input.h"
@@ -146,14 +147,14 @@ void DrawPause() {
     // The marker blinks with the pause counter.
     const bool markerShown = players[0].paused % 40 < 20;
     if (gameMode != puzzleMode) {
-        DrawQuestionBox("メニュー画面に戻りますか？", pauseMenuCursor, markerShown);
+        DrawQuestionBox(Tr(TextName::PauseBackToMenuQuestion), pauseMenuCursor, markerShown);
         return;
     }
     const bool whole = GrowBox(10, 4);
     if (whole) {
-        DrawTextInRect("キャンセル", textCenter, 0, 205, 639, 225);
-        DrawTextInRect("リトライ", textCenter, 0, 230, 639, 250);
-        DrawTextInRect("もどる", textCenter, 0, 255, 639, 275);
+        DrawTextInRect(Tr(TextName::PauseCancel), textCenter, 0, 205, 639, 225);
+        DrawTextInRect(Tr(TextName::PauseRetry), textCenter, 0, 230, 639, 250);
+        DrawTextInRect(Tr(TextName::PauseBack), textCenter, 0, 255, 639, 275);
     }
     EndText();
     if (whole && markerShown) DrawMarker(230, 203 + 25 * pauseMenuCursor);
@@ -163,7 +164,7 @@ void DrawQuestionBox(const char* question, int answer, bool markerShown) {
     const bool whole = GrowBox(15, 3);
     if (whole) {
         DrawTextInRect(question, textCenter, 0, 215, 639, 235);
-        DrawTextInRect("はい      いいえ", textCenter, 0, 243, 639, 263);
+        DrawTextInRect(Tr(TextName::QuestionYesNo), textCenter, 0, 243, 639, 263);
     }
     EndText();
     if (whole && markerShown) DrawMarker(190 + 120 * answer, 241);

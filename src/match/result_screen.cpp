@@ -1,6 +1,7 @@
 #include "match/result_screen.h"
 
 #include "content/game_sheet.h"
+#include "content/game_texts.h"
 #include "content/rank_sheet.h"
 #include "content/title_sheet.h"
 #include "gallery/item_notice.h"
@@ -83,8 +84,8 @@ void RetryQuestionStep() {
     RoundRect(319 - 19 * g, 239 - 5 * g, 319 + 19 * g, 239 + 5 * g, 10, 10);
     if (g < 10 && wipeState == 0) ++boxGrowth;
     if (g == 10) {
-        DrawTextInRect(gameMode == puzzleMode ? "リトライしますか？" : "もう一度しますか？", textCenter, 140, 200, 500, 240);
-        DrawTextInRect(AwaitingVote() ? "相手を待っています" : "はい      いいえ", textCenter, 135, 239, 505, 279);
+        DrawTextInRect(Tr(gameMode == puzzleMode ? TextName::ResultRetryQuestion : TextName::ResultAgainQuestion), textCenter, 140, 200, 500, 240);
+        DrawTextInRect(Tr(AwaitingVote() ? TextName::ResultWaitingForOpponent : TextName::QuestionYesNo), textCenter, 135, 239, 505, 279);
     }
     EndText();
     if (g == 10 && !AwaitingVote()) {

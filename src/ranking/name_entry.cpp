@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "content/game_texts.h"
 #include "content/title_sheet.h"
 #include "platform/blit.h"
 #include "platform/keys.h"
@@ -93,14 +94,14 @@ void DrawNamePanels(FontHandle font, uint32_t now, uint32_t& blinkMark) {
         ++boxGrowth;
     } else {
         char line[80];
-        std::snprintf(line, sizeof line, "あなたは%d位にランキングしました。", rankPlace + 1);
+        std::snprintf(line, sizeof line, Tr(TextName::NameEntryPlace), rankPlace + 1);
         DrawTextInRect(line, textCenter, 0, 35, 639, 75);
-        DrawTextInRect("名前を入力してください", textCenter, 140, 199, 500, 239);
+        DrawTextInRect(Tr(TextName::NameEntryPrompt), textCenter, 140, 199, 500, 239);
         for (int k = 0; k < 4; ++k) {
             const char letter[2] = {NameCharacter(entryName[k]), '\0'};
             DrawTextInRect(letter, textCenter, 170 + 60 * k, 244, 230 + 60 * k, 279);
         }
-        DrawTextInRect("OK", textCenter, 410, 244, 470, 279);
+        DrawTextInRect(Tr(TextName::NameEntryOk), textCenter, 410, 244, 470, 279);
     }
     EndText();
     if (g == 10) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "content/game_texts.h"
 #include "content/rank_sheet.h"
 #include "content/title_sheet.h"
 #include "platform/blit.h"
@@ -22,7 +23,6 @@ constexpr int listRight = 600;    // the scroll marks' strip beyond
 // The replay key's words, right of the header box; a notice below the list's middle.
 constexpr int replayHintLeft = 500;
 constexpr int markerLeft = 1;
-constexpr const char* replayKeyHint = "R：リプレイ";
 constexpr int lineNoticeTop = 300;
 
 void Put(const Surface* sheet, const SheetRect& r, int x, int y) {
@@ -82,7 +82,7 @@ void DrawReplayMarker() {
     Polygon(pointer, 3);
     SelectBrush(blueBrush);
     RoundRect(replayHintLeft, 5, screenWidth - 4, 31, 10, 10);
-    DrawTextInRect(replayKeyHint, textCenter, replayHintLeft, 8, screenWidth - 4, 28);
+    DrawTextInRect(Tr(TextName::RankingReplayKeyHint), textCenter, replayHintLeft, 8, screenWidth - 4, 28);
     EndText();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "content/game_texts.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
 #include "platform/wipe.h"
@@ -54,7 +55,7 @@ void ReplayKey() {
         if (line < 0) return;
         const char* problem = sceneLinks.watchRankingReplay != nullptr
                                   ? sceneLinks.watchRankingReplay(v.viewerOrder[line])
-                                  : rankingReplayMissing;
+                                  : Tr(TextName::RankingReplayMissing);
         RestartSound(seBuffer2, false);
         if (problem != nullptr) ShowLineNotice(problem, nullptr);
     }

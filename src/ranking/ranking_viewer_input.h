@@ -1,9 +1,5 @@
 #pragma once
 
-// What the viewer says for two seconds when R finds no replay for the
-// marked entry.
-inline constexpr const char* rankingReplayMissing = "この記録のリプレイはありません";
-
 // The viewer's keys for one frame: scrolling (and the replay marker at the
 // ends of the list), the column cursor, decide, back, Escape and R, the
 // marked entry's replay; then one step of the headings' slide.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "content/game_texts.h"
 #include "match/match_begin.h"
 #include "match/match_state.h"
 #include "match/match_step.h"
@@ -16,7 +17,6 @@
 #include "platform/wipe.h"
 #include "ranking/ranking_file.h"
 #include "ranking/ranking_viewer.h"
-#include "ranking/ranking_viewer_input.h"
 #include "replay/replay_file.h"
 #include "replay/replay_folder.h"
 #include "replay/replay_match.h"
@@ -137,13 +137,22 @@ void RunDueSteps() {
     drawingSkipped = false;
 }
 
+// How the watched match ended, in the player's language (the file's own
+// words, ReplayOutcomeWord, are for the console).
+static_assert(static_cast<int>(TextName::ReplayOutcomeDraw) - static_cast<int>(TextName::ReplayOutcomeTopOut) ==
+              replayOutcomeCount - 1);
+const char* OutcomeWords(int outcome) {
+    if (outcome < 0 || outcome >= replayOutcomeCount) return "?";
+    return Tr(TextAfter(TextName::ReplayOutcomeTopOut, outcome));
+}
+
 void DrawPlate() {
     const ReplayWatch& w = replayWatch;
     char words[64];
     if (w.paused != 0) {
-        std::snprintf(words, sizeof words, "リプレイ  一時停止");
+        std::snprintf(words, sizeof words, "%s", Tr(TextName::ReplayPlatePaused));
     } else {
-        std::snprintf(words, sizeof words, "リプレイ  ×%d", replaySpeeds[w.speedIndex]);
+        std::snprintf(words, sizeof words, Tr(TextName::ReplayPlateSpeed), replaySpeeds[w.speedIndex]);
     }
     BeginPanelText(smallFont);
     RoundRect(replayPlateLeft, replayPlateTop, replayPlateRight, replayPlateTop + 28, 10, 10);
@@ -155,15 +164,15 @@ void DrawEnd() {
     const ReplayResult r = ResultOfMatch();
     char score[96];
     if (watchedReplay.start.mode == versusMode) {
-        std::snprintf(score, sizeof score, "%s  %d - %d", ReplayOutcomeWord(r.outcome), r.score[0], r.score[1]);
+        std::snprintf(score, sizeof score, "%s  %d - %d", OutcomeWords(r.outcome), r.score[0], r.score[1]);
     } else {
-        std::snprintf(score, sizeof score, "スコア %d", r.score[0]);
+        std::snprintf(score, sizeof score, Tr(TextName::ReplayEndScore), r.score[0]);
     }
     BeginPanelText(smallFont);
     RoundRect(replayEndLeft, replayEndTop, replayEndRight, replayEndTop + 84, 10, 10);
-    DrawTextInRect("リプレイ終了", textCenter, replayEndLeft, replayEndTop + 8, replayEndRight, replayEndTop + 28);
+    DrawTextInRect(Tr(TextName::ReplayEndTitle), textCenter, replayEndLeft, replayEndTop + 8, replayEndRight, replayEndTop + 28);
     DrawTextInRect(score, textCenter, replayEndLeft, replayEndTop + 32, replayEndRight, replayEndTop + 52);
-    DrawTextInRect("X：もどる", textCenter, replayEndLeft, replayEndTop + 56, replayEndRight, replayEndTop + 76);
+    DrawTextInRect(Tr(TextName::ReplayEndBack), textCenter, replayEndLeft, replayEndTop + 56, replayEndRight, replayEndTop + 76);
     EndText();
 }
 
@@ -208,11 +217,11 @@ const char* WatchRankingReplay(int place) {
     RankingFile table;
     ReadRankingFile(table);
     const std::string path = FindRankingReplay(table, place);
-    if (path.empty()) return rankingReplayMissing;
+    if (path.empty()) return Tr(TextName::RankingReplayMissing);
     ReplayReport report;
     if (!ReadReplayFile(path, watchedReplay, report)) {
         std::fprintf(stderr, "%s\n", ReplayProblemLine(path, report).c_str());
-        std::snprintf(problem, sizeof problem, "リプレイを再生できません: %s", report.reason);
+        std::snprintf(problem, sizeof problem, Tr(TextName::ReplayCannotPlay), report.reason);
         return problem;
     }
     WatchReplay(ReplayWayBack::rankingViewer);

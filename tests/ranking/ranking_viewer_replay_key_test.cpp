@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "content/game_texts.h"
 #include "ranking/ranking_viewer_input.h"
 #include "ranking/viewer_steps.h"
 #include "shell/line_notice.h"
@@ -87,6 +88,8 @@ struct NoticeCase {
     const char* answer;
     std::string notice;
 };
+
+const char* const rankingReplayMissing = TextIn(Language::japanese, TextName::RankingReplayMissing);
 
 const NoticeCase noticeCases[] = {
     {"NoReplayLayer", false, nullptr, rankingReplayMissing},
