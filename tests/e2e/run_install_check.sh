@@ -21,7 +21,7 @@ prefix="$work/prefix"
 id=net.sumline.SumLine
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "cmake --install failed: $(tail -n 3 "$work/install.log")"
-for file in bin/sumline share/sumline/Back/Title.bmp share/sumline/Sound/Logo.wav share/sumline/defaults/PZL.dat \
+for file in bin/sumline share/sumline/Back/Title.bmp share/sumline/Back/en/Title.bmp share/sumline/Sound/Logo.wav share/sumline/defaults/PZL.dat \
   share/sumline/defaults/ITEM.dat share/sumline/sumline.bmp "share/applications/$id.desktop" \
   "share/metainfo/$id.metainfo.xml" share/man/man6/sumline.6 share/doc/sumline/LICENSE; do
   [ -f "$prefix/$file" ] || fail "the install has no $file"

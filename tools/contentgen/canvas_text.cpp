@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "contentgen/sheet_words.h"
 #include "platform/font_match.h"
 
 namespace {
@@ -194,7 +195,10 @@ void DrawMask(Canvas& canvas, const AlphaMask& mask, int x, int y, const Paint& 
 }
 
 AlphaMask LabelInk(const char* utf8, const LabelStyle& style) {
-    const AlphaMask full = RenderTextMask(style.face, style.size, utf8, style.bold);
+    // English words are set in the Latin display face, already bold: the
+    // Gothic's Latin letters are thin and cramped at these sizes.
+    const bool latin = IsEnglishWord(utf8) && style.face == gothicFace;
+    const AlphaMask full = RenderTextMask(latin ? displayFace : style.face, style.size, utf8, style.bold && !latin);
     AlphaMask ink = TrimMask(full);
     if (ink.width == 0) return ink;
     if (!style.centreInk) {

@@ -4,6 +4,7 @@
 #include "content/game_sheet.h"
 #include "contentgen/game_sheet_art.h"
 #include "contentgen/match_art_style.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -83,5 +84,5 @@ void DrawHudGlyphs(Canvas& sheet) {
     win.outline = PaletteColour(HueShade(rampOrange, 0));
     win.face = gothicFace;  // the display face has no kanji
     win.thicken = 0.0f;
-    DrawFittedLabel(sheet, "勝", w, win, 0);
+    DrawFittedLabel(sheet, Word(SheetWord::HudWins), w, win, 0);
 }

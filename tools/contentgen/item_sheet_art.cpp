@@ -8,6 +8,7 @@
 #include "contentgen/icon_painter.h"
 #include "contentgen/item_icons.h"
 #include "contentgen/match_art_style.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -93,7 +94,7 @@ void GalleryTitle(Canvas& sheet) {
     LabelStyle s = PlateLabel(rampPink, 30);
     s.thicken = 0.4f;
     s.fill = LinearGradient(0, r.top + 10, MakeRgb(255, 255, 255), 0, r.bottom - 10, PaletteColour(HueShade(rampYellow, 9)));
-    DrawFittedLabel(sheet, "アイテムギャラリー", SheetRect{static_cast<int16_t>(r.left + 34), r.top, static_cast<int16_t>(r.right - 34), r.bottom}, s, 5);
+    DrawFittedLabel(sheet, Word(SheetWord::GalleryTitle), SheetRect{static_cast<int16_t>(r.left + 34), r.top, static_cast<int16_t>(r.right - 34), r.bottom}, s, 5);
     // Sparkles at both ends.
     for (const float x : {1.0f, 247.0f}) {
         const IconPainter p{sheet, r.left + x, r.top + 9.0f};

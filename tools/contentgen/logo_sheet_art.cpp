@@ -5,6 +5,7 @@
 
 #include "content/logo_sheet.h"
 #include "contentgen/art_style.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -43,7 +44,7 @@ void StudioLogo(Canvas& sheet) {
     kana.bold = false;
     kana.fill = Solid(PaletteColour(SteelShade(2)));
     kana.outlined = false;
-    DrawLabel(sheet, "かずワークス", l + 98.0f, t + 91.0f, kana);
+    DrawLabel(sheet, Word(SheetWord::LogoStudioReading), l + 98.0f, t + 91.0f, kana);
 }
 
 void Emblem(Canvas& sheet) {
@@ -86,7 +87,7 @@ Canvas DrawLogoSheet() {
     Emblem(sheet);
     // The plates sit on the title's pale tiles.
     sheet.keyBackdrop = MakeRgb(222, 232, 246);
-    Plate(sheet, logoSheetLayout::startPlate, "START", "スタート", rampBlue);
-    Plate(sheet, logoSheetLayout::endPlate, "END", "おわり", rampBlue);
+    Plate(sheet, logoSheetLayout::startPlate, Word(SheetWord::LogoStart), Word(SheetWord::LogoStartSmall), rampBlue);
+    Plate(sheet, logoSheetLayout::endPlate, Word(SheetWord::LogoEnd), Word(SheetWord::LogoEndSmall), rampBlue);
     return sheet;
 }

@@ -18,6 +18,7 @@
 #include "contentgen/output_files.h"
 #include "contentgen/rank_sheet_art.h"
 #include "contentgen/scores.h"
+#include "contentgen/sheet_words.h"
 #include "contentgen/synth.h"
 #include "contentgen/title_sheet_art.h"
 #include "contentgen/wav_writer.h"
@@ -73,12 +74,24 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = true;
-    ok = WriteSheet(back + "Title.bmp", DrawTitleSheet()) && ok;
-    ok = WriteSheet(back + "Logo.bmp", DrawLogoSheet()) && ok;
-    ok = WriteSheet(back + "Game.bmp", DrawGameSheet()) && ok;
-    ok = WriteSheet(back + "Item.bmp", DrawItemSheet()) && ok;
-    ok = WriteSheet(back + "Rank.bmp", DrawRankSheet()) && ok;
-    ok = WriteSheet(back + "Option.bmp", DrawOptionSheet()) && ok;
+    // The sheets with words, once in the game's Japanese and once in English
+    // from the same layouts (Back/en/, which the game reads when it speaks
+    // English); the backdrops carry no words and stay single.
+    for (const Language language : {Language::japanese, Language::english}) {
+        SetSheetLanguage(language);
+        const std::string folder = language == Language::english ? back + "en/" : back;
+        if (!MakeFolder(folder)) {
+            std::fprintf(stderr, "contentgen: cannot create %s\n", folder.c_str());
+            return 1;
+        }
+        ok = WriteSheet(folder + "Title.bmp", DrawTitleSheet()) && ok;
+        ok = WriteSheet(folder + "Logo.bmp", DrawLogoSheet()) && ok;
+        ok = WriteSheet(folder + "Game.bmp", DrawGameSheet()) && ok;
+        ok = WriteSheet(folder + "Item.bmp", DrawItemSheet()) && ok;
+        ok = WriteSheet(folder + "Rank.bmp", DrawRankSheet()) && ok;
+        ok = WriteSheet(folder + "Option.bmp", DrawOptionSheet()) && ok;
+    }
+    SetSheetLanguage(Language::japanese);
     for (int pattern = 0; pattern < 4; ++pattern) {
         ok = WriteSheet(back + "screen" + std::to_string(pattern + 1) + ".bmp", DrawBackdrop(pattern)) && ok;
     }

@@ -5,6 +5,7 @@
 #include "content/game_sheet.h"
 #include "contentgen/game_sheet_art.h"
 #include "contentgen/match_art_style.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -51,14 +52,14 @@ void Banner(Canvas& sheet, SheetRect r, const char* word, int ramp) {
     DrawFittedLabel(sheet, word, r, s, 1);
 }
 
-struct Word {
+struct BoxWord {
     SheetRect rect;
     const char* text;
 };
 
 // Draws a set of words at one size: the largest at which all of them fit
 // their height; a word too wide for its box is squeezed into it.
-void DrawWordSet(Canvas& sheet, const Word* words, size_t count, LabelStyle style, int padding, Align align) {
+void DrawWordSet(Canvas& sheet, const BoxWord* words, size_t count, LabelStyle style, int padding, Align align) {
     int size = 200;
     for (size_t i = 0; i < count; ++i) {
         const SheetRect r = words[i].rect;
@@ -79,34 +80,50 @@ void DrawMatchLabels(Canvas& sheet) {
     using namespace gameSheetLayout;
     const Rgb backdrop = sheet.keyBackdrop;
     sheet.keyBackdrop = PaletteColour(SteelShade(1));  // the information boxes
-    const Word headings[] = {
-        {clockLabel, "時間"},           {bestScoreLabel, "ベストスコア"}, {levelLabel, "レベル"},
-        {longestChainLabel, "最大連鎖"}, {attackMeterLabel, "アタック"},   {panelsClearedLabel, "消した数"},
-        {problemLabel, "問題"},         {goalLabel, "目標"},
+    const BoxWord headings[] = {
+        {clockLabel, Word(SheetWord::MatchClock)},
+        {bestScoreLabel, Word(SheetWord::MatchBestScore)},
+        {levelLabel, Word(SheetWord::MatchLevel)},
+        {longestChainLabel, Word(SheetWord::MatchLongestChain)},
+        {attackMeterLabel, Word(SheetWord::MatchAttack)},
+        {panelsClearedLabel, Word(SheetWord::MatchPanelsCleared)},
+        {problemLabel, Word(SheetWord::MatchProblem)},
+        {goalLabel, Word(SheetWord::MatchGoal)},
     };
     DrawWordSet(sheet, headings, sizeof headings / sizeof headings[0], BoxLabel(), 1, Align::left);
 
     // The puzzle box's words stand between figures: centred in their boxes.
-    const Word words[] = {
-        {goalChainWord, "連鎖"},  {goalReachWord, "を達成"}, {goalPanelsWord, "パネルを"}, {goalCountWord, "枚"},
-        {goalPointsWord, "点"},   {goalOrMoreWord, "以上"},  {goalClearWord, "消す"},      {goalEarnWord, "かせぐ"},
-        {goalExclaim, "！"},      {sumWord, "合計"},         {sumTailWord, "で消える"},      {swapWord, "交換"},
-        {swapTimesWord, "回"},    {swapFreeWord, "交換自由"}, {swapNoneWord, "交換不可"},
+    const BoxWord words[] = {
+        {goalChainWord, Word(SheetWord::GoalChain)},
+        {goalReachWord, Word(SheetWord::GoalReach)},
+        {goalPanelsWord, Word(SheetWord::GoalPanels)},
+        {goalCountWord, Word(SheetWord::GoalCount)},
+        {goalPointsWord, Word(SheetWord::GoalPoints)},
+        {goalOrMoreWord, Word(SheetWord::GoalOrMore)},
+        {goalClearWord, Word(SheetWord::GoalClear)},
+        {goalEarnWord, Word(SheetWord::GoalEarn)},
+        {goalExclaim, Word(SheetWord::GoalExclaim)},
+        {sumWord, Word(SheetWord::GoalSum)},
+        {sumTailWord, Word(SheetWord::GoalSumTail)},
+        {swapWord, Word(SheetWord::GoalSwap)},
+        {swapTimesWord, Word(SheetWord::GoalSwapTimes)},
+        {swapFreeWord, Word(SheetWord::GoalSwapFree)},
+        {swapNoneWord, Word(SheetWord::GoalSwapNone)},
     };
     LabelStyle wordStyle = BoxLabel();
     wordStyle.fill = Solid(MakeRgb(255, 255, 255));
     DrawWordSet(sheet, words, sizeof words / sizeof words[0], wordStyle, 1, Align::centre);
-    DrawFittedLabel(sheet, "全部消せ！", goalClearAll, WarmLabel(rampOrange, goalClearAll.top + 4, goalClearAll.bottom - 4), 1);
+    DrawFittedLabel(sheet, Word(SheetWord::GoalClearAll), goalClearAll, WarmLabel(rampOrange, goalClearAll.top + 4, goalClearAll.bottom - 4), 1);
 
     // Popups over the board.
     sheet.keyBackdrop = FieldColour();
-    DrawFittedLabel(sheet, "連鎖", chainLabel, WarmLabel(rampOrange, chainLabel.top + 2, chainLabel.bottom - 2), 0);
+    DrawFittedLabel(sheet, Word(SheetWord::PopupChain), chainLabel, WarmLabel(rampOrange, chainLabel.top + 2, chainLabel.bottom - 2), 0);
     LabelStyle miss = WarmLabel(rampRed, missLabel.top + 3, missLabel.bottom - 3);
     miss.fill = LinearGradient(0, missLabel.top + 3, PaletteColour(HueShade(rampPink, 11)), 0, missLabel.bottom - 3,
                                PaletteColour(HueShade(rampRed, 6)));
-    DrawFittedLabel(sheet, "ミス", missLabel, miss, 1);
-    Banner(sheet, clearBanner, "全消し！", rampPink);
+    DrawFittedLabel(sheet, Word(SheetWord::PopupMiss), missLabel, miss, 1);
+    Banner(sheet, clearBanner, Word(SheetWord::PopupAllClear), rampPink);
     sheet.keyBackdrop = PaletteColour(SteelShade(1));
-    Banner(sheet, bonusBanner, "ボーナス", rampYellow);
+    Banner(sheet, bonusBanner, Word(SheetWord::PopupBonus), rampYellow);
     sheet.keyBackdrop = backdrop;
 }

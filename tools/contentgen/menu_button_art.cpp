@@ -4,6 +4,7 @@
 #include "content/title_sheet.h"
 #include "contentgen/art_style.h"
 #include "contentgen/title_sheet_art.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -19,7 +20,7 @@ void BackButton(Canvas& sheet, SheetRect r) {
     FillPolygon(sheet, {{ax - 8, ay}, {ax + 1, ay - 8}, {ax + 1, ay + 8}}, dark);
     FillPolygon(sheet, {{ax - 6, ay}, {ax, ay - 5.5f}, {ax, ay + 5.5f}}, light);
     LabelStyle label = PlateLabel(steelRamp, 18);
-    DrawLabel(sheet, "もどる", l + 49.0f, (t + b) * 0.5f, label);
+    DrawLabel(sheet, Word(SheetWord::MenuBack), l + 49.0f, (t + b) * 0.5f, label);
 }
 
 void DecideButton(Canvas& sheet, SheetRect r) {
@@ -32,7 +33,7 @@ void DecideButton(Canvas& sheet, SheetRect r) {
     DrawLine(sheet, Point{cx - 6, cy}, Point{cx - 1.5f, cy + 5}, 2.5f, SolidIndex(RampShade(rampYellow, 8)));
     DrawLine(sheet, Point{cx - 1.5f, cy + 5}, Point{cx + 7, cy - 6}, 2.5f, SolidIndex(RampShade(rampYellow, 8)));
     LabelStyle label = PlateLabel(rampBlue, 20);
-    DrawLabel(sheet, "決定", l + 48.0f, (t + b) * 0.5f, label);
+    DrawLabel(sheet, Word(SheetWord::MenuDecide), l + 48.0f, (t + b) * 0.5f, label);
 }
 
 // A greyed plate with hatching: the slot is switched off.
@@ -55,7 +56,7 @@ void NotUsedCover(Canvas& sheet, SheetRect r, float slope) {
     label.outline = PaletteColour(GreyShade(3));
     label.shadow = PaletteColour(GreyShade(6));
     label.fill = Solid(PaletteColour(GreyShade(14)));
-    DrawLabel(sheet, "未使用", (l + rt) * 0.5f, (t + b) * 0.5f, label);
+    DrawLabel(sheet, Word(SheetWord::MenuNotUsed), (l + rt) * 0.5f, (t + b) * 0.5f, label);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "content/option_sheet.h"
 #include "contentgen/match_art_style.h"
 #include "contentgen/title_sheet_art.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -13,8 +14,6 @@ namespace {
 // All five names in one colour, so the values beside them stand out.
 constexpr int labelRamp = rampBlue;
 
-const char* const labelWords[optionSheetLayout::settingCount] = {"消える合計", "サウンド", "難易度", "背景",
-                                                                 "パネルの形"};
 
 // Round badge holding a setting's picture, as on the menu's mode tiles.
 void Badge(Canvas& sheet, float cx, float cy, float radius, int ramp) {
@@ -56,7 +55,7 @@ void DrawOptionLabels(Canvas& sheet) {
     // longer ones are drawn a little narrower rather than smaller.
     LabelStyle style = PlateLabel(labelRamp, 20);
     style.thicken = 0.6f;
-    style.size = FittingSize("サウンド", TextRoom(optionSheetLayout::Label(1), 46), style, 5);
+    style.size = FittingSize(Word(SheetWord::OptionSound), TextRoom(optionSheetLayout::Label(1), 46), style, 5);
     style.maxWidth = TextRoom(optionSheetLayout::Label(0), 46).Width() - 12;
     for (int i = 0; i < optionSheetLayout::settingCount; ++i) {
         const SheetRect r = optionSheetLayout::Label(i);
@@ -64,15 +63,15 @@ void DrawOptionLabels(Canvas& sheet) {
         const float bx = r.left + 23.0f, by = r.top + plateHeight * 0.5f;
         Badge(sheet, bx, by, 16.0f, labelRamp);
         DrawOptionIcon(sheet, i, bx, by);
-        DrawSizedLabel(sheet, labelWords[i], TextRoom(r, 46), style, 5);
+        DrawSizedLabel(sheet, Word(WordAfter(SheetWord::OptionTarget, i)), TextRoom(r, 46), style, 5);
     }
 }
 
 void DrawOptionButtons(Canvas& sheet) {
     const ButtonLook buttons[3] = {
-        {optionSheetLayout::endButton, "終了", steelRamp},
-        {optionSheetLayout::recommendedButton, "おすすめ", rampOrange},
-        {optionSheetLayout::resetButton, "元に戻す", rampGreen},
+        {optionSheetLayout::endButton, Word(SheetWord::OptionEnd), steelRamp},
+        {optionSheetLayout::recommendedButton, Word(SheetWord::OptionRecommended), rampOrange},
+        {optionSheetLayout::resetButton, Word(SheetWord::OptionReset), rampGreen},
     };
     LabelStyle style = PlateLabel(rampBlue, 20);
     int size = 40;

@@ -5,6 +5,7 @@
 #include "content/option_sheet.h"
 #include "contentgen/match_art_style.h"
 #include "contentgen/option_sheet_art.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -12,10 +13,10 @@ namespace {
 
 // Difficulty plates in the colours the ranking gives the difficulties.
 struct DifficultyLook {
-    const char* word;
+    SheetWord word;
     int ramp;
 };
-const DifficultyLook difficulties[3] = {{"やさしい", rampGreen}, {"ふつう", rampBlue}, {"むずかしい", rampRed}};
+const DifficultyLook difficulties[3] = {{SheetWord::OptionEasy, rampGreen}, {SheetWord::OptionNormal, rampBlue}, {SheetWord::OptionHard, rampRed}};
 
 void Plate(Canvas& sheet, const SheetRect& r, float radius, int ramp) {
     DrawPlate(sheet, r.left + 0.5f, r.top + 0.5f, r.right - 0.5f, r.bottom - 0.5f, radius, ramp);
@@ -59,18 +60,18 @@ void DifficultyPlates(Canvas& sheet) {
     LabelStyle style = PlateLabel(rampBlue, 20);
     int size = 40;
     for (int v = 0; v < 3; ++v) {
-        size = std::min(size, FittingSize(difficulties[v].word, Inset(optionSheetLayout::DifficultyValue(v), 4, 58), style, 4));
+        size = std::min(size, FittingSize(Word(difficulties[v].word), Inset(optionSheetLayout::DifficultyValue(v), 4, 58), style, 4));
     }
     for (int v = 0; v < 3; ++v) {
         const SheetRect r = optionSheetLayout::DifficultyValue(v);
         Plate(sheet, r, 9, difficulties[v].ramp);
         LabelStyle s = PlateLabel(difficulties[v].ramp, size);
-        DrawSizedLabel(sheet, difficulties[v].word, Inset(r, 4, 58), s, 4);
+        DrawSizedLabel(sheet, Word(difficulties[v].word), Inset(r, 4, 58), s, 4);
         for (int k = 0; k < 3; ++k) DrawStar(sheet, r.right - 48.0f + 16.0f * k, r.top + 18.5f, 7.5f, k <= v);
     }
 }
 
-// The frame before a sample: "見本" on a steel plate pointing at the sample.
+// The frame before a sample: its tag ("見本") on a steel plate pointing at the sample.
 void SampleFrame(Canvas& sheet) {
     const SheetRect r = optionSheetLayout::sampleFrame;
     const float l = r.left + 0.5f, t = r.top + 0.5f, rt = r.right - 0.5f, b = r.bottom - 0.5f;
@@ -82,7 +83,7 @@ void SampleFrame(Canvas& sheet) {
     FillShape(sheet, rt - 12.0f, t, rt, b, [&](float x, float y) { return PolygonDistance(x, y, tip) + 0.8f; },
               SolidIndex(RampShade(rampYellow, 8)));
     LabelStyle s = PlateLabel(steelRamp, 20);
-    DrawFittedLabel(sheet, "見本", Inset(r, 2, 12), s, 5);
+    DrawFittedLabel(sheet, Word(SheetWord::OptionSample), Inset(r, 2, 12), s, 5);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "content/rank_sheet.h"
 #include "contentgen/icon_painter.h"
 #include "contentgen/match_art_style.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -209,22 +210,25 @@ Canvas DrawRankSheet() {
     // Shown over the pale tiles of the viewer and over the match screen:
     // crisp edges, with outlines doing the smoothing.
     sheet.blendOverKey = false;
-    struct Word {
+    struct HeadingWord {
         SheetRect rect;
         const char* text;
     };
-    const Word headings[] = {
-        {rankSheetLayout::scoreHeading, "スコア"},      {rankSheetLayout::levelHeading, "レベル"},
-        {rankSheetLayout::timeHeading, "タイム"},       {rankSheetLayout::nameHeading, "なまえ"},
-        {rankSheetLayout::gradeHeading, "評価"},        {rankSheetLayout::maxChainHeadingTop, "最大"},
-        {rankSheetLayout::maxChainHeadingBottom, "連鎖"},
+    const HeadingWord headings[] = {
+        {rankSheetLayout::scoreHeading, Word(SheetWord::RankScore)},
+        {rankSheetLayout::levelHeading, Word(SheetWord::RankLevel)},
+        {rankSheetLayout::timeHeading, Word(SheetWord::RankTime)},
+        {rankSheetLayout::nameHeading, Word(SheetWord::RankName)},
+        {rankSheetLayout::gradeHeading, Word(SheetWord::RankGrade)},
+        {rankSheetLayout::maxChainHeadingTop, Word(SheetWord::RankMaxChainTop)},
+        {rankSheetLayout::maxChainHeadingBottom, Word(SheetWord::RankMaxChainBottom)},
     };
     // One size for every heading: the largest at which all of them fit.
     int size = 40;
-    for (const Word& w : headings) size = std::min(size, FittingSize(w.text, w.rect, HeadingStyle(), 3));
-    for (const Word& w : headings) Heading(sheet, w.rect, w.text, size);
-    OrderLabel(sheet, rankSheetLayout::orderNormalLabel, "正順", true, size);
-    OrderLabel(sheet, rankSheetLayout::orderReversedLabel, "逆順", false, size);
+    for (const HeadingWord& w : headings) size = std::min(size, FittingSize(w.text, w.rect, HeadingStyle(), 3));
+    for (const HeadingWord& w : headings) Heading(sheet, w.rect, w.text, size);
+    OrderLabel(sheet, rankSheetLayout::orderNormalLabel, Word(SheetWord::RankOrderNormal), true, size);
+    OrderLabel(sheet, rankSheetLayout::orderReversedLabel, Word(SheetWord::RankOrderReversed), false, size);
     ScrollMark(sheet, rankSheetLayout::scrollUpMark, true);
     ScrollMark(sheet, rankSheetLayout::scrollDownMark, false);
     FirstPlaceMark(sheet);

@@ -4,6 +4,7 @@
 #include "content/title_sheet.h"
 #include "contentgen/art_style.h"
 #include "contentgen/title_sheet_art.h"
+#include "contentgen/sheet_words.h"
 
 using namespace paletteLayout;
 
@@ -80,7 +81,7 @@ void DrawTitleLogo(Canvas& sheet) {
     LabelStyle tag = PlateLabel(rampBlue, 14);
     tag.shadowed = false;
     tag.outlineWidth = 1.5f;
-    DrawLabel(sheet, "たして消す ナンバーパズル", cx, (ribbonTop + ribbonBottom) * 0.5f, tag);
+    DrawLabel(sheet, Word(SheetWord::TitleTagline), cx, (ribbonTop + ribbonBottom) * 0.5f, tag);
 
     // Number panels either side of the ribbon: two lines that add up to 7.
     const float panel = 22.0f, y = ribbonTop;
