@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "platform/file_read.h"
+#include "platform/language_files.h"
 #include "platform/load_report.h"
 #include "platform/palette.h"
 
@@ -192,14 +194,31 @@ bool LoadBitmapFromMemory(Surface* surface, const uint8_t* data, long size) {
     return ShowPicture(info, data + info.pixelOffset, size - info.pixelOffset, *surface) == ReadProblem::none;
 }
 
-void LoadBitmapToSurface(Surface* surface, const char* gamePath) {
-    if (surface == nullptr) return;
+namespace {
+
+ReadProblem LoadFromGamePath(const char* gamePath, Surface& surface) {
     int64_t fileSize = 0;
     ReadProblem problem = ReadProblem::none;
     const int fd = OpenGameFileForReading(gamePath, fileSize, problem);
     if (fd >= 0) {
-        problem = LoadFromFile(fd, fileSize, *surface);
+        problem = LoadFromFile(fd, fileSize, surface);
         close(fd);
     }
-    ReportUnreadableFile(gamePath, problem);
+    return problem;
+}
+
+}  // namespace
+
+void LoadBitmapToSurface(Surface* surface, const char* gamePath) {
+    if (surface == nullptr) return;
+    // The picture in the language in force; a twin that cannot be read is
+    // named and the game's own picture shown instead (a failed load leaves
+    // the surface as it was).
+    std::string twin;
+    if (LanguageTwinPath(gamePath, twin)) {
+        const ReadProblem problem = LoadFromGamePath(twin.c_str(), *surface);
+        if (problem == ReadProblem::none) return;
+        ReportUnreadableFile(twin.c_str(), problem);
+    }
+    ReportUnreadableFile(gamePath, LoadFromGamePath(gamePath, *surface));
 }

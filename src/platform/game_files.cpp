@@ -13,6 +13,8 @@
 
 #include "platform/file_read.h"
 #include "platform/game_folders.h"
+#include "platform/language_files.h"
+#include "platform/load_report.h"
 #include "platform/temp_files.h"
 
 namespace {
@@ -79,6 +81,15 @@ std::FILE* OpenForReading(const char* path, bool onDisk) {
     std::FILE* file = fdopen(fd, "rb");
     if (file == nullptr) close(fd);
     return file;
+}
+
+// Why a game file cannot be opened, for the report.
+ReadProblem GameFileProblem(const char* gamePath) {
+    int64_t size = 0;
+    ReadProblem problem = ReadProblem::none;
+    const int fd = OpenGameFileForReading(gamePath, size, problem);
+    if (fd >= 0) close(fd);
+    return problem;
 }
 
 // Creates every missing folder of a resolved path's parent.
@@ -166,6 +177,14 @@ long ReadGameFile(const char* gamePath, void* buffer, size_t capacity) {
 
 bool ReadWholeGameFile(const char* gamePath, std::string& out, size_t maxBytes) {
     out.clear();
+    // The words in the language in force (platform/language_files.h); the
+    // game's own file when the twin cannot be read, which is named once.
+    std::string twin;
+    if (LanguageTwinPath(gamePath, twin)) {
+        std::FILE* file = OpenForReading(twin.c_str(), false);
+        if (file != nullptr && ReadWhole(file, out, maxBytes)) return true;
+        ReportUnreadableFile(twin.c_str(), file == nullptr ? GameFileProblem(twin.c_str()) : ReadProblem::tooLarge);
+    }
     std::FILE* file = OpenForReading(gamePath, false);
     return file != nullptr && ReadWhole(file, out, maxBytes);
 }

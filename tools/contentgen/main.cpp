@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     bool ok = true;
     // The sheets with words, once in the game's Japanese and once in English
     // from the same layouts (Back/en/, which the game reads when it speaks
-    // English); the backdrops carry no words and stay single.
+    // English).
     for (const Language language : {Language::japanese, Language::english}) {
         SetSheetLanguage(language);
         const std::string folder = language == Language::english ? back + "en/" : back;
@@ -92,8 +92,13 @@ int main(int argc, char** argv) {
         ok = WriteSheet(folder + "Option.bmp", DrawOptionSheet()) && ok;
     }
     SetSheetLanguage(Language::japanese);
+    // The backdrops carry no words: the English folder holds the same
+    // pictures, so the game finds every picture of its language there.
     for (int pattern = 0; pattern < 4; ++pattern) {
-        ok = WriteSheet(back + "screen" + std::to_string(pattern + 1) + ".bmp", DrawBackdrop(pattern)) && ok;
+        const std::string name = "screen" + std::to_string(pattern + 1) + ".bmp";
+        const Canvas backdrop = DrawBackdrop(pattern);
+        ok = WriteSheet(back + name, backdrop) && ok;
+        ok = WriteSheet(back + "en/" + name, backdrop) && ok;
     }
     // The window's icon, and the desktop's in every size of the icon theme.
     ok = WriteSheet(game + "/sumline.bmp", DrawAppIcon(windowIconSize)) && ok;

@@ -3,9 +3,9 @@
 // puzzle editor with the problem it saved as the puzzle mode shows it, the
 // ranking viewer, and the versus setup.
 //
-//   sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|puzzle|gallery|all]
+//   sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|puzzle|gallery|all] [ja|en]
 //
-// The folder defaults to /tmp; the set to all.
+// The folder defaults to /tmp; the set to all; the language to Japanese.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +19,7 @@
 #include "match/match_scene.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
+#include "platform/language.h"
 #include "match/match_run.h"
 #include "puzzle/puzzle_test_util.h"
 #include "ranking/ranking_test_util.h"
@@ -37,6 +38,19 @@ using namespace frontendSteps;
 
 std::string out = "/tmp";
 int saved = 0;
+Language shotLanguage = Language::japanese;
+
+// The game's start in the language of the shots (the harness starts every
+// run in Japanese; the first pass loads the pictures).
+void Boot() {
+    harness::Boot();
+    SetLanguage(shotLanguage);
+}
+
+bool BootToShotMenu() {
+    Boot();
+    return harness::RunUntil([] { return At(TitleScene) && wipeState == 0; }) && TitleToMenu();
+}
 
 void Save(const char* name) {
     const std::string path = out + "/" + name;
@@ -49,7 +63,7 @@ void Save(const char* name) {
 }
 
 bool FrontEnd() {
-    harness::Boot();
+    Boot();
     harness::RunFrames(40);
     Save("logo_falling.png");
     harness::RunUntil([] { return logoState.spinCount == 6; });
@@ -70,7 +84,7 @@ bool FrontEnd() {
 }
 
 bool EndlessMatch() {
-    if (!BootToMenu()) return false;
+    if (!BootToShotMenu()) return false;
     harness::Tap('X');
     if (!harness::RunUntil([] { return At(MatchScene); }, 2000000)) return false;
     harness::RunMs(2000);
@@ -93,7 +107,7 @@ bool EndlessMatch() {
 
 // Practice: the pause menu asks whether to go back to the menu.
 bool Practice() {
-    if (!BootToMenu()) return false;
+    if (!BootToShotMenu()) return false;
     gameMode = practiceMode;
     harness::Tap('X');
     if (!harness::RunUntil([] { return At(MatchScene); }, 2000000)) return false;
@@ -118,7 +132,7 @@ void EditorKey(int vk, int times = 1) {
 // The editor: an empty problem, a built one with the goal field's hints,
 // the save question; then the saved problem in the puzzle mode.
 bool Editor() {
-    if (!BootToMenu()) return false;
+    if (!BootToShotMenu()) return false;
     gameMode = editorMode;
     harness::Tap('X');
     if (!harness::RunUntil([] { return At(EditorScene) && wipeState == 0; }, 2000000)) return false;
@@ -179,7 +193,7 @@ void ViewerKey(int vk, int frames = 1) {
 // The ranking viewer over a full table: the top, scrolled, the columns slid,
 // sorted by the longest chain, the score order turned around.
 bool Ranking() {
-    if (!BootToMenu()) return false;
+    if (!BootToShotMenu()) return false;
     RankingFile table;
     rankingTest::MakeFullTable(table);
     table.scoreHigh[0] = 12;
@@ -218,7 +232,7 @@ void SetupKey(int vk) {
 // item page with two items chosen, player 2 with items off, and the
 // confirmation.
 bool Setup() {
-    if (!BootToMenu()) return false;
+    if (!BootToShotMenu()) return false;
     {
         std::ofstream file(harness::WorkDir() + "/Data/ITEM.dat", std::ios::binary);
         for (int i = 0; i < 50; ++i) file.put(i < 40 ? 1 : 0);
@@ -261,7 +275,7 @@ bool Setup() {
 // later problem, each with its idea, and the lesson in play with its hint;
 // then the gallery with a held and a locked item.
 bool Puzzle() {
-    if (!BootToMenu()) return false;
+    if (!BootToShotMenu()) return false;
     std::filesystem::copy_file(SUMLINE_CONTENT_DIR "/defaults/PZL.dat", harness::WorkDir() + "/Data/PZL.dat",
                                std::filesystem::copy_options::overwrite_existing);
     gameMode = puzzleMode;
@@ -294,7 +308,7 @@ bool Puzzle() {
 }
 
 bool Gallery() {
-    if (!BootToMenu()) return false;
+    if (!BootToShotMenu()) return false;
     {
         std::ofstream file(harness::WorkDir() + "/Data/ITEM.dat", std::ios::binary);
         for (int i = 0; i < 50; ++i) file.put(i < 12 ? 1 : 0);
@@ -327,6 +341,12 @@ bool Gallery() {
 int main(int argc, char** argv) {
     if (argc > 1) out = argv[1];
     const std::string set = argc > 2 ? argv[2] : "all";
+    Language language = Language::japanese;
+    if (argc > 3 && !LanguageFromCode(argv[3], language)) {
+        std::fprintf(stderr, "sumline_shots: the language is ja or en\n");
+        return 2;
+    }
+    shotLanguage = language;
     struct Shots {
         const char* name;
         bool (*take)();
@@ -345,7 +365,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!known) {
-        std::fprintf(stderr, "usage: sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|puzzle|gallery|all]\n");
+        std::fprintf(stderr, "usage: sumline_shots [folder] [frontend|match|practice|editor|ranking|setup|puzzle|gallery|all] [ja|en]\n");
         return 2;
     }
     return ok && saved > 0 ? 0 : 1;
