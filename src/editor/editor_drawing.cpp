@@ -1,6 +1,7 @@
 #include "editor/editor_drawing.h"
 
 #include "content/game_sheet.h"
+#include "content/game_texts.h"
 #include "editor/editor_state.h"
 #include "match/hud.h"
 #include "match/match_state.h"
@@ -115,7 +116,7 @@ void DrawEditorPanel() {
     const int i = editorProblem;
     DrawPuzzleRules(editorTables.goalTypes[i], editorTables.goalValues[i], editorTables.targetSums[i],
                     editorTables.swapLimits[i], rulesDrop);
-    if (editorDialog == saveDialog) DrawQuestionBox("データを記録しますか？", pauseMenuCursor, true);
-    else if (editorDialog == leaveDialog) DrawQuestionBox("メニュー画面に戻りますか？", pauseMenuCursor, true);
-    else if (editorDialog == discardDialog) DrawQuestionBox("保存しないで終了しますか？", pauseMenuCursor, true);
+    if (editorDialog == saveDialog) DrawQuestionBox(Tr(TextName::EditorSaveQuestion), pauseMenuCursor, true);
+    else if (editorDialog == leaveDialog) DrawQuestionBox(Tr(TextName::EditorLeaveQuestion), pauseMenuCursor, true);
+    else if (editorDialog == discardDialog) DrawQuestionBox(Tr(TextName::EditorDiscardQuestion), pauseMenuCursor, true);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "content/game_texts.h"
 #include "content/item_sheet.h"
 #include "gallery/gallery_scene.h"
 #include "gallery/item_file.h"
@@ -37,13 +38,13 @@ void DrawGalleryBox() {
         ++boxGrowth;
     } else {
         char line[160];
-        const ItemName& item = ItemNameOf(galleryCursor);
-        std::snprintf(line, sizeof line, "%d個目のアイテム「%s」", galleryCursor + 1, item.name);
+        const ItemName item = ItemNameOf(galleryCursor);
+        std::snprintf(line, sizeof line, Tr(TextName::GalleryItemTitle), galleryCursor + 1, item.name);
         TextOut(30, 355, line);
         // A locked item is named too: the player sees what is to be won.
         TextOut(30, 385, item.description);
         if (unlockFlags.unlocked[galleryCursor] != 1) {
-            std::snprintf(line, sizeof line, "取得条件：%s", unlockRules[galleryCursor].hint);
+            std::snprintf(line, sizeof line, Tr(TextName::GalleryUnlockRule), UnlockHint(galleryCursor));
             TextOut(30, 415, line);
         }
     }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "content/game_texts.h"
 #include "content/item_sheet.h"
 #include "gallery/item_names.h"
 #include "platform/bitmap_loader.h"
@@ -41,14 +42,16 @@ void ComposeNoticeNames(const NewItems& items, char* line, int bytes) {
     const int n = std::clamp<int>(items.count, 0, itemCount);
     char candidate[noticeNamesBytes];
     for (int k = 0; k < n; ++k) {
-        std::snprintf(candidate, sizeof candidate, "%s「%s」", line, ItemNameOf(items.items[k]).name);
+        const TextName joined = k == 0 ? TextName::ItemNoticeFirstName : TextName::ItemNoticeNextName;
+        std::snprintf(candidate, sizeof candidate, Tr(joined), line, ItemNameOf(items.items[k]).name);
         // The count of the rest must still fit after the last name kept.
         char rest[32] = "";
-        if (k + 1 < n) std::snprintf(rest, sizeof rest, "ほか%d個", n - k - 1);
+        if (k + 1 < n) std::snprintf(rest, sizeof rest, Tr(TextName::ItemNoticeOthers), n - k - 1);
         char whole[noticeNamesBytes + 32];
         std::snprintf(whole, sizeof whole, "%s%s", candidate, rest);
         if (k > 0 && TextWidth(whole) > noticeNamesWidth) {
-            std::snprintf(candidate, sizeof candidate, "%sほか%d個", line, n - k);
+            std::snprintf(rest, sizeof rest, Tr(TextName::ItemNoticeOthers), n - k);
+            std::snprintf(candidate, sizeof candidate, "%s%s", line, rest);
             std::snprintf(line, bytes, "%s", candidate);
             return;
         }
@@ -72,7 +75,8 @@ void DrawItemNotice(int bottom) {
     const int top = bottom - NoticeHeight(n);
     BeginPanelText(smallFont);
     RoundRect(left, top, right, bottom, 10, 10);
-    DrawTextInRect("アイテムを手に入れました！", textCenter, left, top + 7, right, top + 27);
+    const TextName title = n > 1 ? TextName::ItemNoticeMany : TextName::ItemNoticeOne;
+    DrawTextInRect(Tr(title), textCenter, left, top + 7, right, top + 27);
     const int namesTop = bottom - noticeNamesHeight - 3;
     DrawTextInRect(itemNotice.names, textCenter, left, namesTop, right, namesTop + 24);
     EndText();

@@ -36,8 +36,10 @@ bool ItemNoticeShown();
 // The box standing on y = bottom, while the notice is shown.
 void DrawItemNotice(int bottom);
 
-// The names line for the items: each name in 「」, as many as fit in
-// noticeNamesWidth with the small font, the rest counted (「りんご」ほか3個).
+// The names line for the items in the language the game speaks: each name
+// in 「」 (in English a list parted by commas), as many as fit in
+// noticeNamesWidth with the small font, the rest counted (「りんご」ほか3個,
+// "Apple, Lemon and 3 more").
 // Measured with the font selected in the open text context.
 void ComposeNoticeNames(const NewItems& items, char* line, int bytes);
 

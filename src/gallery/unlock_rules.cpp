@@ -1,5 +1,7 @@
 #include "gallery/unlock_rules.h"
 
+#include "content/game_texts.h"
+
 namespace {
 
 constexpr int8_t any = 0;
@@ -10,61 +12,68 @@ constexpr int8_t hardest = 1;
 // Ordered along the grid, so a row of the gallery is about one stage of
 // skill: the top row comes in a first session, the bottom one with mastery.
 const UnlockRule unlockRules[itemCount] = {
-    {Feat::none, 0, any, ""},
-    {Feat::endlessScore, 1000, any, "ひとりであそぶで1000点を取る"},
-    {Feat::puzzlesSolved, 1, any, "パズルを1問解く"},
-    {Feat::practiceLines, 10, any, "練習1回でラインを10本消す"},
-    {Feat::endlessChain, 3, any, "ひとりであそぶで3連鎖する"},
-    {Feat::versusWins, 1, any, "ふたりであそぶで1勝する"},
-    {Feat::endlessLevel, 5, any, "ひとりであそぶでレベル5に上がる"},
-    {Feat::puzzlesSolved, 5, any, "パズルを5問解く"},
-    {Feat::practiceChain, 3, any, "練習で3連鎖する"},
-    {Feat::endlessMinutes, 3, any, "ひとりであそぶで3分間生き残る"},
+    {Feat::none, 0, any},
+    {Feat::endlessScore, 1000, any},
+    {Feat::puzzlesSolved, 1, any},
+    {Feat::practiceLines, 10, any},
+    {Feat::endlessChain, 3, any},
+    {Feat::versusWins, 1, any},
+    {Feat::endlessLevel, 5, any},
+    {Feat::puzzlesSolved, 5, any},
+    {Feat::practiceChain, 3, any},
+    {Feat::endlessMinutes, 3, any},
 
-    {Feat::endlessScore, 10000, any, "ひとりであそぶで1万点を取る"},
-    {Feat::puzzlesSolved, 10, any, "パズルを10問解く"},
-    {Feat::endlessChain, 5, any, "ひとりであそぶで5連鎖する"},
-    {Feat::versusWinChain, 5, any, "ふたりであそぶで5連鎖して勝つ"},
-    {Feat::endlessLevel, 10, any, "ひとりであそぶでレベル10に上がる"},
-    {Feat::practiceLines, 50, any, "練習1回でラインを50本消す"},
-    {Feat::puzzlesSolved, 20, any, "パズルを20問解く"},
-    {Feat::versusWins, 3, any, "ふたりであそぶで続けて戦い3勝する"},
-    {Feat::practiceChain, 5, any, "練習で5連鎖する"},
-    {Feat::endlessMinutes, 10, any, "ひとりであそぶで10分間生き残る"},
+    {Feat::endlessScore, 10000, any},
+    {Feat::puzzlesSolved, 10, any},
+    {Feat::endlessChain, 5, any},
+    {Feat::versusWinChain, 5, any},
+    {Feat::endlessLevel, 10, any},
+    {Feat::practiceLines, 50, any},
+    {Feat::puzzlesSolved, 20, any},
+    {Feat::versusWins, 3, any},
+    {Feat::practiceChain, 5, any},
+    {Feat::endlessMinutes, 10, any},
 
-    {Feat::endlessScore, 100000, any, "ひとりであそぶで10万点を取る"},
-    {Feat::endlessChain, 10, any, "ひとりであそぶで10連鎖する"},
-    {Feat::puzzlesSolved, 30, any, "パズルを30問解く"},
-    {Feat::endlessLevel, 20, any, "ひとりであそぶでレベル20に上がる"},
-    {Feat::versusWinChain, 10, any, "ふたりであそぶで10連鎖して勝つ"},
-    {Feat::practiceLines, 200, any, "練習1回でラインを200本消す"},
-    {Feat::puzzlesSolved, 40, any, "パズルを40問解く"},
-    {Feat::versusWins, 5, any, "ふたりであそぶで続けて戦い5勝する"},
-    {Feat::practiceChain, 10, any, "練習で10連鎖する"},
-    {Feat::endlessScore, 100000, hardest, "最高難易度のひとりであそぶで10万点"},
+    {Feat::endlessScore, 100000, any},
+    {Feat::endlessChain, 10, any},
+    {Feat::puzzlesSolved, 30, any},
+    {Feat::endlessLevel, 20, any},
+    {Feat::versusWinChain, 10, any},
+    {Feat::practiceLines, 200, any},
+    {Feat::puzzlesSolved, 40, any},
+    {Feat::versusWins, 5, any},
+    {Feat::practiceChain, 10, any},
+    {Feat::endlessScore, 100000, hardest},
 
-    {Feat::endlessScore, 1000000, any, "ひとりであそぶで100万点を取る"},
-    {Feat::endlessChain, 20, any, "ひとりであそぶで20連鎖する"},
-    {Feat::puzzlesSolved, 50, any, "パズルを50問解く"},
-    {Feat::endlessLevel, 40, any, "ひとりであそぶでレベル40に上がる"},
-    {Feat::endlessMinutes, 30, any, "ひとりであそぶで30分間生き残る"},
-    {Feat::practiceChain, 20, any, "練習で20連鎖する"},
-    {Feat::puzzlesSolved, 60, any, "パズルを60問解く"},
-    {Feat::versusWins, 10, any, "ふたりであそぶで続けて戦い10勝する"},
-    {Feat::versusWinChain, 20, any, "ふたりであそぶで20連鎖して勝つ"},
-    {Feat::endlessLevel, 30, hardest, "最高難易度のひとりであそぶでレベル30"},
+    {Feat::endlessScore, 1000000, any},
+    {Feat::endlessChain, 20, any},
+    {Feat::puzzlesSolved, 50, any},
+    {Feat::endlessLevel, 40, any},
+    {Feat::endlessMinutes, 30, any},
+    {Feat::practiceChain, 20, any},
+    {Feat::puzzlesSolved, 60, any},
+    {Feat::versusWins, 10, any},
+    {Feat::versusWinChain, 20, any},
+    {Feat::endlessLevel, 30, hardest},
 
-    {Feat::endlessScore, 10000000, any, "ひとりであそぶで1000万点を取る"},
-    {Feat::endlessChain, 50, any, "ひとりであそぶで50連鎖する"},
-    {Feat::puzzlesSolved, 80, any, "パズルを80問解く"},
-    {Feat::endlessLevel, 70, any, "ひとりであそぶでレベル70に上がる"},
-    {Feat::practiceLines, 1000, any, "練習1回でラインを1000本消す"},
-    {Feat::endlessChain, 30, hardest, "最高難易度のひとりであそぶで30連鎖"},
-    {Feat::puzzlesSolved, 100, any, "パズルを全100問解く"},
-    {Feat::endlessScore, 100000000, any, "ひとりであそぶで1億点を取る"},
-    {Feat::endlessChain, 100, any, "ひとりであそぶで100連鎖する"},
-    {Feat::allOtherItems, 0, any, "ほかのアイテムをすべて集める"},
+    {Feat::endlessScore, 10000000, any},
+    {Feat::endlessChain, 50, any},
+    {Feat::puzzlesSolved, 80, any},
+    {Feat::endlessLevel, 70, any},
+    {Feat::practiceLines, 1000, any},
+    {Feat::endlessChain, 30, hardest},
+    {Feat::puzzlesSolved, 100, any},
+    {Feat::endlessScore, 100000000, any},
+    {Feat::endlessChain, 100, any},
+    {Feat::allOtherItems, 0, any},
 };
+
+const char* UnlockHint(int item) {
+    // The hints are a run of the table from item 1: item 0 is held from the
+    // start and has none.
+    if (item < 1 || item >= itemCount) return "";
+    return Tr(TextAfter(TextName::ItemUnlockCherries, item - 1));
+}
 
 Achievements PuzzleProgress(int32_t solvedCount) {
     Achievements a;

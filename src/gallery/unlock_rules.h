@@ -29,11 +29,14 @@ struct UnlockRule {
     Feat feat;
     int64_t goal;         // the feat's value must reach it
     int8_t hardestOnly;   // 1: counts only on the hardest difficulty (endless)
-    const char* hint;     // the gallery's one line on how to win the item
 };
 
 // Item n is won by unlockRules[n].
 extern const UnlockRule unlockRules[itemCount];
+
+// The gallery's one line on how to win item n, in the language the game
+// speaks; empty for item 0 (held from the start) and outside the fifty.
+const char* UnlockHint(int item);
 
 // The difficulty option's hardest value.
 constexpr int8_t hardestDifficulty = 2;

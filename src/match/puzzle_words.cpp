@@ -40,6 +40,7 @@ void PreparePuzzleWords() {
 }
 
 void DrawPuzzleIdea() {
+    PuzzleIdeasFollowLanguage();
     if (Known(puzzleIndex) && puzzleIdeas.idea[puzzleIndex][0] != '\0') DrawWordsBox(puzzleIdeas.idea[puzzleIndex]);
 }
 

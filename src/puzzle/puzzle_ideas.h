@@ -18,6 +18,9 @@ constexpr int ideasFileBytes = 65536;  // a longer file is not ours
 struct PuzzleIdeas {
     char idea[puzzleCount][ideaBytes];  // empty when there is none to show
     char hint[puzzleCount][hintBytes];
+    // The language the words were read and broken into lines in, plus one
+    // (0: none read since the start).
+    int8_t readIn;
 };
 extern PuzzleIdeas puzzleIdeas;
 
@@ -37,6 +40,12 @@ bool SameProblem(const PuzzleFile& tables, const PuzzleFile& shipped, int index)
 // measuring also readies every glyph, so drawing them in play makes
 // nothing new).
 void ReadPuzzleIdeas(const PuzzleFile& tables, FontHandle font, int ideaWidth, int hintWidth);
+
+// After a change of language, reads the words again as the last
+// ReadPuzzleIdeas did (same problems, font and widths) from the file of the
+// language the game speaks now, broken anew for its glyphs. Nothing when
+// none were read or they are already in that language; true when it read.
+bool PuzzleIdeasFollowLanguage();
 
 // Breaks text in place into lines no wider than width in the font selected
 // in the open text context: after a Japanese stop or comma where one falls

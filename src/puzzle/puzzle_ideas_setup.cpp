@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/game_files.h"
+#include "platform/language.h"
 #include "platform/text.h"
 #include "platform/utf8.h"
 #include "shell/menu_input.h"
@@ -12,6 +13,17 @@
 // problems still shipped and broken into lines in the font they are drawn in.
 
 namespace {
+
+// How the words were last read, to read them the same way in another language.
+struct IdeasReading {
+    const PuzzleFile* tables = nullptr;
+    FontHandle font = -1;
+    int ideaWidth = 0;
+    int hintWidth = 0;
+};
+IdeasReading lastReading;
+
+int8_t ReadInNow() { return static_cast<int8_t>(static_cast<int>(CurrentLanguage()) + 1); }
 
 bool BreakAfter(uint32_t codepoint) {
     return codepoint == 0x3002 || codepoint == 0x3001 || codepoint == 0xFF1A || codepoint == 0xFF0C ||
@@ -53,6 +65,9 @@ void BreakIntoLines(char* text, int bytes, int width, int maxLines) {
 
 void ReadPuzzleIdeas(const PuzzleFile& tables, FontHandle font, int ideaWidth, int hintWidth) {
     ResetPuzzleIdeas();
+    lastReading = IdeasReading{&tables, font, ideaWidth, hintWidth};
+    // Even a missing file counts as read: the other language's may be there.
+    puzzleIdeas.readIn = ReadInNow();
     PuzzleFile shipped;
     DefaultPuzzleFile(shipped);
     if (ReadGameFile("defaults\\PZL.dat", &shipped, sizeof shipped) != static_cast<long>(sizeof shipped)) return;
@@ -60,6 +75,7 @@ void ReadPuzzleIdeas(const PuzzleFile& tables, FontHandle font, int ideaWidth, i
     std::string text;
     if (!ReadWholeGameFile("Text\\Ideas.txt", text, ideasFileBytes)) return;
     ParsePuzzleIdeas(text.data(), static_cast<long>(text.size()), puzzleIdeas);
+    puzzleIdeas.readIn = ReadInNow();
     BeginPanelText(font);
     for (int i = 0; i < puzzleCount; ++i) {
         if (!SameProblem(tables, shipped, i)) {
@@ -73,3 +89,11 @@ void ReadPuzzleIdeas(const PuzzleFile& tables, FontHandle font, int ideaWidth, i
     EndText();
 }
 
+
+bool PuzzleIdeasFollowLanguage() {
+    if (puzzleIdeas.readIn == 0 || puzzleIdeas.readIn == ReadInNow() || lastReading.tables == nullptr) return false;
+    // A copy: the tables the last reading named may be the ones read into.
+    const IdeasReading again = lastReading;
+    ReadPuzzleIdeas(*again.tables, again.font, again.ideaWidth, again.hintWidth);
+    return true;
+}

@@ -41,11 +41,11 @@ void PlayerTexts(int i) {
     char line[48];
     BeginPanelText(smallFont);
     if (ShowsLeftover(i)) {
-        std::snprintf(line, sizeof line, leftoverFormat, pointsLeft[i]);
+        std::snprintf(line, sizeof line, Tr(TextName::SetupLeftover), pointsLeft[i]);
         DrawTextInRect(line, textCenter, 10 + x, 70, 310 + x, 90);
     }
-    if (ShowsItems(i)) DrawTextInRect(itemsLabel, textLeft, 50 + x, 370, 270 + x, 390);
-    std::snprintf(line, sizeof line, playerFormat, i + 1);
+    if (ShowsItems(i)) DrawTextInRect(Tr(TextName::SetupItemsLabel), textLeft, 50 + x, 370, 270 + x, 390);
+    std::snprintf(line, sizeof line, Tr(TextName::SetupPlayer), i + 1);
     DrawTextInRect(line, textCenter, 10 + x, 20, 100 + x, 40);
     EndText();
 }
@@ -75,7 +75,7 @@ void DrawConfirmScreen() {
         return;
     }
     BeginPanelText(smallFont);
-    const char* line = remoteOpponent.confirmLine != nullptr ? remoteOpponent.confirmLine : confirmQuestion;
+    const char* line = remoteOpponent.confirmLine != nullptr ? remoteOpponent.confirmLine : Tr(TextName::SetupConfirmQuestion);
     DrawTextInRect(line, textCenter, 0, 440, 639, 460);
     EndText();
     for (int i = 0; i < 2; ++i) {

@@ -25,20 +25,20 @@ void Panels() {
     RoundRect(319 - 30 * h, 410 - 6 * h, 319 + 30 * h, 410 + 6 * h, 10, 10);
     RoundRect(165 - 16 * h, 197 - 15 * h, 170 + 16 * h, 197 + 15 * h, 10, 10);
     if (h >= 10 && s.itemScrollTop == 0) {
-        DrawTextInRect(itemDecideText, textCenter, 40, 70, 100, 90);
-        DrawTextInRect(itemCancelText, textCenter, 120, 70, 180, 90);
+        DrawTextInRect(Tr(TextName::SetupItemDecide), textCenter, 40, 70, 100, 90);
+        DrawTextInRect(Tr(TextName::SetupItemCancel), textCenter, 120, 70, 180, 90);
     }
     if (h >= 10) {
         // The item under the cursor is named; and since items only stand
         // beside the board, the player is told so, lest a pick seem wasted.
         if (s.itemCursor >= 0 && s.itemCursor < s.availableCount) {
-            const ItemName& item = ItemNameOf(s.availableItems[s.itemCursor]);
+            const ItemName item = ItemNameOf(s.availableItems[s.itemCursor]);
             char line[96];
-            std::snprintf(line, sizeof line, "「%s」", item.name);
+            std::snprintf(line, sizeof line, Tr(TextName::SetupItemName), item.name);
             DrawTextInRect(line, textCenter, 19, 362, 619, 382);
             DrawTextInRect(item.description, textCenter, 19, 390, 619, 410);
         }
-        DrawTextInRect(itemsNoEffectText, textCenter, 19, 436, 619, 456);
+        DrawTextInRect(Tr(TextName::SetupItemsNoEffect), textCenter, 19, 436, 619, 456);
     }
     EndText();
 }

@@ -1,12 +1,16 @@
 #include "setup/opponent_choice.h"
 
+#include "content/game_texts.h"
 #include "gallery/item_file.h"
 #include "setup/player_params.h"
 #include "setup/profile_rules.h"
 
 int8_t computerOpponent = twoPeople;
 
-const char* const strengthNames[computerStrengths] = {"はじめて", "かんたん", "ふつう", "つよい", "さいきょう"};
+const char* StrengthName(int strength) {
+    if (strength < 1 || strength > computerStrengths) return "";
+    return Tr(TextAfter(TextName::SetupStrengthFirst, strength - 1));
+}
 
 // The weak spread their points as a newcomer would, the strong move fast and
 // keep a long limit.

@@ -9,8 +9,9 @@ extern int8_t computerOpponent;
 constexpr int8_t twoPeople = 0;
 constexpr int8_t computerStrengths = 5;
 
-// The short names of the five strengths, weakest first (UTF-8).
-extern const char* const strengthNames[computerStrengths];
+// The short name of strength 1..5 in the language the game speaks; empty
+// outside them.
+const char* StrengthName(int strength);
 
 // The levels EX, SPEED, LUCK, CHAIN, LOCK the computer buys at each strength
 // (strength - 1), fifteen points each.

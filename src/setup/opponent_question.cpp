@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "content/game_texts.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/present.h"
@@ -89,15 +90,15 @@ void Draw() {
     RoundRect(180 - 12 * g, 345 - 3 * g, 180 + 12 * g, 345 + 3 * g, 10, 10);
     RoundRect(460 - 12 * g, 345 - 3 * g, 460 + 12 * g, 345 + 3 * g, 10, 10);
     if (g >= 10) {
-        DrawTextInRect("右側で遊ぶのは？", textCenter, 160, 100, 480, 122);
-        DrawTextInRect("ふたりで", textCenter, twoLeft, 230, twoRight, 252);
-        DrawTextInRect("コンピュータ", textCenter, computerLeft, 205, computerRight, 227);
+        DrawTextInRect(Tr(TextName::SetupOpponentQuestion), textCenter, 160, 100, 480, 122);
+        DrawTextInRect(Tr(TextName::SetupOpponentTwoPeople), textCenter, twoLeft, 230, twoRight, 252);
+        DrawTextInRect(Tr(TextName::SetupOpponentComputer), textCenter, computerLeft, 205, computerRight, 227);
         const int shown = q.choice > 0 ? q.choice : 3;
         char line[64];
-        std::snprintf(line, sizeof line, "つよさ %d  %s", shown, strengthNames[shown - 1]);
+        std::snprintf(line, sizeof line, Tr(TextName::SetupOpponentStrength), shown, StrengthName(shown));
         DrawTextInRect(line, textCenter, computerLeft, 245, computerRight, 267);
-        DrawTextInRect("ネットで対戦（ホスト）", textCenter, hostLeft, 335, hostRight, 357);
-        DrawTextInRect("ネットで対戦（さんか）", textCenter, joinLeft, 335, joinRight, 357);
+        DrawTextInRect(Tr(TextName::SetupOpponentHost), textCenter, hostLeft, 335, hostRight, 357);
+        DrawTextInRect(Tr(TextName::SetupOpponentJoin), textCenter, joinLeft, 335, joinRight, 357);
     }
     EndText();
     if (g < 10) {

@@ -59,13 +59,13 @@ void DrawParamTable() {
     char line[32];
     BeginPanelText(smallFont);
     for (int k = 0; k <= itemUseRow; ++k)
-        if (!Covered(k)) Text(rowLabels[k], textLeft, 420, 80 + 40 * k, 635, 100 + 40 * k);
+        if (!Covered(k)) Text(Tr(RowLabel(k)), textLeft, 420, 80 + 40 * k, 635, 100 + 40 * k);
     if (wipeState == 0) {
-        std::snprintf(line, sizeof line, playerFormat, p + 1);
+        std::snprintf(line, sizeof line, Tr(TextName::SetupPlayer), p + 1);
         Text(line, textCenter, 10, 12, 110, 32);
-        Text(ItemsOn() ? budgetItemsOnText : budgetItemsOffText, textCenter, 125, 12, 425, 32);
-        Text(remainingLabel, textLeft, 230, 65, 270, 85);
-        std::snprintf(line, sizeof line, pointsFormat, pointsLeft[p]);
+        Text(Tr(ItemsOn() ? TextName::SetupBudgetItemsOn : TextName::SetupBudgetItemsOff), textCenter, 125, 12, 425, 32);
+        Text(Tr(TextName::SetupRemaining), textLeft, 230, 65, 270, 85);
+        std::snprintf(line, sizeof line, Tr(TextName::SetupPoints), pointsLeft[p]);
         Text(line, textRight, 265, 65, 315, 85);
         for (int k = 0; k < paramCount; ++k) {
             std::snprintf(line, sizeof line, "%d", playerParams[p][k]);
@@ -74,8 +74,8 @@ void DrawParamTable() {
         // "OFF" is nearly as wide as the value column: centred a few pixels
         // further left, it keeps clear of the table's line, as the row
         // marker does on the other side.
-        Text(ItemsOn() ? "ON" : "OFF", textCenter, 376, 280, 411, 300);
-        if (ItemsOn()) Text(itemsRowLabel, textCenter, 385, 317, 635, 337);
+        Text(Tr(ItemsOn() ? TextName::SetupItemsOn : TextName::SetupItemsOff), textCenter, 376, 280, 411, 300);
+        if (ItemsOn()) Text(Tr(TextName::SetupItemsRow), textCenter, 385, 317, 635, 337);
         const int lines = ItemsOn() ? 6 : 5;
         for (int k = 0; k < lines; ++k) {
             MoveTo(380, 110 + 40 * k);

@@ -3,36 +3,34 @@
 #include "setup/player_params.h"
 #include "setup/setup_state.h"
 
-const char* const rowLabels[6] = {
-    "EXゲージの増加量", "カーソルの移動速度", "運の良さ", "リミットゲージの長さ", "EXゲージの凍結時間", "アイテムの使用",
-};
+TextName RowLabel(int k) { return TextAfter(TextName::SetupRowExGain, k); }
 
-const char* const paramDescription[5][2] = {
-    {"パネルを消した時に起こる、EXゲージの増加量", "(少ない) 0 … 1 … 2 … 3 … 4 … 5 (多い)"},
-    {"方向キーを押した時に起こる、カーソルの移動速度", "(遅い) 0 … 1 … 2 … 3 … 4 … 5 (速い)"},
-    {"あらゆることに対しての、運の良さ", "(悪い) 0 … 1 … 2 … 3 … 4 … 5 (良い)"},
-    {"NEXTの上にあるリミットゲージの長さ", "(短い) 0 … 1 … 2 … 3 … 4 … 5 (長い)"},
-    {"アイテムを使用した時に起こるEXゲージの凍結時間の長さ", "(遅い) 0 … 1 … 2 … 3 … 4 … 5 (速い)"},
-};
+namespace {
+
+// Parameter k's line about what it does, then its scale, are a pair of rows.
+const char* About(int k) { return Tr(TextAfter(TextName::SetupAboutExGain, 2 * k)); }
+const char* Scale(int k) { return Tr(TextAfter(TextName::SetupScaleExGain, 2 * k)); }
+
+}  // namespace
 
 void EntryDescription(int p, int cursor, const char*& first, const char*& second) {
     first = nullptr;
     second = nullptr;
     if (cursor == cancelEntry) {
-        first = cancelDescription;
+        first = Tr(TextName::SetupAboutCancel);
     } else if (cursor == decideEntry) {
-        first = decideDescription;
+        first = Tr(TextName::SetupAboutDecide);
     } else if (cursor == paramEx || cursor == paramLock) {
         if (itemUseOff[p] != 0) {
-            first = notUsedDescription;
+            first = Tr(TextName::SetupAboutNotUsed);
         } else {
-            first = paramDescription[cursor][0];
-            second = paramDescription[cursor][1];
+            first = About(cursor);
+            second = Scale(cursor);
         }
     } else if (cursor > paramEx && cursor < paramLock) {
-        first = paramDescription[cursor][0];
-        second = paramDescription[cursor][1];
+        first = About(cursor);
+        second = Scale(cursor);
     } else if (cursor == itemUseRow) {
-        first = itemUseDescription;
+        first = Tr(TextName::SetupAboutItemUse);
     }
 }

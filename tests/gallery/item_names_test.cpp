@@ -21,7 +21,7 @@ TEST(ItemNames, EveryItemHasItsOwnNameAndALineThatFitTheirBoxes) {
     BeginPanelText(smallFont);
     for (int i = 0; i < itemCount; ++i) {
         SCOPED_TRACE(i);
-        const ItemName& item = itemNames[i];
+        const ItemName item = ItemNameOf(i);
         ASSERT_NE(item.name, nullptr);
         ASSERT_NE(item.description, nullptr);
         EXPECT_GT(std::string(item.name).size(), 0u);

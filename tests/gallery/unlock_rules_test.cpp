@@ -103,7 +103,7 @@ TEST(UnlockRules, EveryHintIsOneLineThatFitsTheBox) {
     SelectFont(smallFont);
     std::set<std::string> hints;
     for (int i = 1; i < itemCount; ++i) {
-        const std::string hint = unlockRules[i].hint;
+        const std::string hint = UnlockHint(i);
         char line[160];
         std::snprintf(line, sizeof line, "取得条件：%s", hint.c_str());
         EXPECT_FALSE(hint.empty() || hint.find('\n') != std::string::npos) << i;

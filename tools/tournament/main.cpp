@@ -240,7 +240,7 @@ int main(int argc, char** argv) {
                      "|---|---|---|---|---|---|---|---|\n");
         for (int s = 1; s <= strengthCount; ++s) {
             const Strength& st = StrengthOf(s);
-            std::fprintf(f, "| %d | %s | %s | %d cells | %d | %d ms | %d | %d %% |\n", s, strengthNames[s - 1],
+            std::fprintf(f, "| %d | %s | %s | %d cells | %d | %d ms | %d | %d %% |\n", s, StrengthName(s),
                          st.depth >= 2 ? "a line and the line after it" : "one line", st.swapReach,
                          st.workPerStep, st.reactionSteps * 20, st.actionsPerMinute, st.errorPercent);
         }
