@@ -1,5 +1,6 @@
 #include "setup/setup_drawing.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "content/title_sheet.h"
@@ -64,8 +65,11 @@ void DrawParamTable() {
         std::snprintf(line, sizeof line, Tr(TextName::SetupPlayer), p + 1);
         Text(line, textCenter, 10, 12, 110, 32);
         Text(Tr(ItemsOn() ? TextName::SetupBudgetItemsOn : TextName::SetupBudgetItemsOff), textCenter, 125, 12, 425, 32);
-        Text(Tr(TextName::SetupRemaining), textLeft, 230, 65, 270, 85);
         std::snprintf(line, sizeof line, Tr(TextName::SetupPoints), pointsLeft[p]);
+        // The label may run on into the room the points leave: English says
+        // "Left 15" where Japanese says 残り 15 P.
+        const int labelRight = std::max(270, 315 - TextWidth(line) - 4);
+        Text(Tr(TextName::SetupRemaining), textLeft, 230, 65, labelRight, 85);
         Text(line, textRight, 265, 65, 315, 85);
         for (int k = 0; k < paramCount; ++k) {
             std::snprintf(line, sizeof line, "%d", playerParams[p][k]);
