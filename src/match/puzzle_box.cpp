@@ -5,6 +5,7 @@
 #include "match/hud_parts.h"
 #include "match/match_state.h"
 #include "match/puzzle_rules.h"
+#include "platform/language.h"
 
 namespace {
 
@@ -24,11 +25,23 @@ struct GoalLayout {
     const SheetRect* tail[4];
 };
 
-constexpr GoalLayout goalLayouts[4] = {
-    {nullptr, 0, 0, 0, 0, {}},
-    {nullptr, 276, 1, 3, 2, {&goalChainWord, &goalReachWord}},
-    {&goalPanelsWord, 369, 2, 4, 4, {&goalCountWord, &goalOrMoreWord, &goalClearWord, &goalExclaim}},
-    {nullptr, 276, 4, 7, 4, {&goalPointsWord, &goalOrMoreWord, &goalEarnWord, &goalExclaim}},
+// The English tiles read in the Japanese order ("[3] chain to win!", "[5000]
+// pts or more to win!") but one: the panels' count has no word of its own in
+// English, so "Clear [40] or more panels!" goes on from the figure without
+// the empty count tile's gap.
+constexpr GoalLayout goalLayouts[languageCount][4] = {
+    {
+        {nullptr, 0, 0, 0, 0, {}},
+        {nullptr, 276, 1, 3, 2, {&goalChainWord, &goalReachWord}},
+        {&goalPanelsWord, 369, 2, 4, 4, {&goalCountWord, &goalOrMoreWord, &goalClearWord, &goalExclaim}},
+        {nullptr, 276, 4, 7, 4, {&goalPointsWord, &goalOrMoreWord, &goalEarnWord, &goalExclaim}},
+    },
+    {
+        {nullptr, 0, 0, 0, 0, {}},
+        {nullptr, 276, 1, 3, 2, {&goalChainWord, &goalReachWord}},
+        {&goalPanelsWord, 369, 2, 4, 3, {&goalOrMoreWord, &goalClearWord, &goalExclaim}},
+        {nullptr, 276, 4, 7, 4, {&goalPointsWord, &goalOrMoreWord, &goalEarnWord, &goalExclaim}},
+    },
 };
 
 void DrawGoal(int type, int32_t goalValue, int dy) {
@@ -36,7 +49,7 @@ void DrawGoal(int type, int32_t goalValue, int dy) {
         DrawSheetPicture(goalClearAll, 290, 310 + dy);
         return;
     }
-    const GoalLayout& g = goalLayouts[type];
+    const GoalLayout& g = goalLayouts[static_cast<int>(CurrentLanguage())][type];
     if (g.lead != nullptr) DrawSheetPicture(*g.lead, 290, 310 + dy);
     const int32_t value = std::max(goalValue, 0);
     const int digits = std::clamp(DigitCount(value), g.minDigits, g.maxDigits);

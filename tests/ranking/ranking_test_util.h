@@ -9,7 +9,10 @@
 #include "content/game_sheet.h"
 #include "harness/harness.h"
 #include "match/match_state.h"
+#include "match/result_screen.h"
+#include "platform/blit.h"
 #include "platform/bitmap_loader.h"
+#include "platform/present.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "platform/text.h"
@@ -32,6 +35,15 @@ inline void AtTheResultScreen(int mode) {
     LoadSoundBuffer(bgmBuffer, "Sound\\Game.wav");
     gameMode = static_cast<int8_t>(mode);
     matchState = 2;
+}
+
+// The result screen as the match frame runs it (background, the screen's
+// step, present), the ranking passed over or not.
+inline int resultRankingSkipped = 0;
+inline void ResultScreenFrame() {
+    Blit(&backBuffer, 0, 0, tileSurface, keyedCopy, 0, 0, screenWidth, screenHeight);
+    ResultScreenStep(resultRankingSkipped);
+    Present();
 }
 
 inline std::string RankingPath() { return harness::WorkDir() + "/Data/ED.dat"; }
