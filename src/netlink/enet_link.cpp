@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "content/game_texts.h"
+
 namespace {
 
 constexpr uint8_t reliableChannel = 0;
@@ -39,13 +41,13 @@ EnetLink::~EnetLink() {
     FinishClosing();
 }
 
-void EnetLink::SetProblem(const char* why) { std::snprintf(problem, sizeof problem, "%s", why); }
+void EnetLink::SetProblem(TextName why) { std::snprintf(problem, sizeof problem, "%s", Tr(why)); }
 
 bool EnetLink::Host(uint16_t port, uint16_t searchPort) {
     Close();
     FinishClosing();
     if (!EnetReady()) {
-        SetProblem("ネットワークを使えません");
+        SetProblem(TextName::OnlineLinkNoNetwork);
         return false;
     }
     ENetAddress address{};
@@ -54,14 +56,15 @@ bool EnetLink::Host(uint16_t port, uint16_t searchPort) {
     // Room for a second peer only to turn it away with a reason.
     host = enet_host_create(&address, 2, 2, 0, 0);
     if (host == nullptr) {
-        std::snprintf(problem, sizeof problem, "ポート %u を使えません", static_cast<unsigned>(port));
+        std::snprintf(problem, sizeof problem, Tr(TextName::OnlineLinkPortTaken), static_cast<unsigned>(port));
         return false;
     }
     ENetAddress bound{};
     hostedPort = enet_socket_get_address(host->socket, &bound) == 0 ? bound.port : port;
     if (searchPort != 0 && !OpenLanAnswerer(answerer, searchPort, hostedPort)) {
         // The game can still be joined by its address.
-        std::snprintf(problem, sizeof problem, "ポート %u で検索に答えられません", static_cast<unsigned>(searchPort));
+        std::snprintf(problem, sizeof problem, Tr(TextName::OnlineLinkSearchPortTaken),
+                      static_cast<unsigned>(searchPort));
     }
     hosting = true;
     state = LinkState::listening;
@@ -72,25 +75,26 @@ bool EnetLink::Join(const char* hostName, uint16_t port) {
     Close();
     FinishClosing();
     if (!EnetReady()) {
-        SetProblem("ネットワークを使えません");
+        SetProblem(TextName::OnlineLinkNoNetwork);
         return false;
     }
     ENetAddress address{};
     if (hostName == nullptr || hostName[0] == '\0' || enet_address_set_host(&address, hostName) != 0) {
-        std::snprintf(problem, sizeof problem, "アドレス %.60s が見つかりません", hostName == nullptr ? "" : hostName);
+        std::snprintf(problem, sizeof problem, Tr(TextName::OnlineLinkNoSuchAddress),
+                      hostName == nullptr ? "" : hostName);
         return false;
     }
     address.port = port;
     host = enet_host_create(nullptr, 1, 2, 0, 0);
     if (host == nullptr) {
-        SetProblem("ネットワークを使えません");
+        SetProblem(TextName::OnlineLinkNoNetwork);
         return false;
     }
     peer = enet_host_connect(host, &address, 2, connectMagic);
     if (peer == nullptr) {
         enet_host_destroy(host);
         host = nullptr;
-        SetProblem("接続を始められません");
+        SetProblem(TextName::OnlineLinkCannotStart);
         return false;
     }
     LimitSilence(peer, silenceLimitMs);
@@ -150,7 +154,7 @@ void EnetLink::FinishClosing() {
     closingHost = nullptr;
 }
 
-void EnetLink::Lose(const char* why) {
+void EnetLink::Lose(TextName why) {
     peer = nullptr;
     state = LinkState::lost;
     CloseLanAnswerer(answerer);
@@ -202,11 +206,11 @@ void EnetLink::TakeEvent(const ENetEvent& event) {
     case ENET_EVENT_TYPE_DISCONNECT:
         if (event.peer != peer) break;  // one we turned away has gone
         if (state == LinkState::connecting) {
-            Lose("相手に接続できません");
+            Lose(TextName::OnlineLinkNoHost);
         } else if (event.data == byeBusy) {
-            Lose("相手はほかの人と対戦しています");
+            Lose(TextName::OnlineLinkHostBusy);
         } else {
-            Lose("相手との接続が切れました");
+            Lose(TextName::OnlineLinkLost);
         }
         break;
     case ENET_EVENT_TYPE_RECEIVE: {
@@ -240,7 +244,7 @@ void EnetLink::Service() {
     for (int i = 0; i < 256 && ringCount < ringSlots; ++i) {
         const int got = i == 0 ? enet_host_service(host, &event, 0) : enet_host_check_events(host, &event);
         if (got < 0) {
-            if (state == LinkState::connected || state == LinkState::connecting) Lose("ネットワークが使えなくなりました");
+            if (state == LinkState::connected || state == LinkState::connecting) Lose(TextName::OnlineLinkNetworkGone);
             break;
         }
         if (got > 0) {
@@ -263,5 +267,5 @@ uint64_t EnetLink::WireBytesReceived() const { return host == nullptr ? 0 : host
 
 void EnetLink::Drop() {
     if (host != nullptr && peer != nullptr) enet_peer_disconnect_now(peer, byeDropped);
-    if (state != LinkState::closed) Lose("相手を切断しました");
+    if (state != LinkState::closed) Lose(TextName::OnlineLinkDropped);
 }

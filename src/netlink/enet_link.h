@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "content/game_texts.h"
 #include "netlink/lan_answer.h"
 #include "netlink/net_link.h"
 
@@ -56,7 +57,8 @@ public:
     static constexpr uint32_t closingLimitMs = 1000;
     // The port listened on while hosting (the one picked when asked for 0).
     uint16_t HostedPort() const { return hostedPort; }
-    // Why the last call failed, or why the link was lost, in one line.
+    // Why the last call failed, or why the link was lost, in one line in the
+    // language the game spoke then.
     const char* Problem() const { return problem; }
     // How long a peer that stops answering is kept, in milliseconds; applies
     // to the next Host or Join.
@@ -83,8 +85,8 @@ private:
     };
 
     void TakeEvent(const _ENetEvent& event);
-    void Lose(const char* why);
-    void SetProblem(const char* why);
+    void Lose(TextName why);
+    void SetProblem(TextName why);
     // Ends a graceful close still running, at once (before a new Host or
     // Join, which may want its port).
     void FinishClosing();

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "content/game_texts.h"
 #include "netplay/lobby_drawing.h"
 #include "netplay/lobby_guides.h"
 #include "netplay/net_handshake.h"
@@ -19,25 +20,25 @@ namespace {
 NetLobbyState& n = netLobby;
 
 void Draw() {
-    DrawLobbyFrame("ネットで対戦（ホスト）");
+    DrawLobbyFrame(Tr(TextName::OnlineHostTitle));
     BeginPanelText(smallFont);
     RoundRect(60, 84, 580, 330, 10, 10);
     char line[96];
     if (n.phase == LobbyPhase::choosing) {
         // Why, in the link's own words (they name the port).
-        DrawTextInRect("ホストできません", textCenter, 60, 180, 580, 202);
+        DrawTextInRect(Tr(TextName::OnlineHostCannot), textCenter, 60, 180, 580, 202);
         DrawTextInRect(n.problem, textCenter, 60, 212, 580, 234);
     } else {
-        DrawTextInRect("このマシンのアドレス", textCenter, 60, 98, 580, 120);
+        DrawTextInRect(Tr(TextName::OnlineHostAddresses), textCenter, 60, 98, 580, 120);
         for (int k = 0; k < n.addressCount; ++k) {
             DrawTextInRect(n.addresses[k], textCenter, 60, 132 + 26 * k, 580, 154 + 26 * k);
         }
-        std::snprintf(line, sizeof line, "ポート %u", unsigned{n.listeningPort});
+        std::snprintf(line, sizeof line, Tr(TextName::OnlineHostPort), unsigned{n.listeningPort});
         DrawTextInRect(line, textCenter, 60, 290, 580, 312);
     }
     EndText();
-    if (n.phase == LobbyPhase::listening) DrawLobbyLine("相手をひとり待っています…", 350);
-    if (n.phase == LobbyPhase::shaking) DrawLobbyLine("相手とつながりました。確かめています…", 350);
+    if (n.phase == LobbyPhase::listening) DrawLobbyLine(Tr(TextName::OnlineHostWaiting), 350);
+    if (n.phase == LobbyPhase::shaking) DrawLobbyLine(Tr(TextName::OnlineHostLinked), 350);
 }
 
 }  // namespace

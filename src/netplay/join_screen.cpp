@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "content/game_texts.h"
 #include "netlink/net_game.h"
 #include "netplay/lobby_drawing.h"
 #include "netplay/lobby_guides.h"
@@ -47,15 +48,14 @@ void ConnectToChoice() {
     char host[48];
     uint16_t port = defaultGamePort;
     if (!SplitAddress(n.field.text, host, sizeof host, port)) {
-        std::snprintf(n.problem, sizeof n.problem, "アドレスを「192.168.0.2」か「192.168.0.2:%u」の形で入れてください",
-                      unsigned{defaultGamePort});
+        std::snprintf(n.problem, sizeof n.problem, Tr(TextName::OnlineJoinAddressForm), unsigned{defaultGamePort});
         return;
     }
     Connect(host, port);
 }
 
 void Failed(const char* why) {
-    std::snprintf(n.problem, sizeof n.problem, "つながりませんでした（%s）", why);
+    std::snprintf(n.problem, sizeof n.problem, Tr(TextName::OnlineJoinFailed), why);
     CloseNetGame();
     n.phase = LobbyPhase::choosing;
 }
@@ -94,16 +94,16 @@ void FollowSearch() {
 void DrawList() {
     BeginPanelText(smallFont);
     RoundRect(40, listTop, 600, listBottom, 10, 10);
-    DrawTextInRect("このネットワークで待っているゲーム", textCenter, 40, listTop + 8, 600, listTop + 30);
+    DrawTextInRect(Tr(TextName::OnlineJoinGamesHere), textCenter, 40, listTop + 8, 600, listTop + 30);
     char line[200];
     for (int k = 0; k < n.gameCount; ++k) {
         std::snprintf(line, sizeof line, "%s  %s:%u", n.games[k].name, n.games[k].address, unsigned{n.games[k].port});
         const int y = listTop + 42 + rowHeight * k;
         DrawTextInRect(line, textCenter, 60, y, 580, y + 22);
     }
-    if (n.gameCount == 0) DrawTextInRect("さがしています…", textCenter, 40, listTop + 42, 600, listTop + 64);
+    if (n.gameCount == 0) DrawTextInRect(Tr(TextName::OnlineJoinSearching), textCenter, 40, listTop + 42, 600, listTop + 64);
     RoundRect(40, fieldTop, 600, fieldTop + 78, 10, 10);
-    DrawTextInRect("アドレスを入力（数字と . と :）", textCenter, 40, fieldTop + 8, 600, fieldTop + 30);
+    DrawTextInRect(Tr(TextName::OnlineJoinFieldLabel), textCenter, 40, fieldTop + 8, 600, fieldTop + 30);
     // The field's text with a bar where the next character goes.
     char shown[sizeof n.field.text + 2];
     std::snprintf(shown, sizeof shown, "%.63s_", n.field.text);
@@ -117,10 +117,10 @@ void DrawList() {
 }
 
 void Draw() {
-    DrawLobbyFrame("ネットで対戦（さんか）");
+    DrawLobbyFrame(Tr(TextName::OnlineJoinTitle));
     DrawList();
-    if (n.phase == LobbyPhase::connecting) DrawLobbyLine("つないでいます…", statusTop);
-    if (n.phase == LobbyPhase::shaking) DrawLobbyLine("つながりました。確かめています…", statusTop);
+    if (n.phase == LobbyPhase::connecting) DrawLobbyLine(Tr(TextName::OnlineJoinConnecting), statusTop);
+    if (n.phase == LobbyPhase::shaking) DrawLobbyLine(Tr(TextName::OnlineJoinLinked), statusTop);
     if (n.phase == LobbyPhase::choosing && n.problem[0] != '\0') DrawLobbyLine(n.problem, statusTop);
 }
 
@@ -137,7 +137,7 @@ bool FollowConnection() {
         } else if (state != LinkState::connecting) {
             Failed(NetProblem());
         } else if (TimeGetTime() - n.mark >= joinGiveUpMs) {
-            Failed("答えがありません");
+            Failed(Tr(TextName::OnlineJoinNoAnswer));
         }
     }
     return n.phase == LobbyPhase::shaking && HandshakeLeftTheScreen();

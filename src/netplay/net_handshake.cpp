@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "content/game_texts.h"
 #include "netlink/net_game.h"
 #include "netplay/online_flow.h"
 #include "platform/clock.h"
@@ -65,19 +66,18 @@ HelloMessage ownHello = BuildHello();
 
 bool HellosAgree(const HelloMessage& ours, const HelloMessage& theirs, char* reason, size_t size) {
     if (std::strcmp(ours.version, theirs.version) != 0) {
-        std::snprintf(reason, size, "バージョンが違います（こちら %s／相手 %s）", ours.version, theirs.version);
+        std::snprintf(reason, size, Tr(TextName::OnlineHandshakeOtherVersion), ours.version, theirs.version);
         return false;
     }
     // The same version speaks the same protocol unless one was changed by
     // hand: say so in the same words, with the protocol numbers.
     if (ours.protocol != theirs.protocol) {
-        std::snprintf(reason, size, "通信の方式が違います（こちら %u／相手 %u）", unsigned{ours.protocol},
+        std::snprintf(reason, size, Tr(TextName::OnlineHandshakeOtherProtocol), unsigned{ours.protocol},
                       unsigned{theirs.protocol});
         return false;
     }
     if (std::strcmp(ours.build, theirs.build) != 0) {
-        std::snprintf(reason, size, "バージョン %s どうしですが、ビルドが違います\nこちら %s／相手 %s", ours.version,
-                      ours.build, theirs.build);
+        std::snprintf(reason, size, Tr(TextName::OnlineHandshakeOtherBuild), ours.version, ours.build, theirs.build);
         return false;
     }
     if (size > 0) reason[0] = '\0';
@@ -100,7 +100,7 @@ HandshakeState HandshakeFrame() {
         if (message.kind != NetKind::hello) {
             // Not a game that knows how to begin: not spoken to again.
             netGameLink.Drop();
-            LeaveOnline("相手の応答が正しくありません");
+            LeaveOnline(Tr(TextName::OnlineHandshakeBadAnswer));
             return HandshakeState::left;
         }
         char reason[160];
@@ -116,7 +116,7 @@ HandshakeState HandshakeFrame() {
     if (netGameLink.State() != LinkState::connected) return HandshakeState::left;
     if (TimeGetTime() - handshake.mark >= handshakeMs) {
         netGameLink.Drop();
-        LeaveOnline("相手から応答がありません");
+        LeaveOnline(Tr(TextName::OnlineHandshakeNoAnswer));
         return HandshakeState::left;
     }
     return HandshakeState::waiting;

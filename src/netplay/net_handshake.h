@@ -20,8 +20,9 @@ extern HelloMessage ownHello;
 // ownHello as this build makes it.
 HelloMessage BuildHello();
 
-// Whether the peer's hello lets the two play; when not, why, in Japanese
-// (up to two lines split by '\n') into reason.
+// Whether the peer's hello lets the two play; when not, why, in the game's
+// language (up to two lines split by '\n') into reason. Only the hellos
+// travel: each game words its own refusal.
 bool HellosAgree(const HelloMessage& ours, const HelloMessage& theirs, char* reason, size_t size);
 
 // The handshake as the lobby screens run it, once the link is connected.

@@ -1,3 +1,4 @@
+#include "content/game_texts.h"
 #include "netplay/online_flow.h"
 #include "netplay/online_setup.h"
 #include "platform/keys.h"
@@ -68,9 +69,13 @@ void AnswerKeys() {
     if (!decide) confirmHeld = 0;
 }
 
+// What the confirmation says while this side waits.
 const char* WaitingLine() {
-    if (onlineSetup.peerIn == 0) return onlineSetup.peerRedoing != 0 ? peerRedoingText : waitingForProfileText;
-    if (s.confirmDone[Own()] == 1 && s.confirmDone[Peer()] == 0) return waitingForAnswerText;
+    if (onlineSetup.peerIn == 0) {
+        return Tr(onlineSetup.peerRedoing != 0 ? TextName::OnlineSetupPeerRedoing
+                                               : TextName::OnlineSetupWaitingForProfile);
+    }
+    if (s.confirmDone[Own()] == 1 && s.confirmDone[Peer()] == 0) return Tr(TextName::OnlineSetupWaitingForAnswer);
     return nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "content/game_texts.h"
 #include "match/match_begin.h"
 #include "match/match_setup.h"
 #include "match/match_state.h"
@@ -33,9 +34,6 @@
 // player answers on his own machine.
 
 namespace {
-
-constexpr const char* outOfStepText = "同期がずれました";
-constexpr const char* peerEndedText = "相手が対戦を終えました";
 
 RematchVote vote;
 // The host's record when it came before this side entered the match. It
@@ -160,7 +158,7 @@ void WaitForStartScene() {
         return;
     }
     if (!StillOnline()) return;
-    DrawWaiting("相手を待っています");
+    DrawWaiting(Tr(TextName::OnlineMatchWaiting));
     Present();
 }
 
@@ -200,7 +198,7 @@ void FollowVote(int8_t outcome) {
         StartOnlineMatch();
         return;
     }
-    LeaveOnlineMatch(vote.own == 1 ? nullptr : peerEndedText);
+    LeaveOnlineMatch(vote.own == 1 ? nullptr : Tr(TextName::OnlineMatchPeerEnded));
 }
 
 void TakeAnswer(const NetMessage& message) {
@@ -242,14 +240,14 @@ void MatchEnded(RollbackEnd end) {
             // The session has saved what both sides confirmed, to find the
             // rule that parted them.
             SayByeOnline(1);
-            LeaveOnlineMatch(outOfStepText);
+            LeaveOnlineMatch(Tr(TextName::OnlineMatchOutOfStep));
             return;
         case RollbackEnd::peerLost:
         case RollbackEnd::badPeer:
         case RollbackEnd::none:
             break;
     }
-    LeaveOnlineMatch(peerGoneText);
+    LeaveOnlineMatch(Tr(TextName::OnlineLinkLost));
 }
 
 void OnlineMatchScene() {

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "content/game_texts.h"
 #include "netlink/net_game.h"
 #include "netplay/online_flow.h"
 #include "shell/line_notice.h"
@@ -38,16 +39,16 @@ bool NextOnlineMessage(NetMessage& message) {
             // Garbage is never trusted, and a peer that sends it is not
             // spoken to again.
             link.Drop();
-            LeaveOnline("相手との接続が切れました");
+            LeaveOnline(Tr(TextName::OnlineLinkLost));
             return false;
         }
         if (message.kind != NetKind::bye) return true;
         byeSaid = 1;  // the peer has gone: nobody to say goodbye to
-        LeaveOnline(message.bye.reason == 1 ? "同期がずれました" : "相手との接続が切れました");
+        LeaveOnline(Tr(message.bye.reason == 1 ? TextName::OnlineMatchOutOfStep : TextName::OnlineLinkLost));
         return false;
     }
     if (link.State() == LinkState::lost) {
-        LeaveOnline("相手との接続が切れました");
+        LeaveOnline(Tr(TextName::OnlineLinkLost));
         return false;
     }
     return false;

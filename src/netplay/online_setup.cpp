@@ -1,5 +1,6 @@
 #include "netplay/online_setup.h"
 
+#include "content/game_texts.h"
 #include "netlink/net_game.h"
 #include "netplay/online_flow.h"
 #include "platform/sound.h"
@@ -24,7 +25,7 @@ void TakeProfileMessage(const ProfileMessage& profile) {
     if (!TakeProfile(PeerSide(), profile.params, profile.items, profile.itemUseOff)) {
         // Only a game that is not ours, or not honest, sends a profile our
         // own set-up could never have built.
-        LeaveOnline(peerGoneText);
+        LeaveOnline(Tr(TextName::OnlineLinkLost));
         return;
     }
     // A profile shown anew is answered anew, by both.

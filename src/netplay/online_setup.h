@@ -15,12 +15,6 @@ struct OnlineSetupState {
 };
 extern OnlineSetupState onlineSetup;
 
-// What the confirmation says while this side waits (UTF-8).
-constexpr const char* waitingForProfileText = "相手の設定を待っています";
-constexpr const char* peerRedoingText = "相手が設定をやり直しています";
-constexpr const char* waitingForAnswerText = "相手の返事を待っています";
-constexpr const char* peerGoneText = "相手との接続が切れました";
-
 // One message from the peer, during the set-up or the confirmation: his
 // profile (checked by the set-up's rules: one that breaks them ends online
 // play as a bad peer's), his accept or his redo. Others are not for these

@@ -10,6 +10,7 @@
 #include "netplay/net_handshake.h"
 #include "netplay/net_lobby.h"
 #include "netplay/net_messages.h"
+#include "platform/language.h"
 #include "setup/setup_steps.h"
 #include "shell/scene_links.h"
 
@@ -31,16 +32,23 @@ inline bool RunUntilLinked(const std::function<bool()>& done, NetLink* other = n
     return done();
 }
 
-// From boot through the menu and the question's lower row to the hosting
-// (column 0) or joining (column 1) screen; the hosting listens on a port the
-// system picks, so tests never meet a game of the machine's.
-inline bool BootToLobby(int column) {
+// From boot through the menu to the question's lower row, hosting (column
+// 0) or joining (column 1) under the cursor, the game speaking language.
+inline bool BootToOnlineRow(int column, Language language = Language::japanese) {
     if (!frontendSteps::BootToMenu()) return false;
+    SetLanguage(language);
     LinkOnlineScreens();
     netLobby.hostPort = 0;
     if (!setupSteps::MenuToQuestion()) return false;
     setupSteps::Step('B');
     if (column == 1) setupSteps::Step('H');
+    return true;
+}
+
+// On to the hosting or joining screen; the hosting listens on a port the
+// system picks, so tests never meet a game of the machine's.
+inline bool BootToLobby(int column, Language language = Language::japanese) {
+    if (!BootToOnlineRow(column, language)) return false;
     harness::Tap('X');
     if (!harness::RunUntil([] { return !At(OpponentQuestionScene); }, 50)) return false;
     harness::RunFrames(3);

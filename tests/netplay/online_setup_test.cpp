@@ -3,8 +3,10 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <string>
 #include <thread>
 
+#include "content/game_texts.h"
 #include "content/item_sheet.h"
 #include "netlink/enet_link.h"
 #include "netlink/net_game.h"
@@ -208,10 +210,34 @@ TEST_F(OnlineSetup, AProfileThatBreaksTheRulesEndsOnlinePlay) {
             ASSERT_TRUE(OnConfirmation());
         }
         SendProfile({5, 5, 5, 1, 0});
-        EXPECT_TRUE(LeftWith(peerGoneText));
+        EXPECT_TRUE(LeftWith(Tr(TextName::OnlineLinkLost)));
         EXPECT_EQ(remoteOpponent.ownSide, -1) << "the set-up is for one keyboard again";
         EXPECT_TRUE(Await([this] { return peer.State() != LinkState::connected; })) << "the peer is let go";
         Again();
+    }
+}
+
+// An English game's confirmation waits in English: for the peer's set-up,
+// for his answer once this side has accepted, and while he redoes his.
+TEST_F(OnlineSetup, AnEnglishGameWaitsInEnglish) {
+    SetLanguage(Language::english);
+    struct Stage {
+        const char* name;
+        std::function<void()> act;
+        TextName line;
+    };
+    const Stage stages[] = {
+        {"his set-up", [this] { DecideOwn(); }, TextName::OnlineSetupWaitingForProfile},
+        {"his answer", [this] { SendProfile({0, 5, 5, 5, 0}); Settle(); Step('X'); }, TextName::OnlineSetupWaitingForAnswer},
+        {"his redo", [this] { SendAnswer(1); Settle(); }, TextName::OnlineSetupPeerRedoing},
+    };
+    ASSERT_TRUE(Enter(1));
+    for (const Stage& stage : stages) {
+        SCOPED_TRACE(stage.name);
+        stage.act();
+        ASSERT_TRUE(OnConfirmation());
+        harness::SaveFramePng(std::string("/tmp/sumline-en-netsetup-") + stage.name + ".png");
+        EXPECT_TRUE(TextShown(TextIn(Language::english, stage.line), textCenter, 0, 440, 639, 460, 22));
     }
 }
 
@@ -341,7 +367,7 @@ TEST_F(OnlineSetup, ThePeerLeavingOrTheLinkLostEndsEachScreenWithTheMessage) {
         } else {
             peer.Close();
         }
-        EXPECT_TRUE(LeftWith(peerGoneText));
+        EXPECT_TRUE(LeftWith(Tr(TextName::OnlineLinkLost)));
         harness::SaveFramePng("/tmp/sumline-netsetup-left.png");
         Again();
     }
@@ -353,7 +379,7 @@ TEST_F(OnlineSetup, ThePeerGoingUnderTheKeyGuideClosesItAndEndsOnlinePlay) {
     harness::RunFrames(3);
     ASSERT_TRUE(KeyGuideOpen());
     peer.Close();
-    EXPECT_TRUE(LeftWith(peerGoneText));
+    EXPECT_TRUE(LeftWith(Tr(TextName::OnlineLinkLost)));
     EXPECT_FALSE(KeyGuideOpen());
 }
 
