@@ -50,19 +50,7 @@ bool CellShows(int i, const SheetRect& r) {
     return pictureProbe::PictureShown(itemSheet, inner, CellX(i) + 1, CellY(i) + 1);
 }
 
-// True when the last frame holds, at (x, y) on the box's blue, exactly the
-// text as the game writes it (and nothing else in the line's width).
-bool LineShown(const char* text, int x, int y) {
-    constexpr int w = 560, h = 24;
-    ColorFill(&backBuffer, x, y, x + w, y + h, NearestPaletteIndex(blueBrush));
-    BeginPanelText(smallFont);
-    TextOut(x, y, text);
-    EndText();
-    for (int py = y; py < y + h; ++py)
-        for (int px = x; px < x + w; ++px)
-            if (backBuffer.pixels[py * screenWidth + px] != harness::PixelAt(px, py)) return false;
-    return true;
-}
+using galleryTest::LineShown;
 
 bool LineEmpty(int x, int y) { return LineShown("", x, y); }
 

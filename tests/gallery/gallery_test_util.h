@@ -7,7 +7,13 @@
 #include <vector>
 
 #include "gallery/item_file.h"
+#include "harness/harness.h"
+#include "platform/blit.h"
+#include "platform/palette.h"
+#include "platform/surface.h"
+#include "platform/text.h"
 #include "puzzle/puzzle_test_util.h"
+#include "shell/menu_input.h"
 
 // Raw data files for the item tests.
 namespace galleryTest {
@@ -29,6 +35,21 @@ inline std::vector<uint8_t> FileWith(std::initializer_list<int> unlocked) {
     std::vector<uint8_t> bytes(itemCount, 0);
     for (int i : unlocked) bytes[static_cast<size_t>(i)] = 1;
     return bytes;
+}
+
+// True when the last frame holds, at (x, y) on the gallery box's blue,
+// exactly the text as the game writes it (and nothing else in the line's
+// width).
+inline bool LineShown(const char* text, int x, int y) {
+    constexpr int w = 560, h = 24;
+    ColorFill(&backBuffer, x, y, x + w, y + h, NearestPaletteIndex(blueBrush));
+    BeginPanelText(smallFont);
+    TextOut(x, y, text);
+    EndText();
+    for (int py = y; py < y + h; ++py)
+        for (int px = x; px < x + w; ++px)
+            if (backBuffer.pixels[py * screenWidth + px] != harness::PixelAt(px, py)) return false;
+    return true;
 }
 
 }  // namespace galleryTest

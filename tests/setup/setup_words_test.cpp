@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "content/game_texts.h"
+#include "harness/language_frames.h"
 #include "gallery/item_notice.h"
 #include "platform/language.h"
 #include "setup/opponent_choice.h"
@@ -16,19 +17,15 @@ using namespace setupSteps;
 
 // Where the words of the set-up, the gallery's guide, the notice and the
 // editor stand, and how wide each may grow there: a printf row is measured
-// with a value as wide as the game hands it.
-struct Room {
-    TextName name;
-    int width;
-    int value = 0;  // the number a printf row is written with
-};
+// with a figure as wide as the game hands it.
+using languageFrames::Fit;
 
 // The key guide's action column: beside two players' keys, or one.
 constexpr int pairAction = 246;
 constexpr int soloAction = 272;
 constexpr int guideTitle = 560;
 
-const Room rooms[] = {
+const Fit rooms[] = {
     {TextName::SetupRowExGain, 215},
     {TextName::SetupRowCursorSpeed, 215},
     {TextName::SetupRowLuck, 215},
@@ -121,9 +118,9 @@ TEST_F(SetupWords, EveryWordFitsItsPlaceInBothLanguages) {
         SCOPED_TRACE(LanguageCode(language));
         SetLanguage(language);
         BeginPanelText(smallFont);
-        for (const Room& r : rooms) {
+        for (const Fit& r : rooms) {
             char line[160];
-            std::snprintf(line, sizeof line, Tr(r.name), r.value);
+            std::snprintf(line, sizeof line, Tr(r.name), r.figure);
             EXPECT_LE(TextWidth(line), r.width) << TextNameSpelling(r.name) << ": " << line;
         }
         // Every strength in the computer's box under 「コンピュータ」.
@@ -144,45 +141,26 @@ TEST_F(SetupWords, EveryWordFitsItsPlaceInBothLanguages) {
     }
 }
 
-// The pixels of a rectangle of the last frame.
-std::vector<uint8_t> Region(int l, int t, int r, int b) {
-    std::vector<uint8_t> pixels;
-    for (int y = t; y < b; ++y)
-        for (int x = l; x < r; ++x) pixels.push_back(harness::PixelAt(x, y));
-    return pixels;
-}
+using languageFrames::Region;
 
-struct Place {
-    int left, top, right, bottom;
-};
-
-// A screen seen in Japanese, then, unchanged but for the language, in
-// English: the words' place must change, and the English words stand
-// exactly where the Japanese ones stood.
+// A screen seen in Japanese, then reached again from the start in English
+// (its pictures read in English too): its words' places change, and the
+// English words stand exactly where the Japanese ones stood.
 struct EnglishScreen {
-    const char* name;  // of the frame saved to look at
-    bool (*reach)();   // brings the screen up in Japanese
-    Place words;       // a place holding words on it
+    languageFrames::BoxCase box;
     struct Words {
         const char* text;  // null: read from the table
         TextName name;
         int format;
-        Place at;
+        Region at;
         int inset;
     };
     std::vector<Words> shown;
 };
 
 void ExpectInEnglish(const EnglishScreen& s) {
-    SCOPED_TRACE(s.name);
-    ASSERT_TRUE(s.reach());
-    harness::RunFrames(1);
-    const Place& w = s.words;
-    const std::vector<uint8_t> japanese = Region(w.left, w.top, w.right, w.bottom);
-    SetLanguage(Language::english);
-    harness::RunFrames(2);
-    harness::SaveFramePng(std::string("/tmp/sumline-english-") + s.name + ".png");
-    EXPECT_NE(Region(w.left, w.top, w.right, w.bottom), japanese) << "the words did not change";
+    SCOPED_TRACE(s.box.name);
+    languageFrames::ExpectEnglishBoxes(s.box);
     for (const EnglishScreen::Words& t : s.shown) {
         const char* text = t.text != nullptr ? t.text : Tr(t.name);
         EXPECT_TRUE(TextShown(text, t.format, t.at.left, t.at.top, t.at.right, t.at.bottom, t.inset)) << text;
@@ -190,37 +168,57 @@ void ExpectInEnglish(const EnglishScreen& s) {
     SetLanguage(Language::japanese);
 }
 
-bool ParamPage() { return BootToSetup(); }
+// Boots into the open menu speaking the language from the first picture on.
+bool BootToMenuIn(Language language) {
+    harness::Boot();
+    SetLanguage(language);
+    return harness::RunUntil([] { return At(TitleScene) && wipeState == 0; }) && frontendSteps::TitleToMenu();
+}
 
-bool ItemPage() {
-    if (!BootToSetup(galleryTest::FileWith({0, 4, 20}))) return false;
-    OpenItemPage();
-    S().itemCursor = 1;
+bool SetupWith(Language language, const std::vector<uint8_t>& itemFile) {
+    if (!BootToMenuIn(language)) return false;
+    galleryTest::WriteRaw("ITEM.dat", itemFile);
+    return MenuToSetup();
+}
+
+bool ParamPage(Language language) {
+    if (!SetupWith(language, FirstItems(1))) return false;
+    harness::RunFrames(1);
     return true;
 }
 
-bool Confirmation() {
-    if (!BootToSetup(FirstItems(8))) return false;
+bool ItemPage(Language language) {
+    if (!SetupWith(language, galleryTest::FileWith({0, 4, 20}))) return false;
+    OpenItemPage();
+    S().itemCursor = 1;
+    harness::RunFrames(2);
+    return true;
+}
+
+bool Confirmation(Language language) {
+    if (!SetupWith(language, FirstItems(8))) return false;
     Raise(paramSpeed, 5);
     Raise(paramLuck, 5);
     ChooseItemsAt({3, 7});
     DecideOn(decideEntry);
     for (int k = 0; k < 5; ++k) Raise(k, 3);
-    return ToConfirmation();
+    if (!ToConfirmation()) return false;
+    harness::RunFrames(1);
+    return true;
 }
 
-bool Question() {
-    if (!frontendSteps::BootToMenu() || !MenuToQuestion()) return false;
+bool Question(Language language) {
+    if (!BootToMenuIn(language) || !MenuToQuestion()) return false;
     StepTimes('H', 5);
     return true;
 }
 
+FontHandle Small() { return smallFont; }
+
 TEST_F(SetupWords, TheSetUpScreensSpeakEnglish) {
     using W = EnglishScreen::Words;
     const EnglishScreen screens[] = {
-        {"setup-params",
-         ParamPage,
-         {125, 12, 425, 32},
+        {{"setup-params", ParamPage, {{125, 12, 425, 32}}, Small, {}},
          {
              W{"Player 1", TextName::count, textCenter, {10, 12, 110, 32}, 3},
              W{nullptr, TextName::SetupBudgetItemsOn, textCenter, {125, 12, 425, 32}, 3},
@@ -232,9 +230,7 @@ TEST_F(SetupWords, TheSetUpScreensSpeakEnglish) {
              W{nullptr, TextName::SetupAboutExGain, textCenter, {0, 420, 639, 440}, 22},
              W{nullptr, TextName::SetupScaleExGain, textCenter, {0, 445, 639, 465}, 22},
          }},
-        {"setup-items",
-         ItemPage,
-         {19, 436, 619, 456},
+        {{"setup-items", ItemPage, {{19, 436, 619, 456}}, Small, {}},
          {
              W{nullptr, TextName::SetupItemDecide, textCenter, {40, 70, 100, 90}, 0},
              W{nullptr, TextName::SetupItemCancel, textCenter, {120, 70, 180, 90}, 0},
@@ -242,9 +238,7 @@ TEST_F(SetupWords, TheSetUpScreensSpeakEnglish) {
              W{nullptr, TextName::ItemLineWatermelon, textCenter, {25, 390, 613, 410}, 0},
              W{nullptr, TextName::SetupItemsNoEffect, textCenter, {25, 436, 613, 456}, 0},
          }},
-        {"setup-confirmation",
-         Confirmation,
-         {0, 440, 639, 460},
+        {{"setup-confirmation", Confirmation, {{0, 440, 639, 460}}, Small, {}},
          {
              W{nullptr, TextName::SetupConfirmQuestion, textCenter, {0, 440, 639, 460}, 22},
              W{" 5 points left unspent", TextName::count, textCenter, {10, 70, 310, 90}, 3},
@@ -252,9 +246,7 @@ TEST_F(SetupWords, TheSetUpScreensSpeakEnglish) {
              W{"Player 1", TextName::count, textCenter, {10, 20, 100, 40}, 3},
              W{"Player 2", TextName::count, textCenter, {330, 20, 420, 40}, 3},
          }},
-        {"opponent-question",
-         Question,
-         {160, 100, 480, 122},
+        {{"opponent-question", Question, {{160, 100, 480, 122}}, Small, {}},
          {
              W{nullptr, TextName::SetupOpponentQuestion, textCenter, {160, 100, 480, 122}, 10},
              W{nullptr, TextName::SetupOpponentTwoPeople, textCenter, {70, 230, 290, 252}, 10},
