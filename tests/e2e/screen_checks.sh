@@ -414,3 +414,23 @@ win_banner_on() {
 versus_setup_shown() { shot probe; is_blue probe 15 5 25 9 && is_blue probe 130 5 140 9 && is_red probe 158 248 162 252; }
 # The versus confirmation: both polygons and the question panel.
 versus_confirm_shown() { shot probe; is_red probe 158 248 162 252 && is_red probe 478 248 482 252 && is_blue probe 25 440 35 460; }
+
+# The words the window shows in a region (game coordinates), read by OCR:
+# the region enlarged, grey, and stretched to full contrast first; printed
+# in lower case on one line. For the runs that check which language the game
+# speaks.
+read_words() {  # shot l t r b
+  local name=$1
+  convert "$E2E_SHOTS/$name.png" -crop "$(crop_of "$2" "$3" "$4" "$5")" +repage -resize 200% -colorspace Gray \
+    -normalize "$E2E_SHOTS/$name-words.png"
+  tesseract "$E2E_SHOTS/$name-words.png" - --psm 11 2>/dev/null | tr 'A-Z\n' 'a-z ' | tr -s ' '
+}
+
+# True when every word given is among those read in the region.
+shows_words() {  # shot l t r b word...
+  local read_back word
+  read_back=" $(read_words "$1" "$2" "$3" "$4" "$5") "
+  for word in "${@:6}"; do
+    case "$read_back" in *"$word"*) ;; *) return 1 ;; esac
+  done
+}
