@@ -22,5 +22,8 @@ int RasterLineHeight(int rasterFont);
 // The glyph of a code point; never null (unknown code points give an empty
 // glyph with a sensible advance).
 const GlyphImage* RasterGlyph(int rasterFont, uint32_t codepoint);
+// The same, but null when the face has no glyph for the code point (so that
+// another face can stand in for it).
+const GlyphImage* ProvidedRasterGlyph(int rasterFont, uint32_t codepoint);
 // Releases every font and cached glyph.
 void CloseRasterFonts();

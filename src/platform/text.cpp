@@ -6,7 +6,9 @@
 
 #include "platform/draw_context.h"
 #include "platform/draw_switch.h"
+#include "platform/font_match.h"
 #include "platform/font_raster.h"
+#include "platform/language.h"
 #include "platform/surface.h"
 #include "platform/utf8.h"
 
@@ -29,6 +31,17 @@ struct GameFont {
     char face[maxFaceBytes] = {};
     int rasterFont = -1;
     bool opened = false;  // tried to open, successfully or not
+    // The English twin: the same height and weight in the Latin face.
+    int latinRasterFont = -1;
+    bool latinOpened = false;
+};
+
+// The faces a text is drawn with: the font's own, and while the game speaks
+// English its Latin twin, which draws every glyph it has (the rest, such as
+// a player's name in kana, still come from the font's own face).
+struct Faces {
+    int main = -1;
+    int latin = -1;
 };
 
 GameFont fonts[maxFonts];
@@ -36,18 +49,40 @@ int fontCount = 0;
 
 // Opening a face reads font files, so it waits for the first text that needs
 // it; a face that cannot be opened is not tried again.
-int RasterFontOf(FontHandle handle) {
-    if (handle < 0 || handle >= fontCount) return -1;
+Faces FacesOf(FontHandle handle) {
+    Faces faces;
+    if (handle < 0 || handle >= fontCount) return faces;
     GameFont& font = fonts[handle];
     if (!font.opened) {
         font.opened = true;
         font.rasterFont = OpenRasterFont(font.height, font.weight, font.face);
     }
-    return font.rasterFont;
+    faces.main = font.rasterFont;
+    if (CurrentLanguage() == Language::english) {
+        // No Latin face installed: the own face's Latin letters serve.
+        if (!font.latinOpened) {
+            font.latinOpened = true;
+            font.latinRasterFont = OpenRasterFont(font.height, font.weight, latinFace);
+        }
+        faces.latin = font.latinRasterFont;
+    }
+    return faces;
 }
 
+bool Usable(const Faces& faces) { return faces.main >= 0 || faces.latin >= 0; }
+
+const GlyphImage* GlyphOf(const Faces& faces, uint32_t codepoint) {
+    if (faces.latin >= 0) {
+        if (const GlyphImage* glyph = ProvidedRasterGlyph(faces.latin, codepoint)) return glyph;
+        if (faces.main < 0) return RasterGlyph(faces.latin, codepoint);
+    }
+    return RasterGlyph(faces.main, codepoint);
+}
+
+int LineHeightOf(const Faces& faces) { return RasterLineHeight(faces.main >= 0 ? faces.main : faces.latin); }
+
 // Width of the text up to the end of its line ("\n" or the terminator).
-long long LineWidth(int rasterFont, const char* text) {
+long long LineWidth(const Faces& faces, const char* text) {
     long long width = 0;
     uint32_t codepoint = 0;
     for (const char* p = text; *p != '\0' && *p != '\n';) {
@@ -55,7 +90,7 @@ long long LineWidth(int rasterFont, const char* text) {
         if (used == 0) break;
         p += used;
         if (codepoint == invalidCodepoint || codepoint < 0x20) continue;
-        width += RasterGlyph(rasterFont, codepoint)->advance;
+        width += GlyphOf(faces, codepoint)->advance;
     }
     return width;
 }
@@ -79,11 +114,11 @@ void DrawGlyph(const GlyphImage& glyph, long long penX, long long lineTop, const
 }
 
 // Draws one line starting at (x, top); returns where the line ends.
-const char* DrawLine(int rasterFont, const char* text, long long x, long long top, const PixelRect& clip) {
+const char* DrawLine(const Faces& faces, const char* text, long long x, long long top, const PixelRect& clip) {
     if (backDC.bkMode != bkTransparent) {
-        const long long width = LineWidth(rasterFont, text);
+        const long long width = LineWidth(faces, text);
         const uint8_t back = ContextColorIndex(backDC.backColor);
-        const long long bottom = std::min<long long>(top + RasterLineHeight(rasterFont), clip.bottom);
+        const long long bottom = std::min<long long>(top + LineHeightOf(faces), clip.bottom);
         for (long long y = std::max<long long>(top, clip.top); y < bottom; ++y) {
             FillRowSpan(clip, static_cast<int>(y), x, x + width, back);
         }
@@ -96,7 +131,7 @@ const char* DrawLine(int rasterFont, const char* text, long long x, long long to
         if (used == 0) break;
         p += used;
         if (codepoint == invalidCodepoint || codepoint < 0x20) continue;
-        const GlyphImage* glyph = RasterGlyph(rasterFont, codepoint);
+        const GlyphImage* glyph = GlyphOf(faces, codepoint);
         DrawGlyph(*glyph, x, top, clip, ink);
         x += glyph->advance;
     }
@@ -128,26 +163,28 @@ FontHandle CreateGameFont(int height, int weight, const char* face) {
     font.face[maxFaceBytes - 1] = '\0';
     font.rasterFont = -1;
     font.opened = false;
+    font.latinRasterFont = -1;
+    font.latinOpened = false;
     return static_cast<FontHandle>(fontCount++);
 }
 
 void DrawTextInRect(const char* text, int format, int left, int top, int right, int bottom) {
     if (drawingSkipped || text == nullptr) return;
-    const int rasterFont = RasterFontOf(backDC.font);
-    if (rasterFont < 0) return;
+    const Faces faces = FacesOf(backDC.font);
+    if (!Usable(faces)) return;
     const PixelRect clip = ClipToTarget(left, top, right, bottom);
     if (clip.right <= clip.left || clip.bottom <= clip.top) return;
-    const int lineHeight = RasterLineHeight(rasterFont);
+    const int lineHeight = LineHeightOf(faces);
     long long lineTop = top;
     const char* line = text;
     while (lineTop < clip.bottom) {
         long long x = left;
         if (format == textCenter) {
-            x = left + (static_cast<long long>(right) - left - LineWidth(rasterFont, line)) / 2;
+            x = left + (static_cast<long long>(right) - left - LineWidth(faces, line)) / 2;
         } else if (format == textRight) {
-            x = right - LineWidth(rasterFont, line);
+            x = right - LineWidth(faces, line);
         }
-        const char* end = DrawLine(rasterFont, line, x, lineTop, clip);
+        const char* end = DrawLine(faces, line, x, lineTop, clip);
         if (*end != '\n') break;
         line = end + 1;
         lineTop += lineHeight;
@@ -156,20 +193,20 @@ void DrawTextInRect(const char* text, int format, int left, int top, int right, 
 
 void TextOut(int x, int y, const char* text) {
     if (drawingSkipped || text == nullptr) return;
-    const int rasterFont = RasterFontOf(backDC.font);
-    if (rasterFont < 0) return;
+    const Faces faces = FacesOf(backDC.font);
+    if (!Usable(faces)) return;
     const Surface& target = ContextTarget();
     const PixelRect clip = ClipToTarget(0, 0, target.width, target.height);
     if (clip.right <= clip.left || clip.bottom <= clip.top) return;
     // One line only, as on Windows: a "\n" simply ends what is drawn.
-    DrawLine(rasterFont, text, x, y, clip);
+    DrawLine(faces, text, x, y, clip);
 }
 
 int TextWidth(const char* text) {
     if (text == nullptr) return 0;
-    const int rasterFont = RasterFontOf(backDC.font);
-    if (rasterFont < 0) return 0;
-    return static_cast<int>(std::min<long long>(LineWidth(rasterFont, text), 1 << 30));
+    const Faces faces = FacesOf(backDC.font);
+    if (!Usable(faces)) return 0;
+    return static_cast<int>(std::min<long long>(LineWidth(faces, text), 1 << 30));
 }
 
 void CreateSharedTextObjects() {

@@ -133,6 +133,9 @@ int main(int argc, char** argv) {
     // are the game's, never the player's.
     const std::string ideas = puzzleBook::IdeasText(problems);
     ok = WriteFileAtomic(text + "Ideas.txt", std::vector<uint8_t>(ideas.begin(), ideas.end())) && ok;
+    const std::string englishIdeas = puzzleBook::IdeasText(problems, true);
+    ok = MakeFolder(text + "en/") &&
+         WriteFileAtomic(text + "en/Ideas.txt", std::vector<uint8_t>(englishIdeas.begin(), englishIdeas.end())) && ok;
     // A new player holds the first item only; the game unlocks the others.
     std::vector<uint8_t> items(50, 0);
     items[0] = 1;

@@ -25,12 +25,17 @@ enum Field {
     fieldSolution,
     fieldScreenIdea,
     fieldHint,
+    fieldEnglishIdea,
+    fieldEnglishHint,
     fieldCount
 };
-constexpr const char* fieldNames[fieldCount] = {"idea", "target", "swaps",   "goal", "time",
-                                                "board", "solution", "idea-ja", "hint"};
-// Fields a problem may leave out.
-constexpr bool Optional(int field) { return field == fieldScreenIdea || field == fieldHint; }
+constexpr const char* fieldNames[fieldCount] = {"idea",     "target", "swaps",   "goal",   "time",
+                                                "board",    "solution", "idea-ja", "hint", "idea-en",
+                                                "hint-en"};
+// Fields a problem may leave out (an English hint only with no hint at all).
+constexpr bool Optional(int field) {
+    return field == fieldScreenIdea || field == fieldHint || field == fieldEnglishIdea || field == fieldEnglishHint;
+}
 constexpr const char* goalNames[4] = {"clear", "chain", "panels", "score"};
 
 std::string_view Trim(std::string_view text) {
@@ -165,6 +170,14 @@ private:
             if (value.empty()) return Fail(line, "the hint is empty");
             p.lessonHint = value;
             return true;
+        case fieldEnglishIdea:
+            if (value.empty()) return Fail(line, "the idea-en line is empty");
+            p.englishIdea = value;
+            return true;
+        case fieldEnglishHint:
+            if (value.empty()) return Fail(line, "the hint-en line is empty");
+            p.englishHint = value;
+            return true;
         case fieldTarget:
             return ReadTarget(line, value, p);
         case fieldSwaps:
@@ -297,6 +310,10 @@ private:
             if (!pending.given[f] && !Optional(f))
                 return Fail(p.sourceLine, "'" + std::string(fieldNames[f]) + ":' is missing");
         }
+        // A lesson's hint is shown in both languages, so it comes in both.
+        if (pending.given[fieldHint] != pending.given[fieldEnglishHint])
+            return Fail(p.sourceLine, pending.given[fieldHint] ? "'hint-en:' is missing: a hint comes in English too"
+                                                               : "'hint-en:' without a 'hint:'");
         problems_.push_back(std::move(p));
         pending_.reset();
         return true;

@@ -11,10 +11,15 @@
 //   idea-ja: 二本のたてのライン、二本めは一本めの落下でできる
 //                              the idea as the picker shows it, in Japanese
 //                              (optional; a problem without one shows none)
+//   idea-en: Two lines, the second made by the fall.
+//                              optional: the idea as the picker shows it in
+//                              English when "idea:" is too long for it
 //   hint: Sで端をえらび、反対の端でもう一度S
 //                              optional: a problem with a hint is a lesson,
 //                              and the hint (Japanese, naming the keys) is
 //                              shown during its play
+//   hint-en: Press S on one end, move to the other end and press S again
+//                              the hint in English, required with "hint:"
 //   target: 9                  7..10
 //   swaps: none                none (no swaps at all), any (no limit) or 1..100
 //   goal: chain 2              clear | chain N | panels N | score N
@@ -70,6 +75,8 @@ struct Problem {
     std::string idea;
     std::string screenIdea;  // "idea-ja:", empty when not given
     std::string lessonHint;  // "hint:", empty for a problem that is no lesson
+    std::string englishIdea;  // "idea-en:", empty when "idea:" is short enough to show
+    std::string englishHint;  // "hint-en:", given exactly when lessonHint is
     int8_t board[puzzleCells];  // the game's layout: cell (r, c) at 7r + c; rows 0 and 1 empty
     int target = 7;
     int swapLimit = -1;    // -2 none, -1 any, 1..100
@@ -96,8 +103,10 @@ bool ReadBook(const std::string& path, std::vector<Problem>& problems, std::stri
 PuzzleFile BookTables(const std::vector<Problem>& problems);
 
 // The text of "Text\Ideas.txt" (src/puzzle/puzzle_ideas.h): a line per
-// problem 1..100, its screen idea and its hint parted by a tab.
-std::string IdeasText(const std::vector<Problem>& problems);
+// problem 1..100, its screen idea and its hint parted by a tab. In English
+// ("Text\en\Ideas.txt") the same lines with "idea-en:" (or "idea:" where
+// there is none) and "hint-en:".
+std::string IdeasText(const std::vector<Problem>& problems, bool english = false);
 
 // "c4" for row 5, column 2; and back (false when the name is not a cell).
 std::string CellName(Cell cell);

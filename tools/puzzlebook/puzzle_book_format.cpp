@@ -67,7 +67,9 @@ std::string FormatProblem(const Problem& problem) {
     std::string text = "problem " + std::to_string(problem.number) + "\n";
     text += "idea: " + problem.idea + "\n";
     if (!problem.screenIdea.empty()) text += "idea-ja: " + problem.screenIdea + "\n";
+    if (!problem.englishIdea.empty()) text += "idea-en: " + problem.englishIdea + "\n";
     if (!problem.lessonHint.empty()) text += "hint: " + problem.lessonHint + "\n";
+    if (!problem.englishHint.empty()) text += "hint-en: " + problem.englishHint + "\n";
     text += "target: " + std::to_string(problem.target) + "\n";
     text += "swaps: " + SwapsText(problem.swapLimit) + "\n";
     text += "goal: " + GoalText(problem.goalType, problem.goalValue) + "\n";
@@ -92,16 +94,19 @@ std::string FormatProblem(const Problem& problem) {
     return text;
 }
 
-std::string IdeasText(const std::vector<Problem>& problems) {
+std::string IdeasText(const std::vector<Problem>& problems, bool english) {
     std::string lines[puzzleCount];
     // A tab would part the line: the reader's one separator.
     const auto clean = [](std::string text) {
         std::replace(text.begin(), text.end(), '\t', ' ');
         return text;
     };
-    for (const Problem& p : problems)
-        if (p.number >= 1 && p.number <= puzzleCount)
-            lines[p.number - 1] = clean(p.screenIdea) + (p.lessonHint.empty() ? "" : "\t" + clean(p.lessonHint));
+    for (const Problem& p : problems) {
+        if (p.number < 1 || p.number > puzzleCount) continue;
+        const std::string& idea = english ? (p.englishIdea.empty() ? p.idea : p.englishIdea) : p.screenIdea;
+        const std::string& hint = english ? p.englishHint : p.lessonHint;
+        lines[p.number - 1] = clean(idea) + (hint.empty() ? "" : "\t" + clean(hint));
+    }
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
     return text;

@@ -20,6 +20,7 @@ struct GlyphSlot {
     GlyphImage image;
     uint8_t* ownedMask = nullptr;
     bool ready = false;
+    bool provided = false;  // the face has the glyph (else image is the blank)
 };
 
 // Glyphs are looked up every frame, so the cache is a two-level table (no
@@ -93,6 +94,7 @@ void RasteriseGlyph(RasterFont& font, uint32_t codepoint, GlyphSlot& slot) {
     slot.ready = true;
     slot.image = font.blank;
     if (TTF_GlyphIsProvided32(font.ttf, codepoint) == 0) return;
+    slot.provided = true;
 
     int minX = 0, maxX = 0, minY = 0, maxY = 0, advance = 0;
     if (TTF_GlyphMetrics32(font.ttf, codepoint, &minX, &maxX, &minY, &maxY, &advance) != 0) return;
@@ -166,7 +168,8 @@ int OpenRasterFont(int height, int weight, const char* face) {
 
     RasterFont& font = rasterFonts[id];
     font.advanceTrim = 0;
-    font.bold = weight >= 700;
+    // The Latin face's file is already its bold cut: no synthetic bold on top.
+    font.bold = weight >= 700 && !IsLatinFace(face);
     if (font.bold) {
         // Synthetic bold widens every advance by the whole smear; Windows gave
         // bold text only a little more room, so keep about half of it.
@@ -184,15 +187,31 @@ int OpenRasterFont(int height, int weight, const char* face) {
 
 int RasterLineHeight(int rasterFont) { return ValidFont(rasterFont) ? rasterFonts[rasterFont].lineHeight : 0; }
 
-const GlyphImage* RasterGlyph(int rasterFont, uint32_t codepoint) {
-    if (!ValidFont(rasterFont)) return &noGlyph;
-    RasterFont& font = rasterFonts[rasterFont];
-    if (codepoint > lastCodepoint) return &font.blank;
+namespace {
+
+// The glyph's slot, rasterised on first use; null past the last code point.
+const GlyphSlot* SlotOf(RasterFont& font, uint32_t codepoint) {
+    if (codepoint > lastCodepoint) return nullptr;
     GlyphPage*& page = font.pages[codepoint >> pageBits];
     if (page == nullptr) page = new GlyphPage{};
     GlyphSlot& slot = page->slots[codepoint & (pageSize - 1)];
     if (!slot.ready) RasteriseGlyph(font, codepoint, slot);
-    return &slot.image;
+    return &slot;
+}
+
+}  // namespace
+
+const GlyphImage* RasterGlyph(int rasterFont, uint32_t codepoint) {
+    if (!ValidFont(rasterFont)) return &noGlyph;
+    RasterFont& font = rasterFonts[rasterFont];
+    const GlyphSlot* slot = SlotOf(font, codepoint);
+    return slot != nullptr ? &slot->image : &font.blank;
+}
+
+const GlyphImage* ProvidedRasterGlyph(int rasterFont, uint32_t codepoint) {
+    if (!ValidFont(rasterFont)) return nullptr;
+    const GlyphSlot* slot = SlotOf(rasterFonts[rasterFont], codepoint);
+    return slot != nullptr && slot->provided ? &slot->image : nullptr;
 }
 
 void CloseRasterFonts() {
