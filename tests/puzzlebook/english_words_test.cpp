@@ -8,6 +8,7 @@
 #include "platform/language.h"
 #include "platform/text.h"
 #include "puzzle/puzzle_ideas.h"
+#include "puzzlebook/book_parse.h"
 #include "puzzlebook/puzzle_book.h"
 #include "shell/menu_input.h"
 
@@ -15,20 +16,8 @@
 namespace {
 
 using namespace puzzleBook;
-
-std::vector<Problem> ParseOrFail(const std::string& text) {
-    std::vector<Problem> problems;
-    std::string error;
-    EXPECT_TRUE(ParseBook(text, "book", problems, error)) << error;
-    return problems;
-}
-
-std::string Refusal(const std::string& text) {
-    std::vector<Problem> problems;
-    std::string error;
-    EXPECT_FALSE(ParseBook(text, "book", problems, error));
-    return error;
-}
+using bookParse::ParseOrFail;
+using bookParse::Refusal;
 
 const std::string problemHead = "problem 1\nidea: Two make seven.\n";
 const std::string problemBody = "target: 7\nswaps: none\ngoal: clear\ntime: 0:30\nboard:\n  ..34...\nsolution: line c1 d1\n";

@@ -9,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "puzzlebook/book_parse.h"
 #include "puzzlebook/puzzle_book.h"
 
 namespace {
 
 using namespace puzzleBook;
+using bookParse::ParseOrFail;
+using bookParse::Refusal;
 
 const char* const sampleBook = R"(# two problems, numbers apart
 problem 2
@@ -51,21 +54,6 @@ board:
   34.....
 solution: line a1 b1
 )";
-
-std::vector<Problem> ParseOrFail(const std::string& text) {
-    std::vector<Problem> problems;
-    std::string error;
-    EXPECT_TRUE(ParseBook(text, "book", problems, error)) << error;
-    return problems;
-}
-
-std::string Refusal(const std::string& text) {
-    std::vector<Problem> problems;
-    std::string error;
-    EXPECT_FALSE(ParseBook(text, "book", problems, error));
-    EXPECT_TRUE(problems.empty());
-    return error;
-}
 
 int8_t At(const Problem& p, int row, int col) { return p.board[7 * row + col]; }
 
