@@ -8,6 +8,7 @@
 
 #include "content/game_texts.h"
 #include "content/item_sheet.h"
+#include "match/match_state.h"
 #include "netlink/enet_link.h"
 #include "netlink/net_game.h"
 #include "netplay/net_lobby.h"
@@ -279,6 +280,29 @@ TEST_F(OnlineSetup, BothAcceptingHandsOverToTheMatch) {
     ASSERT_TRUE(NextOnlineMessage(left)) << "left in the link for the match";
     EXPECT_EQ(left.kind, NetKind::checksum);
     EXPECT_EQ(left.checksum.sum, 0x1234u);
+}
+
+// An English joiner, both sides having accepted, waits for the host's start
+// record in English, the line inside its box in the match's big font.
+TEST_F(OnlineSetup, AnEnglishJoinerWaitsForTheHostInEnglish) {
+    SetLanguage(Language::english);
+    ASSERT_TRUE(Enter(1));
+    SendProfile({0, 5, 5, 5, 0});
+    DecideOwn();
+    ASSERT_TRUE(OnConfirmation());
+    Step('X');
+    SendAnswer(0);
+    ASSERT_TRUE(Await([] { return wipeState == 1; }));
+    ASSERT_TRUE(harness::RunUntil([] { return At(OnlineMatchEnterScene); }, 200));
+    harness::RunFrames(3);
+    harness::SaveFramePng("/tmp/sumline-en-online-waits-for-host.png");
+    BeginPanelText(matchFontBig);
+    const int width = TextWidth(Tr(TextName::OnlineMatchWaiting));
+    EndText();
+    EXPECT_GT(width, 0);
+    EXPECT_LE(width, 505 - 135 - 8) << Tr(TextName::OnlineMatchWaiting);
+    EXPECT_GT(harness::CountIndex(NearestPaletteIndex(MakeRgb(255, 255, 255)), 135, 219, 505, 259), 0)
+        << "the line is drawn in its box";
 }
 
 TEST_F(OnlineSetup, ThePeersRedoAsksThisSideAgainOnceHeHasDecided) {
