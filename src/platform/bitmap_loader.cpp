@@ -11,6 +11,7 @@
 #include "platform/language_files.h"
 #include "platform/load_report.h"
 #include "platform/palette.h"
+#include "platform/surface.h"
 
 namespace {
 
@@ -209,8 +210,67 @@ ReadProblem LoadFromGamePath(const char* gamePath, Surface& surface) {
 
 }  // namespace
 
+namespace {
+
+// The surfaces that hold a picture as loaded, and its game path: few sheets
+// exist at once, so a small table, the oldest entry giving way when full.
+constexpr int maxLoadedPictures = 8;
+constexpr int maxPathBytes = 64;
+struct LoadedPicture {
+    const Surface* surface = nullptr;
+    char path[maxPathBytes] = {};
+};
+LoadedPicture loadedPictures[maxLoadedPictures];
+int nextLoadedPicture = 0;
+
+void NoteLoadedPicture(const Surface* surface, const char* gamePath) {
+    if (gamePath == nullptr || std::strlen(gamePath) >= maxPathBytes) return;
+    ForgetLoadedPicture(surface);
+    LoadedPicture* entry = nullptr;
+    for (LoadedPicture& e : loadedPictures) {
+        if (e.surface == nullptr) {
+            entry = &e;
+            break;
+        }
+    }
+    if (entry == nullptr) {
+        entry = &loadedPictures[nextLoadedPicture];
+        nextLoadedPicture = (nextLoadedPicture + 1) % maxLoadedPictures;
+    }
+    entry->surface = surface;
+    std::strcpy(entry->path, gamePath);
+}
+
+}  // namespace
+
+void ForgetLoadedPicture(const Surface* surface) {
+    if (surface == nullptr || surface == &backBuffer) return;
+    for (LoadedPicture& e : loadedPictures) {
+        if (e.surface == surface) e = LoadedPicture{};
+    }
+}
+
+void ForgetLoadedPictures() {
+    for (LoadedPicture& e : loadedPictures) e = LoadedPicture{};
+    nextLoadedPicture = 0;
+}
+
+void ReloadPicturesInLanguage() {
+    // A copy of the table: each load notes its picture again.
+    LoadedPicture pictures[maxLoadedPictures];
+    std::memcpy(pictures, loadedPictures, sizeof pictures);
+    // Only the sheets in the slots: a surface of someone else's may be gone.
+    Surface* const slots[] = {mainSheet, itemSheet, backdropSurface, tileSurface, logoSheet, spareSurface};
+    for (const LoadedPicture& p : pictures) {
+        for (Surface* sheet : slots) {
+            if (sheet != nullptr && sheet == p.surface) LoadBitmapToSurface(sheet, p.path);
+        }
+    }
+}
+
 void LoadBitmapToSurface(Surface* surface, const char* gamePath) {
     if (surface == nullptr) return;
+    NoteLoadedPicture(surface, gamePath);
     // The picture in the language in force; a twin that cannot be read is
     // named and the game's own picture shown instead (a failed load leaves
     // the surface as it was).

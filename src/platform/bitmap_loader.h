@@ -11,3 +11,17 @@ void LoadBitmapToSurface(Surface* surface, const char* gamePath);
 
 // The same from bytes in memory; returns false when they are not a usable BMP.
 bool LoadBitmapFromMemory(Surface* surface, const uint8_t* data, long size);
+
+// Sheets follow a change of language: every surface that still holds a
+// picture as it was loaded is loaded again, now in the language in force
+// (an options screen's language switch calls this once after SetLanguage).
+// A surface drawn into since (a blit or fill into it, BeginSurfaceText) or
+// emptied is no longer that picture and is left alone.
+void ReloadPicturesInLanguage();
+
+// Called by whatever draws into a surface or frees it: the surface no longer
+// holds the picture it was loaded with. No effect on the back buffer.
+void ForgetLoadedPicture(const Surface* surface);
+
+// Forgets every loaded picture (process start).
+void ForgetLoadedPictures();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/bitmap_loader.h"
 #include "platform/draw_switch.h"
 
 namespace {
@@ -35,6 +36,7 @@ void CopyRect(Surface* dest, int dx, int dy, const Surface* source, int sx, int 
 // the landing place to the destination and, when asked, to the screen.
 void ClippedCopy(Surface* dest, int x, int y, const Surface* source, uint32_t flags, int left, int top, int right,
                  int bottom, bool toScreen) {
+    ForgetLoadedPicture(dest);  // drawn over: no longer the picture as loaded
     if (!Usable(dest) || !Usable(source)) return;
     x = Tame(x); y = Tame(y); left = Tame(left); top = Tame(top); right = Tame(right); bottom = Tame(bottom);
     if (left < 0) { x -= left; left = 0; }
@@ -72,6 +74,7 @@ void Blit(Surface* dest, int x, int y, const Surface* source, uint32_t flags, in
 
 void BlitStretched(Surface* dest, const Surface* source, uint32_t flags, int destLeft, int destTop, int destRight,
                    int destBottom, int sourceLeft, int sourceTop, int sourceRight, int sourceBottom) {
+    ForgetLoadedPicture(dest);  // drawn over: no longer the picture as loaded
     if (drawingSkipped || !Usable(dest) || !Usable(source)) return;
     destLeft = Tame(destLeft); destTop = Tame(destTop); destRight = Tame(destRight); destBottom = Tame(destBottom);
     sourceLeft = Tame(sourceLeft); sourceTop = Tame(sourceTop);
@@ -107,6 +110,7 @@ void BlitStretched(Surface* dest, const Surface* source, uint32_t flags, int des
 }
 
 void ColorFill(Surface* dest, int left, int top, int right, int bottom, uint8_t index) {
+    ForgetLoadedPicture(dest);  // drawn over: no longer the picture as loaded
     if (drawingSkipped || !Usable(dest)) return;
     left = std::max(left, 0);
     top = std::max(top, 0);

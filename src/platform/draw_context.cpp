@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/bitmap_loader.h"
 #include "platform/surface.h"
 
 DrawContext backDC;
@@ -74,6 +75,7 @@ void BeginText() {
 }
 
 void BeginSurfaceText(Surface* surface) {
+    ForgetLoadedPicture(surface);  // text drawn into it: no longer the picture as loaded
     BeginText();
     backDC.target = surface;
 }

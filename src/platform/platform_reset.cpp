@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "platform/bitmap_loader.h"
 #include "platform/clock.h"
 #include "platform/draw_switch.h"
 #include "platform/game_folders.h"
@@ -24,6 +25,7 @@ void ResetPlatformRecords() {
     ReleaseSoundSlots();
     ClearSoundCache();
     ForgetReportedFiles();
+    ForgetLoadedPictures();
     colorKey = 243;
     std::memset(backBuffer.pixels, 0, static_cast<size_t>(screenWidth) * screenHeight);
     const Rgb blackPalette[256] = {};

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/bitmap_loader.h"
+
 uint8_t colorKey = 243;
 
 namespace {
@@ -28,12 +30,14 @@ void CreateSheet(Surface*& slot, int width, int height) {
     const size_t count = static_cast<size_t>(sheet->width) * static_cast<size_t>(sheet->height);
     sheet->pixels = new uint8_t[count];
     std::memset(sheet->pixels, 0, count);
+    ForgetLoadedPicture(sheet);  // a new sheet where a freed one stood
     slot = sheet;
     ++liveSheets;
 }
 
 void EmptySlot(Surface*& slot) {
     if (slot == nullptr) return;
+    ForgetLoadedPicture(slot);
     delete[] slot->pixels;
     delete slot;
     slot = nullptr;

@@ -5,10 +5,12 @@
 
 #include "harness/stderr_capture.h"
 #include "platform/bitmap_loader.h"
+#include "platform/blit.h"
 #include "platform/game_files.h"
 #include "platform/language.h"
 #include "platform/language_files.h"
 #include "platform/load_report.h"
+#include "platform/surface.h"
 #include "platform/temp_work_dir.h"
 
 namespace {
@@ -21,6 +23,9 @@ protected:
     }
     void TearDown() override {
         SetLanguage(Language::japanese);
+        EmptySlot(mainSheet);
+        EmptySlot(itemSheet);
+        ForgetLoadedPictures();
         ForgetReportedFiles();
         TempWorkDir::TearDown();
     }
@@ -100,6 +105,41 @@ TEST_F(LanguageFilesTest, AMissingOrDamagedEnglishPictureFallsBackAndIsNamedOnce
     EXPECT_EQ(capture.Text(),
               "sumline: cannot read Back\\en\\Title.bmp: missing\n"
               "sumline: cannot read Back\\en\\Game.bmp: damaged header\n");
+}
+
+// The options screen switches the language while sheets are held: those
+// still as loaded follow it, one drawn over since keeps what was drawn, and
+// a surface outside the sheet slots is never touched.
+TEST_F(LanguageFilesTest, ASwitchOfLanguageLoadsTheSheetsStillAsLoadedAgain) {
+    mkdir("Back", 0755);
+    PutFile("Back/Title.bmp", TinyBitmap(10));
+    PutFile("Back/en/Title.bmp", TinyBitmap(20));
+    PutFile("Back/Game.bmp", TinyBitmap(11));
+    PutFile("Back/en/Game.bmp", TinyBitmap(21));
+    CreateSheet(mainSheet, 2, 1);
+    LoadBitmapToSurface(mainSheet, "Back\\Title.bmp");
+    CreateSheet(itemSheet, 2, 1);
+    LoadBitmapToSurface(itemSheet, "Back\\Game.bmp");
+    ColorFill(itemSheet, 0, 0, 1, 1, 99);
+    uint8_t own[2] = {0, 0};
+    Surface ownSurface{2, 1, own};
+    LoadBitmapToSurface(&ownSurface, "Back\\Title.bmp");
+    ASSERT_EQ(mainSheet->pixels[1], 10);
+
+    SetLanguage(Language::english);
+    ReloadPicturesInLanguage();
+    EXPECT_EQ(mainSheet->pixels[1], 20);
+    EXPECT_EQ(itemSheet->pixels[0], 99);
+    EXPECT_EQ(itemSheet->pixels[1], 11);
+    EXPECT_EQ(own[1], 10);
+    // Back again; a sheet made anew in a slot is nobody's picture.
+    SetLanguage(Language::japanese);
+    ReloadPicturesInLanguage();
+    EXPECT_EQ(mainSheet->pixels[1], 10);
+    CreateSheet(mainSheet, 2, 1);
+    SetLanguage(Language::english);
+    ReloadPicturesInLanguage();
+    EXPECT_EQ(mainSheet->pixels[1], 0);
 }
 
 TEST_F(LanguageFilesTest, EnglishWordsAreReadFromTheEnglishTextFolderOrTheJapaneseOne) {
