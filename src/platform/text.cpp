@@ -33,7 +33,6 @@ struct GameFont {
     bool opened = false;  // tried to open, successfully or not
     // The English twin: the same height and weight in the Latin face.
     int latinRasterFont = -1;
-    bool latinOpened = false;
 };
 
 // The faces a text is drawn with: the font's own, and while the game speaks
@@ -54,18 +53,15 @@ Faces FacesOf(FontHandle handle) {
     if (handle < 0 || handle >= fontCount) return faces;
     GameFont& font = fonts[handle];
     if (!font.opened) {
+        // The twin opens with its font, whatever the language: a switch of
+        // language later opens no font file.
         font.opened = true;
         font.rasterFont = OpenRasterFont(font.height, font.weight, font.face);
+        font.latinRasterFont = OpenRasterFont(font.height, font.weight, latinFace);
     }
     faces.main = font.rasterFont;
-    if (CurrentLanguage() == Language::english) {
-        // No Latin face installed: the own face's Latin letters serve.
-        if (!font.latinOpened) {
-            font.latinOpened = true;
-            font.latinRasterFont = OpenRasterFont(font.height, font.weight, latinFace);
-        }
-        faces.latin = font.latinRasterFont;
-    }
+    // No Latin face installed (-1): the own face's Latin letters serve.
+    if (CurrentLanguage() == Language::english) faces.latin = font.latinRasterFont;
     return faces;
 }
 
@@ -164,7 +160,6 @@ FontHandle CreateGameFont(int height, int weight, const char* face) {
     font.rasterFont = -1;
     font.opened = false;
     font.latinRasterFont = -1;
-    font.latinOpened = false;
     return static_cast<FontHandle>(fontCount++);
 }
 

@@ -103,6 +103,24 @@ TEST_F(FontTwin, EnglishDrawsTheLatinLettersAndTheJapaneseFaceForKana) {
     EXPECT_GE(firstInk(japanese), 30);
 }
 
+// The twin opens with its font: switching to English later reads no font
+// file (here none could be found any more).
+TEST_F(FontTwin, TheTwinIsReadyBeforeTheLanguageChanges) {
+    SelectFont(smallFont);
+    const int japanese = TextWidth("Options");
+    const char* path = "/tmp/sumline-no-fonts-twin.conf";
+    std::ofstream(path) << "<?xml version=\"1.0\"?><fontconfig></fontconfig>\n";
+    setenv("FONTCONFIG_FILE", path, 1);
+    SetLanguage(Language::english);
+    const int english = TextWidth("Options");
+    SetLanguage(Language::japanese);
+    unsetenv("FONTCONFIG_FILE");
+    std::remove(path);
+    EXPECT_GT(japanese, 0);
+    EXPECT_GT(english, 0);
+    EXPECT_NE(english, japanese);
+}
+
 TEST_F(FontTwin, WithoutALatinFaceEnglishDrawsWithTheJapaneseFace) {
     // A configuration listing the Japanese faces alone.
     const char* path = "/tmp/sumline-japanese-fonts.conf";
