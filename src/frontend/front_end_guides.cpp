@@ -11,16 +11,16 @@ namespace {
 constexpr const MenuKeys& m = menuKeys;
 
 constexpr KeyGuideLine titleLines[] = {
-    {"えらぶ", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
-    {"決定", {{&playerKeys[0].swap, &playerKeys[0].pause, &m.enter, &playerKeys[1].swap}}},
-    {"ゲームを終わる", {{&m.escape}}},
+    {TextName::TitleGuideChoose, {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
+    {TextName::KeyGuideConfirm, {{&playerKeys[0].swap, &playerKeys[0].pause, &m.enter, &playerKeys[1].swap}}},
+    {TextName::TitleGuideQuit, {{&m.escape}}},
 };
 
 constexpr KeyGuideLine mainMenuLines[] = {
-    {"モードをえらぶ",
+    {TextName::MainMenuGuideChoose,
      {{&m.up, &m.down, &m.left, &m.right, &m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}}},
-    {"決定", {{&m.decide, &m.enter}}},
-    {"タイトルにもどる", {{&m.back, &m.escape}}},
+    {TextName::KeyGuideConfirm, {{&m.decide, &m.enter}}},
+    {TextName::MainMenuGuideBack, {{&m.back, &m.escape}}},
 };
 
 // The title sends the game back to the logo after a while left alone: the
@@ -31,5 +31,5 @@ void RestartTitleIdle(bool open) {
 
 }  // namespace
 
-const KeyGuidePage titleGuide = {"操作説明：タイトル", titleLines, std::size(titleLines), 1, RestartTitleIdle};
-const KeyGuidePage mainMenuGuide = {"操作説明：メインメニュー", mainMenuLines, std::size(mainMenuLines), 1, nullptr};
+const KeyGuidePage titleGuide = {TextName::TitleGuideTitle, titleLines, std::size(titleLines), 1, RestartTitleIdle};
+const KeyGuidePage mainMenuGuide = {TextName::MainMenuGuideTitle, mainMenuLines, std::size(mainMenuLines), 1, nullptr};

@@ -36,16 +36,10 @@ MainMenuState mainMenuState;
 Scene modeEntryScene[gameModeCount] = {MatchSetupScene,  OpponentQuestionScene,    MatchSetupScene,   MatchSetupScene,
                                        EditorEnterScene, RankingViewerEnter, GalleryEnterScene, OptionsEnterScene};
 
-const char* const menuDescription[9] = {
-    "ゲームオーバーになるまでプレイするモードです。\n高得点を狙え！！",
-    "２人で対戦するモードです。",
-    "問題を解いていくモードです。",
-    "ここで練習して、自分の腕を磨け。",
-    "パズルの問題を自分で作成します。",
-    "ひとりであそぶのランキングがあります。\nあなたの実力はいかに…",
-    "アイテムの説明を見たり、取得条件を見るモードです。",
-    "設定を変更できます。",
-    "前の画面に戻ります。",
+const ScreenWords menuDescription[9] = {
+    TextName::MainMenuAboutEndless, TextName::MainMenuAboutVersus,  TextName::MainMenuAboutPuzzle,
+    TextName::MainMenuAboutPractice, TextName::MainMenuAboutEditor, TextName::MainMenuAboutRanking,
+    TextName::MainMenuAboutGallery, TextName::MainMenuAboutOptions, TextName::MainMenuAboutBack,
 };
 
 namespace {

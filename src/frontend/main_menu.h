@@ -9,6 +9,7 @@
 #include "shell/game_mode.h"
 #include "shell/menu_input.h"
 #include "shell/scene.h"
+#include "shell/screen_words.h"
 
 
 struct MainMenuState {
@@ -24,7 +25,7 @@ extern MainMenuState mainMenuState;
 extern Scene modeEntryScene[gameModeCount];
 
 // Descriptions shown in the blue panel; index 8 is the back tile.
-extern const char* const menuDescription[9];
+extern const ScreenWords menuDescription[9];
 
 // The top of the line notice the menu shows when online play has ended
 // (between the logo and the tiles).

@@ -1,5 +1,6 @@
 #include "options/options_screen.h"
 
+#include "content/game_texts.h"
 #include "content/option_sheet.h"
 #include "options/options_file.h"
 #include "options/options_guide.h"
@@ -66,7 +67,7 @@ void OptionsScene() {
     if (wipeState == 0) {
         DrawOptionsOverlay();
         // The players' keys are one key away (F2, over this screen).
-        DrawKeyHint(630, 8, menuKeys.controls, "キー設定");
+        DrawKeyHint(630, 8, menuKeys.controls, Tr(TextName::ControlsTitle));
     }
     if (wipeState == 2) {
         StripeWipe(1);

@@ -1,10 +1,12 @@
 #pragma once
+#include "shell/screen_words.h"
 
 // The options screen's words.
 
 // What the entry under the cursor does, by cursor entry (0..7).
-extern const char* const optionsDescription[8];
+extern const ScreenWords optionsDescription[8];
 
-// The save question and its two answers (six blanks between them).
-extern const char* const savePromptQuestion;
-extern const char* const savePromptAnswers;
+// The save question and its two answers (set apart so that each stands
+// beside its pointer).
+extern const ScreenWords savePromptQuestion;
+extern const ScreenWords savePromptAnswers;

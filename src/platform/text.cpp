@@ -17,6 +17,8 @@ FontHandle bigFont = -1;
 Rgb pinkBrush;
 Rgb blueBrush;
 Pen whitePen;
+const char* const minchoFace = "ＭＳ 明朝";
+const char* const gothicFace = "HG創英角ｺﾞｼｯｸUB";
 
 namespace {
 

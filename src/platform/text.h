@@ -28,6 +28,10 @@ constexpr int bkOpaque = 2;       // text cells filled white first (the default)
 // Creates (or finds the identical) font: pixel height, weight (400 normal,
 // 700 and up bold), face name as the game asks for it.
 FontHandle CreateGameFont(int height, int weight, const char* face);
+// The faces the game asks for by name (platform/font_match.h): a Mincho and
+// a bold Gothic. Names, never shown, so they live here and not in the table.
+extern const char* const minchoFace;
+extern const char* const gothicFace;
 
 // Draws UTF-8 text in the rectangle with the format above; clipped to it.
 void DrawTextInRect(const char* text, int format, int left, int top, int right, int bottom);

@@ -1,5 +1,6 @@
 #include "shell/controls_screen.h"
 
+#include <cstdarg>
 #include <cstdio>
 
 #include "platform/key_places.h"
@@ -11,23 +12,35 @@
 
 ControlsScreenState controlsScreen;
 
-const char* const bindingActionNames[bindingActionCount] = {
-    "上へ", "右へ", "下へ", "左へ", "入れかえ", "ライン", "新しい段", "EXデリート", "EXマックス", "キャンセル", "ポーズ",
+const ScreenWords bindingActionNames[bindingActionCount] = {
+    TextName::ControlsActionUp,       TextName::ControlsActionRight,    TextName::ControlsActionDown,
+    TextName::ControlsActionLeft,     TextName::ControlsActionSwap,     TextName::ControlsActionLine,
+    TextName::ControlsActionRow,      TextName::ControlsActionExDelete, TextName::ControlsActionExMax,
+    TextName::ControlsActionCancel,   TextName::ControlsActionPause,
 };
 
 namespace {
 
 ControlsScreenState& s = controlsScreen;
 
-constexpr const char* browseLine = "Enter でえらんで、新しいキーかボタンを押します";
+void Say(TextName text) { std::snprintf(s.message, sizeof s.message, "%s", Tr(text)); }
 
-void Say(const char* text) { std::snprintf(s.message, sizeof s.message, "%s", text); }
+// The line is written as it is said, in the language of the moment: the
+// language only changes on the options screen, which this screen covers.
+__attribute__((format(printf, 1, 2))) void SayFormatted(const char* format, ...) {
+    va_list values;
+    va_start(values, format);
+    std::vsnprintf(s.message, sizeof s.message, format, values);
+    va_end(values);
+}
+
+const char* ActionName(int action) { return bindingActionNames[action]; }
 
 int Player() { return s.column / 2; }
 int Action() { return s.row; }
 
 void Moved() {
-    if (s.waiting == 0) Say(browseLine);
+    if (s.waiting == 0) Say(TextName::ControlsBrowseLine);
 }
 
 void StartWaiting() {
@@ -37,7 +50,7 @@ void StartWaiting() {
     s.waiting = static_cast<int8_t>(s.column % 2 == 0 ? 1 : 2);
     for (int seat = 0; seat < padSeatCount; ++seat)
         for (int b = 0; b < padButtonCount; ++b) s.buttonsAtStart[seat][b] = PadButtonDown(seat, static_cast<PadButton>(b));
-    Say(s.waiting == 1 ? "新しいキーを押してください（Esc でやめます）" : "新しいボタンを押してください（Esc でやめます）");
+    Say(s.waiting == 1 ? TextName::ControlsWaitKeyLine : TextName::ControlsWaitButtonLine);
 }
 
 void Changed() {
@@ -49,21 +62,19 @@ void TakeKey(int vk) {
     const int p = Player();
     const int a = Action();
     if (ReservedKey(vk)) {
-        std::snprintf(s.message, sizeof s.message, "%s はつかえません", KeyCapLabel(vk));
+        SayFormatted(Tr(TextName::ControlsKeyReserved), KeyCapLabel(vk));
         return;
     }
     const BindingHolder holder = KeyHolder(vk, p, a);
     if (holder.player >= 0) {
-        std::snprintf(s.message, sizeof s.message, "%s は %dP の「%s」がつかっています", KeyCapLabel(vk),
-                      holder.player + 1, bindingActionNames[holder.action]);
+        SayFormatted(Tr(TextName::ControlsKeyTaken), KeyCapLabel(vk), holder.player + 1, ActionName(holder.action));
         s.waiting = 0;
         return;
     }
     BoundKey(p, a) = vk;
     s.waiting = 0;
     Changed();
-    std::snprintf(s.message, sizeof s.message, "%dP の「%s」は %s になりました", p + 1, bindingActionNames[a],
-                  KeyCapLabel(vk));
+    SayFormatted(Tr(TextName::ControlsKeyBound), p + 1, ActionName(a), KeyCapLabel(vk));
 }
 
 void TakeButton(PadButton button) {
@@ -77,7 +88,7 @@ void TakeButton(PadButton button) {
         default: break;
     }
     if (!BindableButton(button)) {
-        std::snprintf(s.message, sizeof s.message, "%s ボタンはつかえません", PadButtonLabel(button));
+        SayFormatted(Tr(TextName::ControlsButtonRefused), PadButtonLabel(button));
         return;
     }
     // Every button a pad has is bound already: the two actions trade.
@@ -87,11 +98,10 @@ void TakeButton(PadButton button) {
     s.waiting = 0;
     Changed();
     if (holder >= 0) {
-        std::snprintf(s.message, sizeof s.message, "%dP の「%s」は %s ボタン（「%s」と入れかえ）", p + 1,
-                      bindingActionNames[a], PadButtonLabel(button), bindingActionNames[holder]);
+        SayFormatted(Tr(TextName::ControlsButtonTraded), p + 1, ActionName(a), PadButtonLabel(button),
+                     ActionName(holder));
     } else {
-        std::snprintf(s.message, sizeof s.message, "%dP の「%s」は %s ボタンになりました", p + 1, bindingActionNames[a],
-                      PadButtonLabel(button));
+        SayFormatted(Tr(TextName::ControlsButtonBound), p + 1, ActionName(a), PadButtonLabel(button));
     }
 }
 
@@ -117,7 +127,7 @@ int PressedButton() {
 void Wait() {
     if (KeyHeld(vkEscape) && padHolds[vkEscape] == 0) {
         s.waiting = 0;
-        Say(browseLine);
+        Say(TextName::ControlsBrowseLine);
         HoldBackHeldKeys();
         return;
     }
@@ -132,7 +142,7 @@ void Wait() {
     const int button = PressedButton();
     if (button == static_cast<int>(PadButton::back)) {
         s.waiting = 0;
-        Say(browseLine);
+        Say(TextName::ControlsBrowseLine);
     } else if (button >= 0) {
         TakeButton(static_cast<PadButton>(button));
     }
@@ -143,15 +153,15 @@ void ChooseSet() {
     switch (s.column) {
         case 0:
             ResetBindings();
-            Say("1P と 2P を初期設定にもどしました");
+            Say(TextName::ControlsSetDefaultTaken);
             break;
         case 1:
             TakeKeySet(KeySet::arrows);
-            Say("1P は矢印キーと Z/X になりました");
+            Say(TextName::ControlsSetArrowsTaken);
             break;
         default:
             TakeKeySet(KeySet::wasd);
-            Say("1P は W/A/S/D と J/K になりました");
+            Say(TextName::ControlsSetWasdTaken);
             break;
     }
     Changed();
@@ -196,16 +206,13 @@ void Browse() {
 }  // namespace
 
 const char* PadButtonLabel(PadButton button) {
-    constexpr const char* labels[padButtonCount] = {"十字↑", "十字↓", "十字←", "十字→", "スティック↑", "スティック↓",
-                                                    "スティック←", "スティック→", "A", "B", "X", "Y", "LB", "RB",
-                                                    "START", "BACK", "ガイド"};
     const int index = static_cast<int>(button);
-    return index < padButtonCount ? labels[index] : "?";
+    return index < padButtonCount ? Tr(TextAfter(TextName::ControlsPadDpadUp, index)) : "?";
 }
 
 void BeginControlsScreen() {
     s = ControlsScreenState{};
-    Say(browseLine);
+    Say(TextName::ControlsBrowseLine);
 }
 
 bool ControlsScreenFrame() {

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "platform/key_bindings.h"
+#include "shell/screen_words.h"
 
 // The controls screen: over whatever screen is up (F2 wherever the key
 // guide has a page, and from the guide itself), for player 1 and player 2,
@@ -39,7 +40,7 @@ void BeginControlsScreen();
 bool ControlsScreenFrame();
 
 // The words of the screen, for the tests and the drawing.
-extern const char* const bindingActionNames[bindingActionCount];
+extern const ScreenWords bindingActionNames[bindingActionCount];
 const char* PadButtonLabel(PadButton button);
 
 // --- controls_screen_drawing.cpp

@@ -1,3 +1,4 @@
+#include "content/game_texts.h"
 #include "platform/key_bindings.h"
 #include "platform/palette.h"
 #include "platform/surface.h"
@@ -28,7 +29,8 @@ constexpr Rgb chosen = MakeRgb(255, 224, 64);
 constexpr Rgb waitingFace = MakeRgb(255, 128, 64);
 constexpr Rgb padFace = MakeRgb(200, 232, 255);
 
-constexpr const char* setNames[controlsSetCount] = {"初期設定", "1P 矢印キー＋Z/X", "1P W/A/S/D＋J/K"};
+constexpr TextName setNames[controlsSetCount] = {TextName::ControlsSetDefault, TextName::ControlsSetArrows,
+                                                 TextName::ControlsSetWasd};
 
 void DrawCell(int x, int y, int w, const char* label, Rgb face) { DrawKeyCap(x, y, label, face, w); }
 
@@ -53,12 +55,12 @@ void DrawControlsScreen() {
     RoundRect(panelLeft, panelTop, panelRight, panelBottom, 10, 10);
     SelectFont(smallFont);
     SetTextColor(white);
-    DrawTextInRect("キー設定", textCenter, panelLeft, panelTop + 10, panelRight, panelTop + 36);
+    DrawTextInRect(Tr(TextName::ControlsTitle), textCenter, panelLeft, panelTop + 10, panelRight, panelTop + 36);
     MoveTo(panelLeft + 16, panelTop + 38);
     LineTo(panelRight - 16, panelTop + 38);
-    constexpr const char* headings[controlsColumns] = {"1P キー", "1P パッド", "2P キー", "2P パッド"};
     for (int c = 0; c < controlsColumns; ++c)
-        DrawTextInRect(headings[c], textCenter, cellLeft[c], panelTop + 44, cellLeft[c] + cellWidth, firstRowTop);
+        DrawTextInRect(Tr(TextAfter(TextName::ControlsHeading1PKey, c)), textCenter, cellLeft[c], panelTop + 44,
+                       cellLeft[c] + cellWidth, firstRowTop);
 
     for (int a = 0; a < bindingActionCount; ++a) {
         const int y = ControlsCellY(a);
@@ -68,13 +70,13 @@ void DrawControlsScreen() {
         for (int c = 0; c < controlsColumns; ++c) {
             const int p = c / 2;
             const bool waitingHere = s.waiting != 0 && s.row == a && s.column == c;
-            const char* label = waitingHere ? "？"
+            const char* label = waitingHere ? Tr(TextName::ControlsWaitingCell)
                                 : c % 2 == 0 ? KeyCapLabel(BoundKey(p, a))
                                              : PadButtonLabel(playerButtons[p][a]);
             DrawCell(cellLeft[c], y, cellWidth, label, FaceOf(a, c, c % 2 == 0 ? white : padFace));
         }
     }
-    for (int c = 0; c < controlsSetCount; ++c) DrawCell(setLeft[c], setRowTop, setWidth, setNames[c], FaceOf(controlsSetRow, c, white));
+    for (int c = 0; c < controlsSetCount; ++c) DrawCell(setLeft[c], setRowTop, setWidth, Tr(setNames[c]), FaceOf(controlsSetRow, c, white));
 
     SelectFont(smallFont);
     SetTextColor(white);
@@ -82,8 +84,8 @@ void DrawControlsScreen() {
     MoveTo(panelLeft + 16, footerTop - 6);
     LineTo(panelRight - 16, footerTop - 6);
     EndText();
-    DrawKeyHint(panelRight - 24, footerTop, vkEscape, "もどる");
-    DrawKeyHint(panelRight - 150, footerTop, vkReturn, "えらぶ");
+    DrawKeyHint(panelRight - 24, footerTop, vkEscape, Tr(TextName::ControlsFooterBack));
+    DrawKeyHint(panelRight - 150, footerTop, vkReturn, Tr(TextName::ControlsFooterChoose));
     DrawKeyHint(panelRight - 290, footerTop, vkDown, "");
     DrawKeyHint(panelRight - 318, footerTop, vkUp, "");
     DrawKeyHint(panelRight - 346, footerTop, vkRight, "");

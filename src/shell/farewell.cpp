@@ -1,5 +1,6 @@
 #include "shell/farewell.h"
 
+#include "content/game_texts.h"
 #include "platform/blit.h"
 #include "platform/clock.h"
 #include "platform/present.h"
@@ -40,10 +41,12 @@ void ExitScene() {
     SelectFont(bigFont);
     SetBkMode(bkTransparent);
     SetTextColor(MakeRgb(255, 255, 255));
-    DrawTextInRect("お", textCenter, 150, 190, 220, 260);
-    DrawTextInRect("し", textCenter, 240, 220, 310, 290);
-    DrawTextInRect("ま", textCenter, 330, 190, 400, 260);
-    DrawTextInRect("い", textCenter, 420, 220, 490, 290);
+    // Four letters in boxes 90 apart, every other one 30 lower.
+    for (int i = 0; i < 4; ++i) {
+        const int left = 150 + 90 * i;
+        const int top = i % 2 == 0 ? 190 : 220;
+        DrawTextInRect(Tr(TextAfter(TextName::FarewellLetter1, i)), textCenter, left, top, left + 70, top + 70);
+    }
     EndText();
     Present();
 }

@@ -10,7 +10,7 @@ void WindowClosed();
 // plays it once. Used by the window close and the title's end choice.
 void BeginFarewell();
 
-// Three seconds of "おしまい" from the mark, then ShutdownScene.
+// Three seconds of "おしまい" (in English "BYE!") from the mark, then ShutdownScene.
 void ExitScene();
 
 // Releases every sheet and sound slot and ends the loop.

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/palette.h"
+#include "shell/screen_words.h"
 
 // The key guide: F1 (or a pad's middle button) opens, over whatever screen
 // is up, the list of that screen's keys and what they do, with the keys'
@@ -24,12 +25,12 @@ constexpr int guideLinesMax = 12;
 // a null pointer ends a player's list. A page with two players gives
 // each at most half as many.
 struct KeyGuideLine {
-    const char* action;
+    ScreenWords action;
     const int* keys[2][guideKeysPerPlayer];
 };
 
 struct KeyGuidePage {
-    const char* title;
+    ScreenWords title;
     const KeyGuideLine* lines;
     int lineCount;  // at most guideLinesMax
     int players;    // 1: one column of keys; 2: player 1's and player 2's

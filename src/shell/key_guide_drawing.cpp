@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "content/game_texts.h"
 #include "platform/key_places.h"
 #include "platform/palette.h"
 #include "platform/surface.h"
@@ -67,7 +68,7 @@ void DrawFooter(int bottom) {
     const int y = bottom - footerHeight + 8;
     SelectFont(smallFont);
     SetTextColor(white);
-    constexpr const char* closeText = "とじる";
+    const char* closeText = Tr(TextName::KeyGuideClose);
     const int textWidth = TextWidth(closeText);
     const int keys[3] = {menuKeys.guide, menuKeys.back, menuKeys.escape};
     int width = textWidth + 8;
@@ -80,7 +81,7 @@ void DrawFooter(int bottom) {
     SetTextColor(white);
     DrawTextInRect(closeText, textLeft, x + 4, y, x + 4 + textWidth + 2, y + capHeight);
     // The way on to the players' keys.
-    constexpr const char* controlsText = "キー設定";
+    const char* controlsText = Tr(TextName::ControlsTitle);
     const int left = DrawCap(panelLeft + 24, y, menuKeys.controls);
     SelectFont(smallFont);
     SetTextColor(white);
@@ -121,9 +122,9 @@ void DrawKeyHint(int right, int top, int vk, const char* words) {
     EndText();
 }
 
-void DrawKeyGuideHint(int right, int top) { DrawKeyHint(right, top, menuKeys.guide, "操作説明"); }
+void DrawKeyGuideHint(int right, int top) { DrawKeyHint(right, top, menuKeys.guide, Tr(TextName::KeyGuideHint)); }
 
-void PrepareKeyGuide() { capFont = CreateGameFont(15, 700, "HG創英角ｺﾞｼｯｸUB"); }
+void PrepareKeyGuide() { capFont = CreateGameFont(15, 700, gothicFace); }
 
 void DrawKeyGuide(const KeyGuidePage& page) {
     DimScreen();

@@ -1,5 +1,6 @@
 #include "shell/save_notice.h"
 
+#include "content/game_texts.h"
 #include "platform/clock.h"
 #include "platform/text.h"
 #include "shell/menu_input.h"
@@ -21,6 +22,6 @@ void DrawSaveNotice(int top) {
     if (!SaveNoticeShown()) return;
     BeginPanelText(smallFont);
     RoundRect(saveNoticeLeft, top, saveNoticeRight, top + saveNoticeHeight, 10, 10);
-    DrawTextInRect("記録を保存できませんでした", textCenter, saveNoticeLeft, top + 7, saveNoticeRight, top + 27);
+    DrawTextInRect(Tr(TextName::SaveNoticeFailed), textCenter, saveNoticeLeft, top + 7, saveNoticeRight, top + 27);
     EndText();
 }
