@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "content/game_texts.h"
 #include "shell/menu_input.h"
 
 namespace {
@@ -9,12 +10,12 @@ namespace {
 constexpr const MenuKeys& m = menuKeys;
 
 constexpr KeyGuideLine galleryLines[] = {
-    {"アイテムをえらぶ",
+    {TextName::GalleryGuideChoose,
      {{&m.up, &m.down, &m.left, &m.right, &m.upLetter, &m.downLetter, &m.leftLetter, &m.rightLetter}}},
-    {"メニューにもどる", {{&m.decide, &m.enter, &m.back, &m.escape}}},
+    {TextName::GalleryGuideToMenu, {{&m.decide, &m.enter, &m.back, &m.escape}}},
 };
 
 }  // namespace
 
-const KeyGuidePage galleryGuide = {"操作説明：アイテム", galleryLines, static_cast<int>(std::size(galleryLines)), 1,
-                                   nullptr};
+const KeyGuidePage galleryGuide = {TextName::GalleryGuideTitle, galleryLines,
+                                   static_cast<int>(std::size(galleryLines)), 1, nullptr};
