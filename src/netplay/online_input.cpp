@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "content/game_texts.h"
 #include "match/controls.h"
 #include "match/step_input.h"
 #include "platform/keys.h"
@@ -13,12 +14,12 @@ constexpr const PlayerKeys& k1 = playerKeys[0];
 constexpr const MenuKeys& m = menuKeys;
 
 constexpr KeyGuideLine onlineLines[] = {
-    {"カーソル移動", {{&k1.up, &k1.down, &k1.left, &k1.right, &m.up, &m.down, &m.left, &m.right}}},
-    {"パネルを入れかえる", {{&k1.swap}}},
-    {"ラインをえらぶ・決める", {{&k1.select}}},
-    {"パネルを1段落とす", {{&k1.drop}}},
-    {"キャンセル", {{&k1.cancel}}},
-    {"対戦をやめる", {{&m.escape}}},
+    {TextName::OnlineGuideMove, {{&k1.up, &k1.down, &k1.left, &k1.right, &m.up, &m.down, &m.left, &m.right}}},
+    {TextName::OnlineGuideSwap, {{&k1.swap}}},
+    {TextName::OnlineGuideSelect, {{&k1.select}}},
+    {TextName::OnlineGuideDrop, {{&k1.drop}}},
+    {TextName::OnlineGuideCancel, {{&k1.cancel}}},
+    {TextName::OnlineGuideLeave, {{&m.escape}}},
 };
 
 struct Arrow {
@@ -29,7 +30,7 @@ constexpr Arrow arrows[] = {{vkUp, inputUp}, {vkRight, inputRight}, {vkDown, inp
 
 }  // namespace
 
-const KeyGuidePage onlineMatchGuide = {"操作説明：ネット対戦", onlineLines,
+const KeyGuidePage onlineMatchGuide = {TextName::OnlineGuideMatchTitle, onlineLines,
                                        static_cast<int>(std::size(onlineLines)), 1, nullptr};
 
 uint16_t OnlineMatchBits() {

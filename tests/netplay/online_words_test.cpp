@@ -7,10 +7,13 @@
 
 #include "content/game_texts.h"
 #include "frontend/main_menu.h"
+#include "netplay/lobby_guides.h"
 #include "netplay/lobby_steps.h"
 #include "netplay/online_flow.h"
+#include "netplay/online_input.h"
 #include "platform/language.h"
 #include "platform/text.h"
+#include "shell/key_guide.h"
 #include "shell/line_notice.h"
 #include "shell/menu_input.h"
 
@@ -283,6 +286,49 @@ TEST(OnlineWords, AJapaneseAndAnEnglishGameEachSayWhyInTheirOwnLanguage) {
         peer.Close();
         EXPECT_TRUE(RunUntilLinked([] { return !ServiceNetClosing(); }));
     }
+}
+
+// The key guides of online play read in English, title and lines, each
+// line inside its room before the caps (the guide's actions run from x 60
+// to 8 short of its caps at x 340); the guide over the English hosting
+// screen is seen with its English title.
+TEST(OnlineWords, TheOnlineKeyGuidesSpeakEnglish) {
+    struct Case {
+        const KeyGuidePage* page;
+        TextName title;
+        std::vector<TextName> lines;
+    };
+    const Case cases[] = {
+        {&hostGuide, TextName::OnlineGuideHostTitle, {TextName::OnlineGuideStopWaiting}},
+        {&joinGuide, TextName::OnlineGuideJoinTitle,
+         {TextName::OnlineGuideChoose, TextName::OnlineGuideAddress, TextName::OnlineGuideConnect,
+          TextName::OnlineGuideBack}},
+        {&onlineMatchGuide, TextName::OnlineGuideMatchTitle,
+         {TextName::OnlineGuideMove, TextName::OnlineGuideSwap, TextName::OnlineGuideSelect, TextName::OnlineGuideDrop,
+          TextName::OnlineGuideCancel, TextName::OnlineGuideLeave}},
+    };
+    ASSERT_TRUE(BootToLobby(0, en));
+    BeginPanelText(smallFont);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(TextNameSpelling(c.title));
+        EXPECT_STREQ(c.page->title, TextIn(en, c.title));
+        ASSERT_EQ(c.page->lineCount, static_cast<int>(c.lines.size()));
+        for (int k = 0; k < c.page->lineCount; ++k) {
+            const char* action = c.page->lines[k].action;
+            EXPECT_STREQ(action, TextIn(en, c.lines[static_cast<size_t>(k)]));
+            EXPECT_LE(TextWidth(action), 340 - 8 - 60) << action;
+        }
+    }
+    EndText();
+    Step(vkF1);
+    ASSERT_TRUE(KeyGuideOpen());
+    harness::SaveFramePng("/tmp/sumline-en-lobby-host-guide.png");
+    // One line on the page: the panel (its title, the line and its foot)
+    // centred down the screen, the title 10 below its top, above the rule.
+    const int top = (480 - (40 + 28 + 40 + 8)) / 2;
+    EXPECT_TRUE(TextShown(TextIn(en, TextName::OnlineGuideHostTitle), textCenter, 36, top + 10, 604, top + 34, 10));
+    Step(vkF1);
+    CloseNetGame();
 }
 
 }  // namespace
