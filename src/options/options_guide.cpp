@@ -14,6 +14,7 @@ constexpr KeyGuideLine optionsLines[] = {
     {TextName::KeyGuideConfirm, {{&m.decide, &m.enter}}},
     {TextName::OptionsGuideBack, {{&m.back, &m.escape}}},
     {TextName::ControlsTitle, {{&m.controls}}},
+    {TextName::OptionsGuideLanguage, {{&m.language}}},
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "options/options_input.h"
 
 #include "options/options_file.h"
+#include "options/options_language.h"
 #include "options/options_state.h"
 #include "platform/keys.h"
 #include "platform/sound.h"
@@ -125,6 +126,7 @@ void OptionsKeys() {
     HorizontalKeys();
     DecideKey();
     CancelKeys();
+    LanguageKey();
 }
 
 bool LeaveOptionsIfDone() {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The options screen's keys for one frame: the cursor, the settings, the
-// buttons, the save question and the way out. Nothing acts while a wipe runs.
+// buttons, the save question, the way out and the language key. Nothing acts
+// while a wipe runs.
 void OptionsKeys();
 
 // Ends the visit once the player has left (the end button with nothing

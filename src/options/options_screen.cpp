@@ -5,6 +5,7 @@
 #include "options/options_file.h"
 #include "options/options_guide.h"
 #include "options/options_input.h"
+#include "options/options_language.h"
 #include "options/options_overlay.h"
 #include "options/options_panel.h"
 #include "options/options_state.h"
@@ -66,8 +67,11 @@ void OptionsScene() {
     DrawOptionsPanel();
     if (wipeState == 0) {
         DrawOptionsOverlay();
-        // The players' keys are one key away (F2, over this screen).
-        DrawKeyHint(630, 8, menuKeys.controls, Tr(TextName::ControlsTitle));
+        // The players' keys are one key away (F2, over this screen), and
+        // the other language another (F3), beside it.
+        const char* controls = Tr(TextName::ControlsTitle);
+        DrawKeyHint(630, 8, menuKeys.controls, controls);
+        DrawLanguageHint(630 - KeyHintWidth(menuKeys.controls, controls) - 16, 8);
     }
     if (wipeState == 2) {
         StripeWipe(1);

@@ -23,6 +23,7 @@ struct OptionsScreenState {
     int8_t saveAnswer = 0;             // answer of the save question: 0 yes, 1 no
     int8_t optionsBoxGrowth = 0;       // 0..10, opening step of the text box
     int8_t closed = 0;                 // 1 once the closing wipe is whole, until the menu takes over
+    int8_t languageHeld = 0;           // 1 until the language key is let go
     // The cursor frame's animation: `now` is the time of the last drawn
     // frame, `cycleStart` the start of its 200 ms cycle.
     CursorAnimation blink;

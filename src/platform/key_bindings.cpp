@@ -33,7 +33,7 @@ int& BoundKey(int player, int action) { return playerKeys[player].*actionKeys[ac
 
 int DefaultKey(int player, int action) { return defaultPlayerKeys[player].*actionKeys[action]; }
 
-bool ReservedKey(int vk) { return vk == vkEscape || vk == vkF1 || vk == vkF2; }
+bool ReservedKey(int vk) { return vk == vkEscape || vk == vkF1 || vk == vkF2 || vk == vkF3; }
 
 bool BindableButton(PadButton button) {
     switch (button) {

@@ -52,8 +52,8 @@ inline constexpr PadButton defaultButtons[bindingActionCount] = {
 int& BoundKey(int player, int action);
 int DefaultKey(int player, int action);
 
-// Escape leaves, F1 opens the key guide and F2 the controls screen: no
-// action may take them.
+// Escape leaves, F1 opens the key guide, F2 the controls screen and F3
+// switches the language on the options screen: no action may take them.
 bool ReservedKey(int vk);
 // The buttons an action may take: the d-pad, the four face buttons, the
 // shoulders and Start (the stick follows the d-pad; Back and the middle

@@ -12,6 +12,7 @@ constexpr int vkDigit8 = 0x38;
 constexpr int vkDigit9 = 0x39;
 constexpr int vkF1 = 0x70;
 constexpr int vkF2 = 0x71;
+constexpr int vkF3 = 0x72;
 // Letters use their upper-case ASCII code: 'X' is 0x58.
 
 // True while the key is down, as the backend last saw it, and for the frame

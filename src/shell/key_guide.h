@@ -81,6 +81,8 @@ void DrawKeyGuide(const KeyGuidePage& page);
 void DrawKeyGuideHint(int right, int top);
 // The same for any key and words ("F2 キー設定").
 void DrawKeyHint(int right, int top, int vk, const char* words);
+// How wide that hint is: to set another beside it.
+int KeyHintWidth(int vk, const char* words);
 // Inside BeginText: a key cap with the label on the face colour, its
 // top-left at (x, y), 22 high and as wide as the label needs (or width);
 // returns the x where the next cap goes.

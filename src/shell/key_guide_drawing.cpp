@@ -108,15 +108,30 @@ int DrawKeyCap(int x, int y, const char* label, Rgb face, int width) {
     return x + w + capGap;
 }
 
+namespace {
+
+// Inside BeginText.
+int HintWidth(int vk, const char* words) {
+    SelectFont(smallFont);
+    return TextWidth(words) + 6 + CapWidth(KeyCapLabel(vk));
+}
+
+}  // namespace
+
+int KeyHintWidth(int vk, const char* words) {
+    BeginText();
+    const int width = HintWidth(vk, words);
+    EndText();
+    return width;
+}
+
 void DrawKeyHint(int right, int top, int vk, const char* words) {
     BeginText();
     SetBkMode(bkTransparent);
-    SelectFont(smallFont);
-    const int textWidth = TextWidth(words);
-    const char* label = KeyCapLabel(vk);
-    const int x = right - textWidth - 6 - CapWidth(label);
+    const int x = right - HintWidth(vk, words);
     DrawCap(x, top, vk);
     SelectFont(smallFont);
+    const int textWidth = TextWidth(words);
     SetTextColor(white);
     DrawTextInRect(words, textLeft, right - textWidth, top + 1, right, top + capHeight);
     EndText();

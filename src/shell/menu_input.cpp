@@ -13,7 +13,7 @@ int8_t cancelHeld = 0;
 int8_t escapeHeld = 0;
 int8_t boxGrowth = 0;
 
-MenuKeys menuKeys = {vkUp, vkDown, vkLeft, vkRight, 'Y', 'B', 'G', 'H', 'X', 'Z', vkEscape, vkF1, vkReturn, vkF2};
+MenuKeys menuKeys = {vkUp, vkDown, vkLeft, vkRight, 'Y', 'B', 'G', 'H', 'X', 'Z', vkEscape, vkF1, vkReturn, vkF2, vkF3};
 
 void FollowBoundKeys() {
     const PlayerKeys& keys = playerKeys[0];

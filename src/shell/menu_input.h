@@ -12,9 +12,10 @@ extern int8_t boxGrowth;    // 0..10, opening step of the rounded text panels
 
 // The menus' keys: the arrows and player 1's move keys steer, his swap key
 // (X at first) and Enter decide, his cancel key (Z) goes back, and so does
-// Escape; F1 opens the key guide over any screen, F2 the controls screen.
-// The arrows, Enter, Escape, F1 and F2 are fixed, so a player can never lock
-// himself out; the rest follow player 1's bindings (FollowBoundKeys).
+// Escape; F1 opens the key guide over any screen, F2 the controls screen,
+// and F3 switches the language on the options screen. The arrows, Enter,
+// Escape and F1 to F3 are fixed, so a player can never lock himself out; the
+// rest follow player 1's bindings (FollowBoundKeys).
 struct MenuKeys {
     int up, down, left, right;                          // the arrows
     int upLetter, downLetter, leftLetter, rightLetter;  // Y B G H at first
@@ -22,6 +23,7 @@ struct MenuKeys {
     int guide;
     int enter;
     int controls;
+    int language;
 };
 extern MenuKeys menuKeys;
 
