@@ -109,7 +109,7 @@ void PrepareMatchEntry() {
 void PrepareMatchScreen() {
     LoadSheets();
     LoadSounds();
-    matchFontBig = CreateGameFont(30, 800, "HG創英角ｺﾞｼｯｸUB");
+    matchFontBig = CreateGameFont(30, 800, gothicFace);
     if (tileSurface == nullptr) CreateSheet(tileSurface, screenWidth, screenHeight);
     ComposeBackground();
     PaintItemIcons();

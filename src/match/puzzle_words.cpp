@@ -34,7 +34,7 @@ void DrawWordsBox(const char* words) {
 }  // namespace
 
 void PreparePuzzleWords() {
-    wordsFont = CreateGameFont(wordsHeight, 800, "ＭＳ 明朝");
+    wordsFont = CreateGameFont(wordsHeight, 800, minchoFace);
     const int width = boxRight - boxLeft - 2 * margin;
     ReadPuzzleIdeas(puzzleTables, wordsFont, width, width);
 }

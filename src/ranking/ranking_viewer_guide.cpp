@@ -9,14 +9,14 @@ namespace {
 constexpr const MenuKeys& m = menuKeys;
 
 constexpr KeyGuideLine viewerLines[] = {
-    {"スクロール", {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
-    {"項目をえらぶ", {{&m.left, &m.right, &m.leftLetter, &m.rightLetter}}},
-    {"ならべかえる・決定", {{&m.decide, &m.enter}}},
-    {"もどるボタンへ", {{&m.back}}},
-    {"メニューにもどる", {{&m.escape}}},
+    {TextName::RankingGuideScroll, {{&m.up, &m.down, &m.upLetter, &m.downLetter}}},
+    {TextName::RankingGuideChooseColumn, {{&m.left, &m.right, &m.leftLetter, &m.rightLetter}}},
+    {TextName::RankingGuideSortConfirm, {{&m.decide, &m.enter}}},
+    {TextName::RankingGuideToBackButton, {{&m.back}}},
+    {TextName::MatchGuideBackToMenu, {{&m.escape}}},
 };
 
 }  // namespace
 
-const KeyGuidePage rankingViewerGuide = {"操作説明：ランキング", viewerLines, static_cast<int>(std::size(viewerLines)),
-                                         1, nullptr};
+const KeyGuidePage rankingViewerGuide = {TextName::RankingGuideTitle, viewerLines,
+                                         static_cast<int>(std::size(viewerLines)), 1, nullptr};
