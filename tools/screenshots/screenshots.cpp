@@ -327,6 +327,8 @@ bool Gallery() {
     harness::Tap(vkEscape);
     if (!harness::RunUntil([] { return At(MainMenuScene) && wipeState == 0; }, 2000000)) return false;
     if (!matchRun::MenuToMatch(practiceMode)) return false;
+    // That walk boots the game afresh, in Japanese; the notice is the shots'.
+    SetLanguage(shotLanguage);
     players[0].linesCleared = 9;
     players[0].chain = 3;
     harness::Tap(vkEscape);
