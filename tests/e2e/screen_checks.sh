@@ -22,6 +22,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/process_wait.sh"
 start_game() {
   local binary=$1 work=$2 options=${3:-}
   local data_file
+  # A game this run started before (and not kept) has its X server stopped
+  # here, so a run that starts the game again leaves no server behind.
+  stop_one
   rm -rf "$work"
   mkdir -p "$work/run/Data" "$work/shots"
   [ -n "$options" ] && printf "$options" >"$work/run/Data/OD.dat"
